@@ -1,0 +1,84 @@
+#include "app/mab_oru.h"
+
+#include "runtime/builtins.h"
+#include "runtime/dynamic_sql.h"
+#include "runtime/look.h"
+#include "runtime/message.h"
+#include "runtime/transaction.h"
+#include "runtime/window.h"
+#include "ui/lab/obj_hemanaliza_unos.h"
+#include "ui/lab/w_hematologija_unos.h"
+#include "ui/main/mab_la.h"
+
+#include <QCoreApplication>
+
+namespace {
+mab_oru* runningApplication = nullptr;
+}
+
+const QString mab_oru::DBMS = QStringLiteral("ODBC");
+const QString mab_oru::DBParm = QStringLiteral("ConnectString='DSN=MabZet;UID=kiro;PWD=qdxw;'");
+
+mab_oru::mab_oru()
+{
+    Q_ASSERT(!runningApplication);
+    runningApplication = this;
+}
+
+mab_oru::~mab_oru()
+{
+    destroy();
+    runningApplication = nullptr;
+}
+
+mab_oru& app()
+{
+    if (!runningApplication)
+        qFatal("No application object is running.");
+    return *runningApplication;
+}
+
+void mab_oru::create()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("mab-oru"));
+    installFontSubstitutions();
+    Builtins& globals = builtins();
+    globals.message = new MessageObject;
+    globals.sqlca = new Transaction;
+    globals.sqlda = new DynamicDescriptionArea;
+    globals.sqlsa = new DynamicStagingArea;
+    globals.error = new ErrorObject;
+}
+
+void mab_oru::open(const QString& commandline)
+{
+    Q_UNUSED(commandline) // the command line is accepted and ignored
+    Transaction& transaction = sqlca();
+    transaction.dbms = DBMS;
+    transaction.autocommit = false;
+    transaction.dbparm = DBParm;
+    // The outcome is not tested here: without a database the main window opens all the same and
+    // each screen reports its own failed statements.
+    transaction.connect();
+    mab_la = Open<::mab_la>();
+    // The program ends when its main window closes, even if a notice is still open.
+    QObject::connect(mab_la, &QObject::destroyed, qApp, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+}
+
+void mab_oru::destroy()
+{
+    if (mab_la)
+        delete mab_la.data();
+    Builtins& globals = builtins();
+    delete globals.sqlca; // also ends the open unit of work and closes the connection
+    globals.sqlca = nullptr;
+    delete globals.sqlda;
+    globals.sqlda = nullptr;
+    delete globals.sqlsa;
+    globals.sqlsa = nullptr;
+    delete globals.error;
+    globals.error = nullptr;
+    delete globals.message;
+    globals.message = nullptr;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// An exact decimal with up to four places, for money: line prices and their sums never pass
+// through binary floating point, so ten lines of 10.00 are exactly 100.00.
+class Decimal {
+public:
+    static constexpr int Places = 4;
+
+    constexpr Decimal() = default;
+    static Decimal fromScaled(qint64 scaled) { Decimal d; d.m_scaled = scaled; return d; }
+    // Parses "12", "12.5", "-0.75"; text that is no number gives 0.
+    static Decimal fromText(const QString& text);
+    // Rounds the double's shortest decimal form to `places` places, half away from zero.
+    static Decimal fromDouble(double value, int places = Places);
+
+    double toDouble() const;
+    // Fixed number of places, rounded half away from zero.
+    QString toString(int places) const;
+    // Default conversion: no trailing zeros beyond what the value needs ("10", "12.5").
+    QString toString() const;
+
+    qint64 scaled() const { return m_scaled; }
+
+    Decimal operator+(Decimal other) const { return fromScaled(m_scaled + other.m_scaled); }
+    Decimal operator-(Decimal other) const { return fromScaled(m_scaled - other.m_scaled); }
+    Decimal& operator+=(Decimal other) { m_scaled += other.m_scaled; return *this; }
+    bool operator==(const Decimal& other) const = default;
+    auto operator<=>(const Decimal& other) const = default;
+
+private:
+    qint64 m_scaled = 0; // value × 10^Places
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QWidget;
+
+// Colours are long integers red + 256 × green + 65536 × blue; this one stands for the system's
+// button-face colour.
+constexpr long ButtonFaceColor = 79741120;
+
+long RGB(int red, int green, int blue);
+QColor toQColor(long color);
+
+// The screens name "Arial" and "Arial CE" (the Central-European variant). Both must map to the
+// same metric-compatible family, or texts laid out for Arial get cut.
+void installFontSubstitutions();
+QFont screenFont(const QString& family, int points, bool bold = false);
+void setScreenFont(QWidget* widget, const QString& family, int points, bool bold = false);
+
+// Gives a widget the button-face background.
+void useButtonFace(QWidget* widget);

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// The message object: the one channel that carries a text into a window being opened and the
+// answer of a response window back to its opener.
+class MessageObject {
+public:
+    QString stringparm;
+    double doubleparm = 0;
+};
+
+// The runtime's error record.
+class ErrorObject {
+public:
+    int number = 0;
+    QString text;
+    QString object;
+};

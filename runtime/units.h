@@ -1,0 +1,29 @@
+#pragma once
+
+class QWidget;
+
+// Window units: at 96 dots per inch one pixel is 32/7 units across and 4 units down, and they
+// scale with the screen's logical resolution. Every size and position of the screens is given in
+// these units, so the layouts keep their proportions on any screen.
+enum class UnitDirection { Horizontal, Vertical };
+
+struct Environment {
+    int ScreenWidth = 0;  // pixels
+    int ScreenHeight = 0; // pixels
+};
+
+// Fills env from the primary screen; 1 on success, -1 when there is no screen to ask.
+int GetEnvironment(Environment& env);
+
+int PixelsToUnits(int pixels, UnitDirection direction);
+int UnitsToPixels(int units, UnitDirection direction);
+
+// Places a widget at a position and size given in units (relative to its parent).
+void placeInUnits(QWidget* widget, int x, int y, int width, int height);
+void moveInUnits(QWidget* widget, int x, int y);
+void resizeInUnits(QWidget* widget, int width, int height);
+
+int unitsX(const QWidget* widget);
+int unitsY(const QWidget* widget);
+int unitsWidth(const QWidget* widget);
+int unitsHeight(const QWidget* widget);

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/mab_oru.h"
+#include "tests/support/gui_helpers.h"
+#include "tests/support/test_data_source.h"
+
+#include <memory>
+
+class mab_la;
+
+// Starts the program as its entry point does (create, then open) on a throwaway data source,
+// with a modal answerer ready before the first window is built.
+class AppFixture {
+public:
+    AppFixture();
+    ~AppFixture();
+
+    // Provisions the data source; call from initTestCase before start().
+    bool provision(TestDataSource::Contents contents = TestDataSource::Contents::SchemaAndSeed,
+                   bool registerMabZet = true);
+    // Runs the application object's create and open; returns the main window.
+    mab_la* start();
+    // Closes the main window and runs destroy.
+    void stop();
+
+    TestDataSource& db() { return m_db; }
+    ModalAnswerer& modals() { return *m_modals; }
+    mab_la* window() const;
+
+private:
+    TestDataSource m_db;
+    std::unique_ptr<ModalAnswerer> m_modals;
+    std::unique_ptr<mab_oru> m_app;
+};

@@ -1,0 +1,53 @@
+#include "ui/common/w_da_ne.h"
+
+#include "app/mab_oru.h"
+#include "runtime/look.h"
+#include "runtime/units.h"
+#include "ui/common/dialog_frame.h"
+#include "ui/main/mab_la.h"
+
+#include <QApplication>
+#include <QPushButton>
+
+namespace {
+
+QPushButton* makeButton(QWidget* window, const QString& name, const QString& text, int x)
+{
+    auto* button = new QPushButton(text, window);
+    button->setObjectName(name);
+    button->setFont(screenFont(QStringLiteral("Arial CE"), 9, true));
+    placeInUnits(button, x, 360, 320, 112);
+    return button;
+}
+
+} // namespace
+
+w_da_ne::w_da_ne(QWidget* parent)
+    : Window(Type::Response, QSize(1362, 556), parent ? parent : QApplication::activeWindow())
+{
+    setObjectName(QStringLiteral("w_da_ne"));
+    useButtonFace(this);
+    m_ne = makeButton(this, QStringLiteral("cb_ne"), QStringLiteral("NE"), 180);
+    m_da = makeButton(this, QStringLiteral("cb_da"), QStringLiteral("DA"), 860);
+    makeDialogText(this, message().stringparm);
+    makeDialogFrame(this);
+    m_ne->setDefault(true);
+    m_ne->setFocus();
+    setFixedSize(size());
+
+    connect(m_da, &QPushButton::clicked, this, [this] { CloseWithReturn(this, QStringLiteral("DA")); });
+    connect(m_ne, &QPushButton::clicked, this, [this] { CloseWithReturn(this, QStringLiteral("NE")); });
+}
+
+void w_da_ne::openEvent()
+{
+    if (app().mab_la)
+        app().mab_la->centriraj_prozor(this);
+    m_ne->setFocus();
+}
+
+bool w_da_ne::pitaj(const QString& question)
+{
+    OpenWithParm<w_da_ne>(question);
+    return message().stringparm == QLatin1String("DA");
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "runtime/window.h"
+
+// The notice window: shows a text with one button, "Uredu". It does not block: the caller goes
+// on at once and reads nothing back.
+class w_obavestenje : public Window {
+    Q_OBJECT
+
+public:
+    explicit w_obavestenje(QWidget* parent = nullptr);
+
+    // Opens a notice with the given text and returns at once.
+    static void obavesti(const QString& text);
+};

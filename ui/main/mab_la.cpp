@@ -1,0 +1,104 @@
+#include "ui/main/mab_la.h"
+
+#include "runtime/look.h"
+#include "runtime/units.h"
+#include "ui/addressbook/tab_adresar.h"
+#include "ui/appointments/tab_zakazivanje.h"
+#include "ui/lab/tab_lab_analize.h"
+#include "ui/main/tab_main.h"
+#include "ui/reception/tab_prijem.h"
+#include "ui/search/tab_pretrazivanje.h"
+
+#include <QVBoxLayout>
+
+#include <cmath>
+
+mab_la::mab_la(QWidget* parent) : Window(Type::Main, QSize(3694, 2324), parent)
+{
+    setObjectName(QStringLiteral("mab_la"));
+    setWindowTitle(QStringLiteral("MAB"));
+    useButtonFace(this);
+
+    auto* tabs = new tab_main(this);
+    m_tabMain = tabs;
+    // The pages are built once, with the window, in tab order; their constructors run then.
+    m_prijem = new tab_prijem;
+    tabs->addTab(m_prijem, QStringLiteral("PRIJEM"));
+    m_adresar = new tab_adresar(this);
+    tabs->addTab(m_adresar, QStringLiteral("ADRESAR"));
+    tabs->setTabToolTip(1, QStringLiteral("Adresar za idiote"));
+    m_zakazivanje = new tab_zakazivanje;
+    tabs->addTab(m_zakazivanje, QStringLiteral("ZAKAZIVANJE"));
+    m_labAnalize = new tab_lab_analize(this);
+    tabs->addTab(m_labAnalize, QStringLiteral("LABORATORIJSKE ANALIZE"));
+    m_pretrazivanje = new tab_pretrazivanje;
+    tabs->addTab(m_pretrazivanje, QStringLiteral("PRETRAŽIVANJE"));
+    tabs->setCurrentIndex(0);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(tabs);
+}
+
+void mab_la::openEvent()
+{
+    centriraj_prozor(this);
+    menjano = false;
+}
+
+void mab_la::highlight(QWidget* dwc_calendar)
+{
+    m_zakazivanje->highlight(dwc_calendar);
+}
+
+void mab_la::showmonth(QWidget* dwc_calendar)
+{
+    m_zakazivanje->showmonth(dwc_calendar);
+}
+
+QDate mab_la::startofmonth(const QDate& pdate) const
+{
+    return QDate(pdate.year(), pdate.month(), 1);
+}
+
+QDate mab_la::endofmonth(const QDate& pdate) const
+{
+    return QDate(pdate.year(), pdate.month(), pdate.daysInMonth());
+}
+
+void mab_la::pokupi_ljude(const QString& slovo, const QString& statt)
+{
+    m_adresar->pokupi_ljude(slovo, statt);
+}
+
+void mab_la::svega_za_naplatu()
+{
+    m_labAnalize->svega_za_naplatu();
+}
+
+int mab_la::popunipodatke(const QString& mmbr)
+{
+    return m_adresar->popunipodatke(mmbr);
+}
+
+int mab_la::promenjeno()
+{
+    return m_adresar->promenjeno();
+}
+
+qint16 mab_la::centredPosition(int screenUnits, int windowUnits)
+{
+    return qint16(std::trunc((screenUnits - windowUnits) / 2.0));
+}
+
+void mab_la::centriraj_prozor(QWidget* prozor)
+{
+    Environment env;
+    if (!prozor || GetEnvironment(env) != 1)
+        return;
+    const qint16 xx = centredPosition(PixelsToUnits(env.ScreenWidth, UnitDirection::Horizontal),
+                                      unitsWidth(prozor));
+    const qint16 yy = centredPosition(PixelsToUnits(env.ScreenHeight, UnitDirection::Vertical),
+                                      unitsHeight(prozor));
+    moveInUnits(prozor, xx, yy);
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "runtime/window.h"
+
+#include <QDate>
+
+class QTabWidget;
+class tab_prijem;
+class tab_adresar;
+class tab_zakazivanje;
+class tab_lab_analize;
+class tab_pretrazivanje;
+
+// The main window "MAB": one tab control with the program's five pages. It is also the shared
+// module; its functions are thin and hand the work to the page that owns the controls.
+class mab_la : public Window {
+    Q_OBJECT
+
+public:
+    explicit mab_la(QWidget* parent = nullptr);
+
+    void openEvent() override;
+
+    // Shared window functions, in declaration order.
+    void highlight(QWidget* dwc_calendar);
+    void showmonth(QWidget* dwc_calendar);
+    QDate startofmonth(const QDate& pdate) const;
+    QDate endofmonth(const QDate& pdate) const;
+    void pokupi_ljude(const QString& slovo, const QString& statt);
+    void svega_za_naplatu();
+    int popunipodatke(const QString& mmbr);
+    void centriraj_prozor(QWidget* prozor);
+    int promenjeno();
+
+    // The arithmetic of centriraj_prozor: half the excess, truncated toward zero and held in a
+    // 16-bit integer, so a window larger than the screen gets a negative position.
+    static qint16 centredPosition(int screenUnits, int windowUnits);
+
+    QTabWidget* tabMain() const { return m_tabMain; }
+    tab_prijem* prijem() const { return m_prijem; }
+    tab_adresar* adresar() const { return m_adresar; }
+    tab_zakazivanje* zakazivanje() const { return m_zakazivanje; }
+    tab_lab_analize* labAnalize() const { return m_labAnalize; }
+    tab_pretrazivanje* pretrazivanje() const { return m_pretrazivanje; }
+
+    // Instance variables.
+    QDate dcaldate;
+    qint16 icalhilite = 0;
+    bool menjano = false;
+
+private:
+    QTabWidget* m_tabMain = nullptr;
+    tab_prijem* m_prijem = nullptr;
+    tab_adresar* m_adresar = nullptr;
+    tab_zakazivanje* m_zakazivanje = nullptr;
+    tab_lab_analize* m_labAnalize = nullptr;
+    tab_pretrazivanje* m_pretrazivanje = nullptr;
+};
