@@ -99,7 +99,14 @@ bool TestDataSource::provision(Contents contents, bool registerMabZet)
         m_error = QStringLiteral("MAB_TEST_ENGINE=postgresql needs MAB_TEST_PG_PORT");
         return false;
     }
-    if (!createDatabase() || !writeOdbcFolder(registerMabZet))
+    // The private ODBC folder comes first: every ODBC call, the set-up's own included, must read
+    // it and never the machine's odbcinst.ini.
+    m_databaseName = m_engine == Engine::SQLite
+                         ? m_dir.filePath(QStringLiteral("mab.db"))
+                         : QStringLiteral("mab_test_%1_%2")
+                               .arg(QCoreApplication::applicationPid())
+                               .arg(QRandomGenerator::global()->bounded(1000000));
+    if (!writeOdbcFolder(registerMabZet) || !createDatabase())
         return false;
     if (contents == Contents::Empty)
         return true;
@@ -115,13 +122,8 @@ bool TestDataSource::provision(Contents contents, bool registerMabZet)
 
 bool TestDataSource::createDatabase()
 {
-    if (m_engine == Engine::SQLite) {
-        m_databaseName = m_dir.filePath(QStringLiteral("mab.db"));
-        return true;
-    }
-    m_databaseName = QStringLiteral("mab_test_%1_%2")
-                         .arg(QCoreApplication::applicationPid())
-                         .arg(QRandomGenerator::global()->bounded(1000000));
+    if (m_engine == Engine::SQLite)
+        return true; // the driver creates the file on the first connection
     const QString name = QStringLiteral("mab-test-create");
     bool ok = false;
     {
@@ -151,7 +153,10 @@ bool TestDataSource::writeOdbcFolder(bool registerMabZet)
         m_error = QStringLiteral("cannot write the private ODBC folder");
         return false;
     }
-    drivers.write("[ODBC]\nTrace=No\n");
+    // psqlODBC reads its global logging switches from its own driver section; without one here
+    // it would leave a communication log in /tmp for every test program.
+    drivers.write("[ODBC]\nTrace=No\n\n"
+                  "[PostgreSQL Unicode]\nDriver=" MAB_PSQL_ODBC_DRIVER "\nCommLog=0\nDebug=0\n");
     QTextStream out(&sources);
     if (registerMabZet) {
         out << "[MabZet]\n";

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Creates the embedded SQLite database (schema, status categories, hematology catalogue) and
+# registers it as the user's ODBC data source MabZet. Does nothing when MabZet already exists,
+# so an existing address book is never touched.
+set -euo pipefail
+. "$(dirname "$0")/common.sh"
+
+if data_source_exists MabZet; then
+    say "data source MabZet already exists; leaving it as it is"
+    exit 0
+fi
+
+driver=$(odbc_driver_path libsqlite3odbc.so) || die "SQLite ODBC driver not found (package libsqliteodbc)"
+database=$MAB_DATA_DIR/mab.db
+mkdir -p "$MAB_DATA_DIR"
+if [ ! -s "$database" ]; then
+    say "creating $database"
+    tmp=$database.new
+    rm -f "$tmp"
+    cat "$MAB_ROOT/db/sqlite/schema.sql" "$MAB_ROOT/db/seed.sql" | sqlite3 -bail "$tmp"
+    sqlite3 "$tmp" 'PRAGMA journal_mode=WAL;' >/dev/null
+    mv "$tmp" "$database"
+fi
+
+template=$(mktemp)
+trap 'rm -f "$template"' EXIT
+cat >"$template" <<INI
+[MabZet]
+Description=MAB embedded database
+Driver=$driver
+Database=$database
+JournalMode=WAL
+Timeout=5000
+INI
+odbcinst -i -s -h -f "$template" >/dev/null
+say "registered data source MabZet -> $database"

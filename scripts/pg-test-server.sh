@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# A private PostgreSQL server for the test suite: its own folder, its own port on the loopback
+# address, trust authentication, and the role the program logs in with. It touches no server of
+# the machine.   Usage: pg-test-server.sh start DIR PORT | stop DIR
+set -euo pipefail
+. "$(dirname "$0")/common.sh"
+
+action=${1:?start or stop}
+dir=${2:?folder}
+bindir=$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -n 1)
+[ -x "$bindir/pg_ctl" ] || die "PostgreSQL server programs not found (package postgresql)"
+
+# PostgreSQL refuses to run as root; root runs it as the postgres user.
+run_pg() {
+    if [ "$(id -u)" -eq 0 ]; then
+        runuser -u postgres -- "$@"
+    else
+        "$@"
+    fi
+}
+
+case $action in
+start)
+    port=${3:?port}
+    mkdir -p "$dir"
+    [ "$(id -u)" -eq 0 ] && chown postgres: "$dir"
+    run_pg "$bindir/initdb" -D "$dir/data" -U postgres --auth=trust -E UTF8 --locale=C.UTF-8 >/dev/null
+    run_pg "$bindir/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -o \
+        "-p $port -k $dir -c listen_addresses=127.0.0.1 -c fsync=off -c max_connections=200" start >/dev/null
+    psql -h 127.0.0.1 -p "$port" -U postgres -d postgres -q -v ON_ERROR_STOP=1 \
+        -c "CREATE ROLE kiro LOGIN SUPERUSER PASSWORD 'qdxw'" >/dev/null
+    ;;
+stop)
+    [ -d "$dir/data" ] && run_pg "$bindir/pg_ctl" -D "$dir/data" -m fast -w stop >/dev/null || true
+    rm -rf "$dir"
+    ;;
+*) die "usage: $0 start DIR PORT | stop DIR" ;;
+esac

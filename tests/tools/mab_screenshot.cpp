@@ -1,0 +1,36 @@
+// Saves a picture of every page of the main window, on a throwaway database with the sample
+// people, for checking the screens by eye:  mab_screenshot OUTPUT_FOLDER
+// Run it under a real X server (xvfb-run) to see the fonts a desk would see.
+#include "tests/support/app_fixture.h"
+#include "ui/main/mab_la.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTabWidget>
+#include <QTimer>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(folder);
+
+    AppFixture fixture;
+    if (!fixture.provision() || !fixture.db().runScript(QStringLiteral("db/sample_people.sql")))
+        return 1;
+    mab_la* window = fixture.start();
+    if (!window)
+        return 1;
+    auto* tabs = window->findChild<QTabWidget*>(QStringLiteral("tab_main"));
+    for (int i = 0; i < tabs->count(); ++i) {
+        tabs->setCurrentIndex(i);
+        QTest::qWait(200);
+        const QString file = QDir(folder).filePath(
+            QStringLiteral("%1-%2.png").arg(i + 1).arg(tabs->widget(i)->objectName()));
+        if (!window->grab().save(file))
+            return 1;
+        printf("%s\n", qPrintable(file));
+    }
+    fixture.stop();
+    return 0;
+}
