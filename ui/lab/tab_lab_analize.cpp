@@ -1,8 +1,123 @@
 #include "ui/lab/tab_lab_analize.h"
 
-tab_lab_analize::tab_lab_analize(mab_la* window, QWidget* parent) : QWidget(parent), m_window(window)
-{
-    setObjectName(QStringLiteral("tab_lab_analize"));
+#include "runtime/controls.h"
+#include "runtime/convert.h"
+#include "runtime/look.h"
+#include "runtime/picture_button.h"
+#include "runtime/units.h"
+#include "ui/lab/w_hematologija_unos.h"
+#include "ui/main/mab_la.h"
+
+#include <QGroupBox>
+#include <QLabel>
+
+namespace {
+
+// Layout in window units: the services on the left, each button with its subtotal beside it and
+// the bill total below them; the price list on the right.
+constexpr int ServiceX = 100;
+constexpr int PictureWidth = 1100;
+constexpr int PictureHeight = 400;
+constexpr int RowY[] = {110, 560, 1010};
+constexpr int SubtotalX = 1320;
+constexpr int FieldWidth = 620;
+constexpr int FieldHeight = 92;
+constexpr int PriceListX = 2330;
+
+EditMask* makeAmount(const QString& name, QWidget* parent) {
+    auto* field = new EditMask(name, QStringLiteral("0.00"), parent);
+    setScreenFont(field, QStringLiteral("Arial"), 10);
+    // Never filled yet: the stored text "none" shows and counts as 0.
+    field->setText(QStringLiteral("none"));
+    return field;
 }
 
-void tab_lab_analize::svega_za_naplatu() {}
+PictureButton* makePicture(const QString& name, const QString& picture, QWidget* parent) {
+    auto* button = new PictureButton(name, parent);
+    button->setPictureName(picture);
+    return button;
+}
+
+QGroupBox* makeGroup(const QString& name, const QString& text, QWidget* parent) {
+    auto* group = new QGroupBox(text, parent);
+    group->setObjectName(name);
+    setScreenFont(group, QStringLiteral("Arial CE"), 9, true);
+    return group;
+}
+
+} // namespace
+
+tab_lab_analize::tab_lab_analize(mab_la* window, QWidget* parent)
+    : QWidget(parent), m_window(window) {
+    setObjectName(QStringLiteral("tab_lab_analize"));
+    setProperty("tag", QStringLiteral("laboratorijske_analize"));
+
+    m_svega = makeAmount(QStringLiteral("em_svega_analize"), this);
+    m_hemat = makePicture(QStringLiteral("pb_hemat_analize"), QStringLiteral("hemato2.bmp"), this);
+    m_biohemija = makePicture(QStringLiteral("pb_biohemija"), QStringLiteral("bioh.bmp"), this);
+    m_biohemija->setProperty("tag", QStringLiteral("biohemijske_analize"));
+    m_urin = makePicture(QStringLiteral("pb_urin"), QStringLiteral("urin1.bmp"), this);
+    m_urin->setProperty("tag", QStringLiteral("biohemijske_analize"));
+    m_ukupnoHem = makeAmount(QStringLiteral("em_ukupno_hem"), this);
+    m_ukupnoBiohem = makeAmount(QStringLiteral("em_ukupno_biohem"), this);
+    m_ukupnoUrin = makeAmount(QStringLiteral("em_ukupno_urin"), this);
+    m_svegaLabel = new QLabel(QStringLiteral("Svega za naplatu"), this);
+    m_svegaLabel->setObjectName(QStringLiteral("st_9"));
+    setScreenFont(m_svegaLabel, QStringLiteral("Arial CE"), 10, true);
+    m_urincen = makePicture(QStringLiteral("pb_urincen"), QStringLiteral("urincen.bmp"), this);
+    m_biohcen = makePicture(QStringLiteral("pb_biohcen"), QStringLiteral("biohcen.bmp"), this);
+    m_hemcen = makePicture(QStringLiteral("pb_hemcen"), QStringLiteral("hemcen1.BMP"), this);
+    m_svegaOkvir = makeGroup(QStringLiteral("gb_svega"), QString(), this);
+    m_usluge = makeGroup(QStringLiteral("gb_lab_anl"), QStringLiteral("Usluge"), this);
+    m_cenovnik = makeGroup(QStringLiteral("gb_lab_cen"), QStringLiteral("Cenovnik usluga"), this);
+
+    placeInUnits(m_usluge, 40, 20, 2120, 1880);
+    placeInUnits(m_cenovnik, 2230, 20, 1340, 1880);
+    PictureButton* services[] = {m_hemat, m_biohemija, m_urin};
+    EditMask* subtotals[] = {m_ukupnoHem, m_ukupnoBiohem, m_ukupnoUrin};
+    PictureButton* priceList[] = {m_hemcen, m_biohcen, m_urincen};
+    for (int row = 0; row < 3; ++row) {
+        placeInUnits(services[row], ServiceX, RowY[row], PictureWidth, PictureHeight);
+        placeInUnits(subtotals[row], SubtotalX, RowY[row] + (PictureHeight - FieldHeight) / 2,
+                     FieldWidth, FieldHeight);
+        placeInUnits(priceList[row], PriceListX, RowY[row], PictureWidth, PictureHeight);
+    }
+    placeInUnits(m_svegaOkvir, ServiceX, 1500, 2000 - ServiceX + 40, 300);
+    placeInUnits(m_svegaLabel, ServiceX + 80, 1600, 1100, 100);
+    placeInUnits(m_svega, SubtotalX, 1596, FieldWidth, 104);
+    for (QGroupBox* group : {m_svegaOkvir, m_usluge, m_cenovnik})
+        group->lower();
+
+    connect(m_hemat, &QPushButton::clicked, this, [] { w_hematologija_unos::otvori(); });
+    for (EditMask* subtotal : subtotals)
+        connect(subtotal, &EditMask::modified, this, &tab_lab_analize::subtotalModified);
+    // The bill total's own modified does nothing: what is typed there stands until the next
+    // recomputation overwrites it.
+
+    setTabOrder(m_hemat, m_ukupnoHem);
+    setTabOrder(m_ukupnoHem, m_biohemija);
+    setTabOrder(m_biohemija, m_ukupnoBiohem);
+    setTabOrder(m_ukupnoBiohem, m_urin);
+    setTabOrder(m_urin, m_ukupnoUrin);
+    setTabOrder(m_ukupnoUrin, m_svega);
+    setTabOrder(m_svega, m_hemcen);
+    setTabOrder(m_hemcen, m_biohcen);
+    setTabOrder(m_biohcen, m_urincen);
+}
+
+void tab_lab_analize::svega_za_naplatu() {
+    const double sum = toDouble(m_ukupnoHem->text()) + toDouble(m_ukupnoBiohem->text()) +
+                       toDouble(m_ukupnoUrin->text());
+    m_svega->setText(formatNumber(sum, QStringLiteral("0.00")));
+}
+
+void tab_lab_analize::postavi_ukupno_hem(const QString& text) {
+    m_ukupnoHem->setText(text);
+}
+
+void tab_lab_analize::subtotalModified() {
+    if (m_window)
+        m_window->svega_za_naplatu();
+    else
+        svega_za_naplatu();
+}

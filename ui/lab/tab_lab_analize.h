@@ -2,17 +2,48 @@
 
 #include <QWidget>
 
+class EditMask;
+class PictureButton;
+class QGroupBox;
+class QLabel;
 class mab_la;
 
-// The LABORATORIJSKE ANALIZE page: service buttons, subtotals and the bill total.
+// The LABORATORIJSKE ANALIZE page: the three service buttons with their subtotals, the bill
+// total, and the price-list pictures. Only hematology has an order window; the biochemistry and
+// urine amounts are typed in by hand. Nothing on this page is stored.
 class tab_lab_analize : public QWidget {
     Q_OBJECT
 
 public:
     explicit tab_lab_analize(mab_la* window, QWidget* parent = nullptr);
 
+    // Bill total = the three subtotals added in doubles, shown as "0.00".
     void svega_za_naplatu();
+    // Sets the hematology subtotal (the price panel's accepted amount); it replaces the old one.
+    void postavi_ukupno_hem(const QString& text);
+
+    EditMask* em_svega_analize() const { return m_svega; }
+    EditMask* em_ukupno_hem() const { return m_ukupnoHem; }
+    EditMask* em_ukupno_biohem() const { return m_ukupnoBiohem; }
+    EditMask* em_ukupno_urin() const { return m_ukupnoUrin; }
 
 private:
+    // A subtotal changed by the user: the main window recomputes the bill total.
+    void subtotalModified();
+
     mab_la* m_window;
+    EditMask* m_svega;
+    PictureButton* m_hemat;
+    PictureButton* m_biohemija;
+    PictureButton* m_urin;
+    EditMask* m_ukupnoHem;
+    EditMask* m_ukupnoBiohem;
+    EditMask* m_ukupnoUrin;
+    QLabel* m_svegaLabel;
+    PictureButton* m_urincen;
+    PictureButton* m_biohcen;
+    PictureButton* m_hemcen;
+    QGroupBox* m_svegaOkvir;
+    QGroupBox* m_usluge;
+    QGroupBox* m_cenovnik;
 };

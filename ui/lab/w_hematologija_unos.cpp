@@ -1,7 +1,231 @@
 #include "ui/lab/w_hematologija_unos.h"
 
+#include "app/mab_oru.h"
+#include "runtime/controls.h"
+#include "runtime/dynamic_sql.h"
+#include "runtime/look.h"
+#include "runtime/picture_button.h"
+#include "runtime/units.h"
+#include "ui/lab/nalazi.h"
+#include "ui/lab/obj_hemanaliza_cena.h"
+#include "ui/lab/obj_hemanaliza_unos.h"
+#include "ui/main/mab_la.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+
+#include <limits>
+
+namespace {
+
+constexpr int WindowWidth = 3660;
+constexpr int WindowHeight = 2180;
+// The line area inside the group box; lines that do not fit are reached by scrolling.
+constexpr int AreaX = 40;
+constexpr int AreaY = 64;
+constexpr int AreaWidth = 3580;
+constexpr int AreaHeight = 1460;
+constexpr int ButtonY = 1552;
+
+QPushButton* makeButton(const QString& name, const QString& text, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    setScreenFont(button, QStringLiteral("Arial"), 9);
+    return button;
+}
+
+} // namespace
+
 w_hematologija_unos::w_hematologija_unos(QWidget* parent)
-    : Window(Type::Main, QSize(3600, 2000), parent)
-{
+    : Window(Type::Popup, QSize(WindowWidth, WindowHeight), parent ? parent : app().mab_la.data()) {
     setObjectName(QStringLiteral("w_hematologija_unos"));
+    setWindowTitle(QString());
+    useButtonFace(this);
+
+    m_inverzno =
+        makeButton(QStringLiteral("cb_selekt_inverzno"), QStringLiteral("Inverzni izbor"), this);
+    m_leukocit = makeButton(QStringLiteral("cb_selekt_leukocit"),
+                            QStringLiteral("Leukocitna formula"), this);
+    m_deselektSve =
+        makeButton(QStringLiteral("cb_deselekt_sve"), QStringLiteral("Nijedna analiza"), this);
+    m_selektSve = makeButton(QStringLiteral("cb_selekt_sve"), QStringLiteral("Sve analize"), this);
+    // One row at the bottom of the group box, left to right.
+    placeInUnits(m_inverzno, 100, ButtonY, 600, 104);
+    placeInUnits(m_leukocit, 760, ButtonY, 680, 104);
+    placeInUnits(m_selektSve, 1500, ButtonY, 600, 104);
+    placeInUnits(m_deselektSve, 2160, ButtonY, 600, 104);
+
+    m_okvir = new QGroupBox(QStringLiteral("Hematološke analize"), this);
+    m_okvir->setObjectName(QStringLiteral("gb_hematologija_unos"));
+    setScreenFont(m_okvir, QStringLiteral("Arial CE"), 9);
+    placeInUnits(m_okvir, 16, 8, WindowWidth - 32, ButtonY + 104 + 40 - 8);
+
+    m_pregled = new QScrollArea(this);
+    m_pregled->setFrameShape(QFrame::NoFrame);
+    m_pregled->setFocusPolicy(Qt::NoFocus);
+    m_pregled->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_pregled->viewport()->setAutoFillBackground(false);
+    placeInUnits(m_pregled, AreaX, AreaY, AreaWidth, AreaHeight);
+    m_linije = new QWidget;
+    m_pregled->setWidget(m_linije);
+    // The scroll area paints its widget; the group box's face should show through instead.
+    m_linije->setAutoFillBackground(false);
+
+    m_naslovLeukocita = new QLabel(QStringLiteral("Leukocitna formula"), m_linije);
+    m_naslovLeukocita->setObjectName(QStringLiteral("st_leukocitna_formula"));
+    setScreenFont(m_naslovLeukocita, QStringLiteral("Arial"), 9, true);
+    placeInUnits(m_naslovLeukocita, RightColumnX + 110, 100, 1200, 96);
+    resizeInUnits(m_linije, RightColumnX + obj_hemanaliza_unos::WidthUnits + 20, lineY(1));
+
+    m_cena = new obj_hemanaliza_cena(this);
+    m_cena->setObjectName(QStringLiteral("uo_cena"));
+    moveInUnits(m_cena, 40, ButtonY + 104 + 60);
+
+    m_okvir->lower();
+
+    connect(m_inverzno, &QPushButton::clicked, this,
+            [this] { oznaci(1, [](bool s) { return !s; }); });
+    connect(m_leukocit, &QPushButton::clicked, this, [this] {
+        // When the leukocyte formula could not be loaded there is nothing to check, only the
+        // price to recompute.
+        if (pocetak_leukocita < 1) {
+            sracunaj_cenu();
+            return;
+        }
+        oznaci(pocetak_leukocita, [](bool) { return true; });
+    });
+    connect(m_deselektSve, &QPushButton::clicked, this,
+            [this] { oznaci(1, [](bool) { return false; }); });
+    connect(m_selektSve, &QPushButton::clicked, this,
+            [this] { oznaci(1, [](bool) { return true; }); });
+}
+
+w_hematologija_unos* w_hematologija_unos::otvori() {
+    w_hematologija_unos* open = app().w_hematologija_unos;
+    if (open && open->isVisible()) {
+        open->raise();
+        open->activateWindow();
+        return open;
+    }
+    auto* window = new w_hematologija_unos;
+    app().w_hematologija_unos = window;
+    openWindow(window);
+    return window;
+}
+
+void w_hematologija_unos::openEvent() {
+    if (app().mab_la)
+        app().mab_la->centriraj_prozor(this);
+    app().zatvori = false;
+
+    // The count starts again before anything is loaded, so that after a failed load no line of
+    // an earlier window is counted, summed or touched.
+    mab_oru& globals = app();
+    globals.uoo = {QPointer<obj_hemanaliza_unos>()};
+    globals.uoo_broj = 0;
+
+    DynamicCursor dyn_cursor;
+    const auto fits = [&globals] { return globals.uoo_broj < std::numeric_limits<qint16>::max(); };
+    int code = nalazi::ucitaj(dyn_cursor, nalazi::hematologija, {}, [&](const nalaz& row) {
+        if (!fits())
+            return;
+        ++globals.uoo_broj;
+        dodaj_liniju(row.naziv, LeftColumnX, lineY(globals.uoo_broj));
+    });
+    if (code < 0) {
+        poredaj_fokus();
+        return;
+    }
+
+    qint16 left = 0;
+    code = nalazi::ucitaj(
+        dyn_cursor, nalazi::leukocitna_formula,
+        [&] {
+            left = globals.uoo_broj;
+            if (fits())
+                pocetak_leukocita = qint16(globals.uoo_broj + 1);
+        },
+        [&](const nalaz& row) {
+            if (!fits())
+                return;
+            ++globals.uoo_broj;
+            dodaj_liniju(row.naziv, RightColumnX, lineY(globals.uoo_broj - left));
+        });
+    poredaj_fokus();
+}
+
+bool w_hematologija_unos::closequery() {
+    return app().zatvori;
+}
+
+void w_hematologija_unos::dodaj_liniju(const QString& naziv, int x, int y) {
+    auto* line = new obj_hemanaliza_unos(m_linije);
+    app().uoo.append(line);
+    moveInUnits(line, x, y);
+    line->raise();
+    line->popuni_polja(naziv, Decimal::fromText(QStringLiteral("10.00")));
+    line->show();
+    connect(line, &obj_hemanaliza_unos::raditiClicked, this, &w_hematologija_unos::sracunaj_cenu);
+
+    const QSize needed(line->geometry().right() + 1 + UnitsToPixels(20, UnitDirection::Horizontal),
+                       line->geometry().bottom() + 1 + UnitsToPixels(20, UnitDirection::Vertical));
+    m_linije->resize(m_linije->size().expandedTo(needed));
+}
+
+obj_hemanaliza_unos* w_hematologija_unos::linija(int index) const {
+    const mab_oru& globals = app();
+    if (index < 1 || index > globals.uoo_broj || index >= globals.uoo.size())
+        return nullptr;
+    obj_hemanaliza_unos* line = globals.uoo.at(index);
+    return line && line->window() == this ? line : nullptr;
+}
+
+void w_hematologija_unos::sracunaj_cenu() {
+    Decimal total;
+    for (int index = 1; index <= app().uoo_broj; ++index)
+        if (obj_hemanaliza_unos* line = linija(index))
+            total += line->dodavanje_cene();
+    m_cena->unesi_cenu(total);
+}
+
+void w_hematologija_unos::oznaci(int prva, bool (*novoStanje)(bool)) {
+    for (int index = prva; index <= app().uoo_broj; ++index)
+        if (obj_hemanaliza_unos* line = linija(index))
+            line->setRaditi(novoStanje(line->raditi()));
+    sracunaj_cenu();
+}
+
+void w_hematologija_unos::poredaj_fokus() {
+    // Tab goes down the check boxes of the lines, then along the buttons as they stand, then
+    // through the price panel.
+    QWidget* previous = nullptr;
+    for (int index = 1; index <= app().uoo_broj; ++index) {
+        obj_hemanaliza_unos* line = linija(index);
+        if (!line)
+            continue;
+        if (previous)
+            setTabOrder(previous, line->cbx_raditi());
+        previous = line->cbx_raditi();
+    }
+    const QList<QWidget*> rest{m_inverzno,
+                               m_leukocit,
+                               m_selektSve,
+                               m_deselektSve,
+                               m_cena->em_hemat_cena_ukupna(),
+                               m_cena->ddlb_hem_popust(),
+                               m_cena->em_hemat_cena_ukupnapopust(),
+                               m_cena->pb_hemanaliza_cene()};
+    for (QWidget* next : rest) {
+        if (previous)
+            setTabOrder(previous, next);
+        previous = next;
+    }
+    if (obj_hemanaliza_unos* first = linija(1))
+        first->cbx_raditi()->setFocus();
+    else
+        m_selektSve->setFocus();
 }

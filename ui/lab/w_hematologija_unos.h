@@ -2,10 +2,61 @@
 
 #include "runtime/window.h"
 
-// The hematology order window.
+class obj_hemanaliza_cena;
+class obj_hemanaliza_unos;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QScrollArea;
+
+// The hematology order window: one line per analysis of the catalogue (ordinary analyses on the
+// left, the leukocyte formula on the right), four selection buttons and the price panel. It opens
+// without blocking its caller and closes only through the price panel's "Prihvati".
+//
+// Its lines live in the application's global line array `uoo`, indexed from 1 as the program has
+// always counted them: element 0 is kept empty, and `uoo_broj` tells how many lines follow it.
 class w_hematologija_unos : public Window {
     Q_OBJECT
 
 public:
+    // Position of the k-th line of a column (k from 1), in window units inside the line area.
+    static constexpr int LeftColumnX = 100;
+    static constexpr int RightColumnX = 1800;
+    static constexpr int lineY(int k) { return 100 * k + 100; }
+
     explicit w_hematologija_unos(QWidget* parent = nullptr);
+
+    // The laboratory page's hematology button: opens the window, or brings the open one forward.
+    // There is never a second window, since the lines of one window fill the global line array.
+    static w_hematologija_unos* otvori();
+
+    void openEvent() override;
+    bool closequery() override;
+
+    // Sums the checked lines of this window and hands the sum to the price panel.
+    void sracunaj_cenu();
+
+    // Index in uoo of the first leukocyte-formula line; 0 while that part has not been loaded.
+    qint16 pocetak_leukocita = 0;
+
+    obj_hemanaliza_cena* uo_cena() const { return m_cena; }
+    // The line at index (1 .. uoo_broj) when it belongs to this window, else null.
+    obj_hemanaliza_unos* linija(int index) const;
+    // The area the lines are opened in (their positions are relative to it).
+    QWidget* linije() const { return m_linije; }
+
+private:
+    void dodaj_liniju(const QString& naziv, int x, int y);
+    void oznaci(int prva, bool (*novoStanje)(bool));
+    void poredaj_fokus();
+
+    QPushButton* m_inverzno;
+    QPushButton* m_leukocit;
+    QPushButton* m_deselektSve;
+    QPushButton* m_selektSve;
+    QLabel* m_naslovLeukocita;
+    obj_hemanaliza_cena* m_cena;
+    QGroupBox* m_okvir;
+    QScrollArea* m_pregled;
+    QWidget* m_linije;
 };

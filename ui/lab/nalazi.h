@@ -1,0 +1,42 @@
+#pragma once
+
+#include "runtime/decimal.h"
+
+#include <QString>
+#include <QtGlobal>
+
+#include <functional>
+
+class DynamicCursor;
+
+// One row of the analysis catalogue `nalazi`, received in the order of the select list. Only the
+// name reaches the screen; the rest travels with the row because the select list is fixed.
+struct nalaz {
+    qint16 grupa = 0;
+    qint16 podgrupa = 0;
+    qint16 rbr = 0;
+    QString naziv;
+    QString jed_mere;
+    Decimal ref_m_nizi;
+    Decimal ref_m_visi;
+    Decimal ref_z_nizi;
+    Decimal ref_z_visi;
+};
+
+// The catalogue reader. The program only reads `nalazi`, in two fixed statements of group 1:
+// the ordinary hematology analyses (subgroup 0) and the leukocyte formula (subgroup 1).
+namespace nalazi {
+
+extern const QString hematologija;       // subgroup 0, in ascending rbr
+extern const QString leukocitna_formula; // subgroup 1, in ascending rbr
+
+// Loads one subgroup: prepares ls_select_string into sqlsa on sqlca, declares and opens
+// dyn_cursor on it, calls `opened` once the cursor is open and `row` for every fetched row, in
+// fetch order. Returns the SQL code that ended the load: 100 after the last row, or a negative
+// code after a failure the user has already been shown ("DataBase Error!" when the cursor could
+// not be opened, "DataBase Error" when a fetch failed; the rows handed over before stay). The
+// caller then stops loading.
+int ucitaj(DynamicCursor& dyn_cursor, const QString& ls_select_string,
+           const std::function<void()>& opened, const std::function<void(const nalaz&)>& row);
+
+} // namespace nalazi

@@ -1,0 +1,107 @@
+#include "ui/lab/obj_hemanaliza_cena.h"
+
+#include "app/mab_oru.h"
+#include "runtime/controls.h"
+#include "runtime/convert.h"
+#include "runtime/look.h"
+#include "runtime/picture_button.h"
+#include "runtime/units.h"
+#include "runtime/window.h"
+#include "ui/lab/tab_lab_analize.h"
+#include "ui/lab/w_hematologija_unos.h"
+#include "ui/main/mab_la.h"
+
+#include <QComboBox>
+#include <QLabel>
+
+namespace {
+
+QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    setScreenFont(label, QStringLiteral("Arial"), 9);
+    return label;
+}
+
+EditMask* makeAmount(const QString& name, QWidget* parent) {
+    auto* field = new EditMask(name, QStringLiteral("0.00"), parent);
+    setScreenFont(field, QStringLiteral("Arial"), 9);
+    field->setText(QStringLiteral("0.00"));
+    return field;
+}
+
+} // namespace
+
+obj_hemanaliza_cena::obj_hemanaliza_cena(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("obj_hemanaliza_cena"));
+    resizeInUnits(this, WidthUnits, HeightUnits);
+
+    m_zaNaplatu = makeAmount(QStringLiteral("em_hemat_cena_ukupnapopust"), this);
+    placeInUnits(m_zaNaplatu, 1700, 156, 560, 92);
+    m_ukupna = makeAmount(QStringLiteral("em_hemat_cena_ukupna"), this);
+    placeInUnits(m_ukupna, 560, 24, 560, 92);
+
+    m_prihvati = new PictureButton(QStringLiteral("pb_hemanaliza_cene"), this);
+    m_prihvati->setText(QStringLiteral("Prihvati"));
+    setScreenFont(m_prihvati, QStringLiteral("Arial CE"), 9);
+    placeInUnits(m_prihvati, 3020, 280, 520, 112);
+
+    m_popustLabel =
+        makeLabel(QStringLiteral("st_hemat_cena_popust"), QStringLiteral("Popust"), this);
+    placeInUnits(m_popustLabel, 60, 164, 480, 80);
+
+    m_popust = new QComboBox(this);
+    m_popust->setObjectName(QStringLiteral("ddlb_hem_popust"));
+    setScreenFont(m_popust, QStringLiteral("Arial CE"), 9);
+    // The entries stay in this order: the list is not sorted.
+    m_popust->addItems({QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("25"),
+                        QStringLiteral("50"), QStringLiteral("100")});
+    m_popust->setMaxVisibleItems(5);
+    placeInUnits(m_popust, 560, 156, 400, 92);
+    // "0" is shown from the start; procenat stays empty until the user picks an entry.
+    m_popust->setCurrentIndex(0);
+
+    m_zaNaplatuLabel =
+        makeLabel(QStringLiteral("st_hemat_cenapopust"), QStringLiteral("Za naplatu"), this);
+    placeInUnits(m_zaNaplatuLabel, 1160, 164, 520, 80);
+    m_ukupnaLabel = makeLabel(QStringLiteral("st_hemat_cena"), QStringLiteral("Ukupna cena"), this);
+    placeInUnits(m_ukupnaLabel, 60, 32, 480, 80);
+
+    // activated: every pick by the user, even of the entry already shown, so that picking the
+    // same discount again applies it to a total typed in by hand.
+    connect(m_popust, &QComboBox::activated, this, [this](int index) {
+        procenat = m_popust->itemText(index);
+        za_naplatu();
+    });
+    connect(m_prihvati, &QPushButton::clicked, this, &obj_hemanaliza_cena::prihvati);
+
+    // From the total over the discount to the amount and "Prihvati".
+    setTabOrder(m_ukupna, m_popust);
+    setTabOrder(m_popust, m_zaNaplatu);
+    setTabOrder(m_zaNaplatu, m_prihvati);
+}
+
+void obj_hemanaliza_cena::unesi_cenu(Decimal cena) {
+    m_ukupna->setText(cena.toString());
+    za_naplatu();
+}
+
+void obj_hemanaliza_cena::za_naplatu() {
+    const double cena = toDouble(m_ukupna->text());
+    // Before the first pick procenat is empty, which converts to 0: the amount equals the total,
+    // as the list's "0" promises.
+    const double proc = toDouble(procenat);
+    const double amount = cena - (proc * cena) / 100;
+    m_zaNaplatu->setText(numberToText(amount));
+}
+
+void obj_hemanaliza_cena::prihvati() {
+    app().zatvori = true;
+    // The amount as the field shows it, also when the user has typed into it and not left it.
+    const QString amount = formatNumber(toDouble(m_zaNaplatu->text()), m_zaNaplatu->mask());
+    if (mab_la* window = app().mab_la) {
+        window->labAnalize()->postavi_ukupno_hem(amount);
+        window->svega_za_naplatu();
+    }
+    Close(app().w_hematologija_unos);
+}
