@@ -1,23 +1,197 @@
 #include "ui/addressbook/tab_adresar.h"
 
-tab_adresar::tab_adresar(mab_la* window, QWidget* parent) : QWidget(parent), m_window(window)
-{
+#include "app/mab_oru.h"
+#include "runtime/builtins.h"
+#include "runtime/controls.h"
+#include "runtime/convert.h"
+#include "runtime/dynamic_sql.h"
+#include "runtime/list_data_window.h"
+#include "runtime/message_box.h"
+#include "runtime/multi_line_edit.h"
+#include "runtime/picture_list.h"
+#include "runtime/transaction.h"
+#include "ui/addressbook/adresar_sql.h"
+#include "ui/addressbook/obj_slova.h"
+#include "ui/common/w_da_ne.h"
+#include "ui/main/mab_la.h"
+
+#include <QButtonGroup>
+#include <QRadioButton>
+
+namespace {
+const QString KeyColumn = QStringLiteral("adresar_rbr");
+}
+
+tab_adresar::tab_adresar(mab_la* window, QWidget* parent) : QWidget(parent), m_window(window) {
     setObjectName(QStringLiteral("tab_adresar"));
+    napraviKontrole();
+    poveziDogadjaje();
 }
 
-void tab_adresar::pokupi_ljude(const QString& slovo, const QString& statt)
-{
-    Q_UNUSED(slovo)
-    Q_UNUSED(statt)
+void tab_adresar::poveziDogadjaje() {
+    // Edits of the middle initial and the sex buttons do not count as changes.
+    for (const TextField& field : std::as_const(m_textFields))
+        if (field.edit != sle_sslovo)
+            connect(field.edit, &SingleLineEdit::modified, this, &tab_adresar::oznaciPromenu);
+    connect(mle_napomena, &MultiLineEdit::modified, this, &tab_adresar::oznaciPromenu);
+    connect(ddplb_status, &DropDownPictureList::selectionchanged, this,
+            &tab_adresar::izabranStatus);
+    connect(dw_pretraga, &ListDataWindow::clickedRow, this, &tab_adresar::kliknutRed);
+    connect(dw_pretraga, &ListDataWindow::doubleClickedRow, this, &tab_adresar::dvaputKliknutRed);
 }
 
-int tab_adresar::popunipodatke(const QString& mmbr)
-{
-    Q_UNUSED(mmbr)
+void tab_adresar::oznaciPromenu() {
+    m_window->menjano = true;
+}
+
+void tab_adresar::pokupi_ljude(const QString& slovo, const QString& statt) {
+    const QString ppp = slovo + QLatin1Char('%');
+    if (dw_pretraga->retrieve({ppp, statt}) < 0)
+        MessageBox(QStringLiteral("DataBase Error!"), dw_pretraga->errorText());
+}
+
+int tab_adresar::popunipodatke(const QString& mmbr) {
+    Transaction& transaction = sqlca();
+    sqlsa().prepare(adresar_sql::upitZaUnos(toInteger(mmbr)), transaction);
+    DynamicCursor dyn_cursor;
+    dyn_cursor.declare(sqlsa());
+    dyn_cursor.open();
+    if (transaction.sqlcode < 0) {
+        MessageBox(QStringLiteral("DataBase Error!"), transaction.sqlerrtext);
+        return -1;
+    }
+    sle_rbr->setText(QString());
+    int loaded = 0;
+    QVariantList row;
+    for (;;) {
+        dyn_cursor.fetch(row);
+        if (transaction.sqlcode < 0) {
+            MessageBox(QStringLiteral("DataBase Error"), transaction.sqlerrtext);
+            dyn_cursor.close();
+            return -1;
+        }
+        if (transaction.sqlcode != Transaction::Success)
+            break;
+        const AdresarUnos unos = adresar_sql::unosIzReda(row);
+        sle_rbr->setText(QString::number(unos.rbr));
+        // Only a stored 0 is female; any other value, and NULL, shows as male.
+        const bool zenski = !unos.pol.isNull() && unos.pol.toInt() == 0;
+        rb_zenski->setChecked(zenski);
+        rb_muski->setChecked(!zenski);
+        // The entry's status becomes the one a save writes back: saving a loaded entry must not
+        // move it into whatever category was picked last.
+        ddplb_status->selectItem(unos.status.isNull() ? 0 : ddplb_status->findValue(unos.status));
+        if (!unos.status.isNull())
+            app().rbr_status = qint16(unos.status.toInt());
+        for (const TextField& field : std::as_const(m_textFields))
+            field.edit->setText(unos.*field.column);
+        mle_napomena->setText(unos.napomena);
+        m_window->menjano = false;
+        ++loaded;
+    }
+    dyn_cursor.close();
+    return loaded;
+}
+
+int tab_adresar::promenjeno() {
+    if (!m_window->menjano)
+        return 0;
+    if (w_da_ne::pitaj(QStringLiteral("Da li zelite da snimite promenjene podatke?")))
+        uo_slova->sacuvaj();
     return 0;
 }
 
-int tab_adresar::promenjeno()
-{
-    return 0;
+void tab_adresar::napraviStatuse() {
+    app().rbr_status = 0;
+    Transaction& transaction = sqlca();
+    sqlsa().prepare(adresar_sql::upitStatusaPoRbr(), transaction);
+    DynamicCursor dyn_cursor;
+    dyn_cursor.declare(sqlsa());
+    dyn_cursor.open();
+    if (transaction.sqlcode < 0) {
+        MessageBox(QStringLiteral("DataBase Error!"), transaction.sqlerrtext);
+        return;
+    }
+    int position = 0;
+    QVariantList row;
+    for (;;) {
+        dyn_cursor.fetch(row);
+        if (transaction.sqlcode < 0) {
+            MessageBox(QStringLiteral("DataBase Error"), transaction.sqlerrtext);
+            dyn_cursor.close();
+            return;
+        }
+        if (transaction.sqlcode != Transaction::Success)
+            break;
+        const int rbr = row.value(0).toInt();
+        ddplb_status->insertItem(row.value(1).toString(), rbr, ++position, rbr);
+        if (app().rbr_status == 0)
+            app().rbr_status = qint16(rbr);
+    }
+    dyn_cursor.close();
+    ddplb_status->selectItem(1);
+}
+
+void tab_adresar::izabranStatus(int index) {
+    m_window->menjano = true;
+    Transaction& transaction = sqlca();
+    const auto stat = adresar_sql::rbrStatusa(transaction, ddplb_status->text(index));
+    if (transaction.sqlcode != Transaction::Success || !stat) {
+        w_da_ne::pitaj(QStringLiteral("GR0120 Greska pri upitu nad STATUS tabelom!"));
+        return;
+    }
+    app().rbr_status = qint16(*stat);
+}
+
+void tab_adresar::kliknutRed(int row) {
+    m_window->promenjeno();
+    dw_pretraga->selectRow(0, false);
+    if (row > 0) {
+        dw_pretraga->selectRow(row, true);
+        m_window->popunipodatke(QString::number(dw_pretraga->getItemNumber(row, KeyColumn)));
+    }
+}
+
+void tab_adresar::dvaputKliknutRed(int row) {
+    dw_pretraga->selectRow(0, false);
+    if (row > 0)
+        dw_pretraga->selectRow(row, true);
+}
+
+AdresarUnos tab_adresar::forma() const {
+    AdresarUnos unos;
+    for (const TextField& field : m_textFields)
+        unos.*field.column = field.edit->text();
+    unos.napomena = mle_napomena->text();
+    unos.pol = rb_muski->isChecked() ? 1 : 0;
+    return unos;
+}
+
+QString tab_adresar::rbrText() const {
+    return sle_rbr->text();
+}
+
+void tab_adresar::postaviRbr(int rbr) {
+    sle_rbr->setText(QString::number(rbr));
+}
+
+void tab_adresar::obrisiFormu() {
+    // Neither sex is selected afterwards, which a group of radio buttons allows only while it is
+    // not exclusive.
+    QButtonGroup* pol = rb_muski->group();
+    pol->setExclusive(false);
+    rb_zenski->setChecked(false);
+    rb_muski->setChecked(false);
+    pol->setExclusive(true);
+    sle_rbr->setText(QString());
+    ddplb_status->selectItem(0);
+    for (const TextField& field : std::as_const(m_textFields))
+        field.edit->setText(QString());
+    mle_napomena->setText(QString());
+}
+
+void tab_adresar::ukloniIzListe(int rbr) {
+    const int row = dw_pretraga->find(KeyColumn, rbr);
+    if (row > 0)
+        dw_pretraga->deleteRow(row);
 }

@@ -1,8 +1,19 @@
 #pragma once
 
+#include "ui/addressbook/adresar_unos.h"
+
+#include <QList>
 #include <QWidget>
 
+class DropDownPictureList;
+class ListDataWindow;
+class MultiLineEdit;
+class QGroupBox;
+class QLabel;
+class QRadioButton;
+class SingleLineEdit;
 class mab_la;
+class obj_slova;
 
 // The ADRESAR page: the editor bar, the list of matching entries and the form of one entry.
 class tab_adresar : public QWidget {
@@ -11,10 +22,58 @@ class tab_adresar : public QWidget {
 public:
     explicit tab_adresar(mab_la* window, QWidget* parent = nullptr);
 
+    // Re-reads the list: surnames beginning with slovo, statuses matching statt.
     void pokupi_ljude(const QString& slovo, const QString& statt);
+    // Loads the entry with key mmbr into the form.
     int popunipodatke(const QString& mmbr);
+    // Offers to save the form's unsaved edits; runs the whole save on "DA".
     int promenjeno();
 
+    // What the editor bar needs of the form. The page owns the controls; the bar only asks.
+    AdresarUnos forma() const; // the form's texts and sex; rbr and status are the bar's business
+    QString rbrText() const;
+    void postaviRbr(int rbr);
+    void obrisiFormu();
+    // Takes an entry's row out of the list's display (after the entry was deleted).
+    void ukloniIzListe(int rbr);
+
+    obj_slova* slova() const { return uo_slova; }
+    ListDataWindow* lista() const { return dw_pretraga; }
+
 private:
+    struct TextField {
+        SingleLineEdit* edit;
+        QString AdresarUnos::*column;
+    };
+
+    void napraviKontrole();
+    void rasporedi();
+    void poveziDogadjaje();
+    void napraviStatuse();
+    void izabranStatus(int index);
+    void kliknutRed(int row);
+    void dvaputKliknutRed(int row);
+    void oznaciPromenu();
+    QLabel* labela(const char* name, const QString& text);
+    SingleLineEdit* polje(const char* name);
+
     mab_la* m_window;
+
+    SingleLineEdit* sle_rbr = nullptr;
+    QRadioButton* rb_zenski = nullptr;
+    QRadioButton* rb_muski = nullptr;
+    SingleLineEdit* sle_ime1 = nullptr;
+    SingleLineEdit* sle_sslovo = nullptr;
+    SingleLineEdit* sle_prezime = nullptr;
+    SingleLineEdit* sle_mbr = nullptr;
+    DropDownPictureList* ddplb_status = nullptr;
+    ListDataWindow* dw_pretraga = nullptr;
+    MultiLineEdit* mle_napomena = nullptr;
+    QGroupBox* gb_imeiprezime1 = nullptr;
+    QGroupBox* gb_2 = nullptr;
+    QGroupBox* gb_33 = nullptr;
+    obj_slova* uo_slova = nullptr;
+
+    // The form's single-line texts in the order a load fills them (ime ... p_email).
+    QList<TextField> m_textFields;
 };

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "ui/addressbook/adresar_unos.h"
+
+#include <QString>
+#include <QVariant>
+#include <QVariantList>
+
+#include <optional>
+
+class Transaction;
+
+// Every statement the address book runs against `adresar` and `status`. Each runs on the given
+// transaction and leaves its outcome there (sqlcode 0 success, 100 no row, < 0 failure, with the
+// database's text); the callers decide what to show. Values from the user are always bound,
+// never written into the statement text.
+namespace adresar_sql {
+
+// The largest record number a 16-bit key holds: a new entry past it cannot be numbered.
+constexpr int NajveciRbr = 32767;
+
+// S1: the largest rbr; NULL when the address book is empty.
+QVariant najveciRbr(Transaction& sqlca);
+// S2: how many rows carry this identity number (a NULL number counts none).
+int brojIstogMbr(Transaction& sqlca, const QVariant& mbr);
+// S3: as S2, leaving out the row rbr itself.
+int brojIstogMbr(Transaction& sqlca, const QVariant& mbr, int rbr);
+// S4: inserts the entry with its rbr and status.
+void unesi(Transaction& sqlca, const AdresarUnos& unos);
+// S5: writes the entry's 21 values over row unos.rbr.
+void izmeni(Transaction& sqlca, const AdresarUnos& unos);
+// S6
+void obrisi(Transaction& sqlca, int rbr);
+// S7: the number of the status with this exact name.
+std::optional<int> rbrStatusa(Transaction& sqlca, const QString& naziv);
+// S8: the record load's text. It is built from the key as an integer, so nothing the user typed
+// can become part of it.
+QString upitZaUnos(int rbr);
+// A fetched S8 row as an entry.
+AdresarUnos unosIzReda(const QVariantList& red);
+// S9 and S10: the statuses for the editor's filter and for the form's status field.
+QString upitStatusa();
+QString upitStatusaPoRbr();
+// S11
+void potvrdi(Transaction& sqlca);
+
+// The values that S4 binds, in the table's column order (empty texts as NULL).
+QVariantList vrednostiZaUnos(const AdresarUnos& unos);
+
+} // namespace adresar_sql
