@@ -1,5 +1,6 @@
 #include "runtime/picture_button.h"
 
+#include <QKeyEvent>
 #include <QResizeEvent>
 
 namespace {
@@ -8,6 +9,7 @@ constexpr int FramePixels = 4; // room for the button's raised edge and focus fr
 
 PictureButton::PictureButton(const QString& name, QWidget* parent) : QPushButton(parent) {
     setObjectName(name);
+    setAutoDefault(false);
 }
 
 void PictureButton::setPictureName(const QString& fileName) {
@@ -18,6 +20,15 @@ void PictureButton::setPictureName(const QString& fileName) {
                  qPrintable(fileName));
     setIcon(m_picture.isNull() ? QIcon() : QIcon(m_picture));
     fitPicture();
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        click();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void PictureButton::resizeEvent(QResizeEvent* event) {

@@ -7,6 +7,8 @@
 // A command button that shows one of the program's bitmaps (compiled in under ":/bitmaps/") in
 // place of, or beside, its text. The picture is scaled down to fit the button, keeping its
 // proportions, so a button laid out in window units shows the whole picture at any resolution.
+// It is never a window's default button: Enter or Space press it only when it has the focus, so
+// Enter typed in a field beside it does not press it.
 class PictureButton : public QPushButton {
     Q_OBJECT
 
@@ -21,6 +23,7 @@ public:
     QPixmap picture() const { return m_picture; }
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

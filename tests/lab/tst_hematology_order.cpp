@@ -157,6 +157,27 @@ private slots:
         QCOMPARE(amount(window), QStringLiteral("20.00"));
     }
 
+    void enterPressesOnlyTheFocusedButton() {
+        w_hematologija_unos* window = open();
+        EditMask* ukupna = window->uo_cena()->em_hemat_cena_ukupna();
+        ukupna->setFocus();
+        QTest::keyClick(ukupna, Qt::Key_Return);
+        QCOMPARE(checkPattern(window), QString(18, QLatin1Char('0')));
+        QVERIFY(window->isVisible());
+
+        MAB_FIND(sve, QPushButton, window, "cb_selekt_sve");
+        sve->setFocus();
+        QTest::keyClick(sve, Qt::Key_Return);
+        QCOMPARE(checkPattern(window), QString(18, QLatin1Char('1')));
+
+        PictureButton* prihvati = window->uo_cena()->pb_hemanaliza_cene();
+        prihvati->setFocus();
+        QPointer<w_hematologija_unos> guard = window;
+        QTest::keyClick(prihvati, Qt::Key_Return);
+        QTRY_VERIFY(guard.isNull());
+        QCOMPARE(m_page->em_ukupno_hem()->text(), QStringLiteral("180.00"));
+    }
+
     void workedDiscountExample_data() {
         QTest::addColumn<QString>("discount");
         QTest::addColumn<QString>("expected");

@@ -1,13 +1,11 @@
 // The LABORATORIJSKE ANALIZE page: its controls and pictures, and the bill total.
-#include "runtime/controls.h"
-#include "runtime/picture_button.h"
-#include "tests/support/app_fixture.h"
+#include "tests/lab/lab_support.h"
 #include "ui/lab/tab_lab_analize.h"
-#include "ui/main/mab_la.h"
 
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QTabWidget>
 #include <QtEndian>
 
 class TestLabPage : public QObject {
@@ -200,6 +198,26 @@ private slots:
         m_page->em_ukupno_urin()->selectAll();
         typeText(m_page->em_ukupno_urin(), QStringLiteral("1"));
         QCOMPARE(total->text(), QStringLiteral("31.00"));
+    }
+
+    void enterInASubtotalPressesNoButton() {
+        auto* tabs = m_window->tabMain();
+        tabs->setCurrentWidget(m_page);
+        QApplication::setActiveWindow(m_window);
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        for (EditMask* field : {m_page->em_ukupno_hem(), m_page->em_ukupno_biohem(),
+                                m_page->em_ukupno_urin(), m_page->em_svega_analize()}) {
+            field->setFocus();
+            QTest::keyClick(field, Qt::Key_Return);
+        }
+        QTest::qWait(20);
+        QVERIFY(visibleWindows(QStringLiteral("w_hematologija_unos")).isEmpty());
+
+        // On the button itself Enter opens the order window, as Space does.
+        m_page->findChild<PictureButton*>(QStringLiteral("pb_hemat_analize"))->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(visibleWindows(QStringLiteral("w_hematologija_unos")).size(), 1);
+        QVERIFY(lab::closeOrderWindow());
     }
 
     void theOtherPicturesDoNothing() {

@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
@@ -35,6 +36,8 @@ QPushButton* makeButton(const QString& name, const QString& text, QWidget* paren
     auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
     setScreenFont(button, QStringLiteral("Arial"), 9);
+    // No button is the window's default: Enter in an amount field must not press a button.
+    button->setAutoDefault(false);
     return button;
 }
 
@@ -156,6 +159,17 @@ void w_hematologija_unos::openEvent() {
             dodaj_liniju(row.naziv, RightColumnX, lineY(globals.uoo_broj - left));
         });
     poredaj_fokus();
+}
+
+void w_hematologija_unos::keyPressEvent(QKeyEvent* event) {
+    // Enter presses the button that has the focus, as Space does, and nothing else.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+            button->click();
+        event->accept();
+        return;
+    }
+    Window::keyPressEvent(event);
 }
 
 bool w_hematologija_unos::closequery() {

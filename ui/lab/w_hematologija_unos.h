@@ -45,6 +45,9 @@ public:
     // The area the lines are opened in (their positions are relative to it).
     QWidget* linije() const { return m_linije; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void dodaj_liniju(const QString& naziv, int x, int y);
     void oznaci(int prva, bool (*novoStanje)(bool));
