@@ -108,6 +108,8 @@ w_hematologija_unos::w_hematologija_unos(QWidget* parent)
 }
 
 w_hematologija_unos* w_hematologija_unos::otvori() {
+    // A window that has just been accepted is hidden and only waits to be deleted: it does not
+    // count as open.
     w_hematologija_unos* open = app().w_hematologija_unos;
     if (open && open->isVisible()) {
         open->raise();
@@ -132,6 +134,8 @@ void w_hematologija_unos::openEvent() {
     globals.uoo_broj = 0;
 
     DynamicCursor dyn_cursor;
+    // The line count is a 16-bit number; rows past 32767 lines would make it wrap to a negative
+    // index, so they are not shown.
     const auto fits = [&globals] { return globals.uoo_broj < std::numeric_limits<qint16>::max(); };
     int code = nalazi::ucitaj(dyn_cursor, nalazi::hematologija, {}, [&](const nalaz& row) {
         if (!fits())
