@@ -214,6 +214,17 @@ private slots:
         QCOMPARE(h.text(QStringLiteral("sle_ime1")), longName);
         h.press(QStringLiteral("cb_novi"));
     }
+
+    void enterPressesOnlyAFocusedButton() {
+        // Enter in a field must not run a save (or a delete) of a half-typed entry.
+        h.type(QStringLiteral("sle_ime1"), QStringLiteral("Pera"));
+        QTest::keyClick(h.field(QStringLiteral("sle_ime1")), Qt::Key_Return);
+        QCOMPARE(AdresarHarness::takeNotices(), QStringList());
+        QCOMPARE(h.text(QStringLiteral("sle_ime1")), QStringLiteral("Pera"));
+        h.button(QStringLiteral("cb_novi"))->setFocus();
+        QTest::keyClick(h.button(QStringLiteral("cb_novi")), Qt::Key_Return);
+        QCOMPARE(h.text(QStringLiteral("sle_ime1")), QString());
+    }
 };
 
 QTEST_MAIN(TestAdresarPage)

@@ -1,6 +1,7 @@
 #include "ui/addressbook/obj_slova.h"
 
 #include "runtime/builtins.h"
+#include "runtime/command_button.h"
 #include "runtime/dynamic_sql.h"
 #include "runtime/look.h"
 #include "runtime/message_box.h"
@@ -27,10 +28,8 @@ constexpr int StockPictures = 3;
 
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption,
                         const QString& family, bool bold) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
+    auto* button = new CommandButton(name, caption, parent);
     button->setFont(screenFont(family, 9, bold));
-    button->setAutoDefault(false);
     return button;
 }
 
