@@ -47,7 +47,6 @@ private:
     };
 
     void napraviKontrole();
-    void rasporedi();
     void poveziDogadjaje();
     void napraviStatuse();
     void izabranStatus(int index);

@@ -152,6 +152,8 @@ void tab_adresar::napraviKontrole() {
     setScreenFont(dw_pretraga, QStringLiteral("Arial CE"), 9);
     dw_pretraga->setDataObject(QStringLiteral("dw_pretraga_adresar"));
     dw_pretraga->setTransObject(sqlca());
+    // The main window does not know this page yet while it is being built, so the list's first
+    // read is the page's own call rather than one through mab_la.
     pokupi_ljude(QStringLiteral("A"), QStringLiteral("%"));
     mle_napomena = new MultiLineEdit(QStringLiteral("mle_napomena"), this);
     setScreenFont(mle_napomena, QStringLiteral("Arial CE"), 9);
