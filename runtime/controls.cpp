@@ -2,7 +2,9 @@
 
 #include "runtime/convert.h"
 
+#include <QFocusEvent>
 #include <QRegularExpressionValidator>
+#include <QTimer>
 
 SingleLineEdit::SingleLineEdit(const QString& name, QWidget* parent) : QLineEdit(parent)
 {
@@ -36,4 +38,12 @@ void EditMask::reformat()
     const QString formatted = formatNumber(toDouble(QLineEdit::text()), m_mask);
     if (formatted != QLineEdit::text())
         QLineEdit::setText(formatted);
+}
+
+void EditMask::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    // Selected after the click that brought the focus has placed the cursor.
+    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
+        QTimer::singleShot(0, this, &QLineEdit::selectAll);
 }

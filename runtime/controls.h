@@ -17,7 +17,8 @@ signals:
 // An edit mask with a numeric display format such as "0.00". It always shows its value in that
 // format; text that is no number (the stored "none" of a field never filled) shows and counts as
 // 0. Typing is limited to numbers; the field re-formats itself when the user leaves it, and
-// `modified` tells of every change the user makes.
+// `modified` tells of every change the user makes. Entering the field selects its amount, so that
+// typing replaces it: the formatted "0.00" already has both decimals and would take no digit.
 class EditMask : public QLineEdit {
     Q_OBJECT
 
@@ -30,6 +31,9 @@ public:
 
 signals:
     void modified();
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     void reformat();

@@ -31,6 +31,7 @@ start)
         -c "CREATE ROLE kiro LOGIN SUPERUSER PASSWORD 'qdxw'" >/dev/null
     ;;
 stop)
+    cd /
     [ -d "$dir/data" ] && run_pg "$bindir/pg_ctl" -D "$dir/data" -m fast -w stop >/dev/null || true
     rm -rf "$dir"
     ;;
