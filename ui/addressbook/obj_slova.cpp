@@ -2,6 +2,7 @@
 
 #include "runtime/builtins.h"
 #include "runtime/command_button.h"
+#include "runtime/cursor_reader.h"
 #include "runtime/dynamic_sql.h"
 #include "runtime/look.h"
 #include "runtime/message_box.h"
@@ -113,34 +114,19 @@ void obj_slova::napraviStatusFilter() {
     for (int picture = 1; picture <= StockPictures; ++picture)
         ddplb_status->addPicture(stockPicture(picture));
 
-    Transaction& transaction = sqlca();
-    sqlsa().prepare(adresar_sql::upitStatusa(), transaction);
-    DynamicCursor dyn_cursor;
-    dyn_cursor.declare(sqlsa());
-    dyn_cursor.open();
-    if (transaction.sqlcode < 0) {
-        MessageBox(QStringLiteral("DataBase Error!"), transaction.sqlerrtext);
-        return;
-    }
-    // "Svi" carries the pattern of every status, each status its own name, so that the choice
-    // means the same whatever order the items stand in.
-    ddplb_status->insertItem(QStringLiteral("Svi"), 1, 1, QStringLiteral("%"));
     int position = 1;
-    QVariantList row;
-    for (;;) {
-        dyn_cursor.fetch(row);
-        if (transaction.sqlcode < 0) {
-            MessageBox(QStringLiteral("DataBase Error"), transaction.sqlerrtext);
-            dyn_cursor.close();
-            return;
-        }
-        if (transaction.sqlcode != Transaction::Success)
-            break;
-        const QString naziv = row.value(1).toString();
-        ddplb_status->insertItem(naziv, row.value(0).toInt() + 1, ++position, naziv);
-    }
-    dyn_cursor.close();
-    ddplb_status->selectItem(1);
+    DynamicCursor dyn_cursor;
+    const int code = readThroughCursor(
+        dyn_cursor, adresar_sql::upitStatusa(),
+        // "Svi" carries the pattern of every status, each status its own name, so that the
+        // choice means the same whatever order the items stand in.
+        [this] { ddplb_status->insertItem(QStringLiteral("Svi"), 1, 1, QStringLiteral("%")); },
+        [this, &position](const QVariantList& row) {
+            const QString naziv = row.value(1).toString();
+            ddplb_status->insertItem(naziv, row.value(0).toInt() + 1, ++position, naziv);
+        });
+    if (code >= 0)
+        ddplb_status->selectItem(1);
 }
 
 void obj_slova::izabranFilter(int index) {

@@ -4,6 +4,7 @@
 #include "runtime/builtins.h"
 #include "runtime/controls.h"
 #include "runtime/convert.h"
+#include "runtime/cursor_reader.h"
 #include "runtime/dynamic_sql.h"
 #include "runtime/list_data_window.h"
 #include "runtime/message_box.h"
@@ -51,46 +52,31 @@ void tab_adresar::pokupi_ljude(const QString& slovo, const QString& statt) {
 }
 
 int tab_adresar::popunipodatke(const QString& mmbr) {
-    Transaction& transaction = sqlca();
-    sqlsa().prepare(adresar_sql::upitZaUnos(toInteger(mmbr)), transaction);
-    DynamicCursor dyn_cursor;
-    dyn_cursor.declare(sqlsa());
-    dyn_cursor.open();
-    if (transaction.sqlcode < 0) {
-        MessageBox(QStringLiteral("DataBase Error!"), transaction.sqlerrtext);
-        return -1;
-    }
-    sle_rbr->setText(QString());
     int loaded = 0;
-    QVariantList row;
-    for (;;) {
-        dyn_cursor.fetch(row);
-        if (transaction.sqlcode < 0) {
-            MessageBox(QStringLiteral("DataBase Error"), transaction.sqlerrtext);
-            dyn_cursor.close();
-            return -1;
-        }
-        if (transaction.sqlcode != Transaction::Success)
-            break;
-        const AdresarUnos unos = adresar_sql::unosIzReda(row);
-        sle_rbr->setText(QString::number(unos.rbr));
-        // Only a stored 0 is female; any other value, and NULL, shows as male.
-        const bool zenski = !unos.pol.isNull() && unos.pol.toInt() == 0;
-        rb_zenski->setChecked(zenski);
-        rb_muski->setChecked(!zenski);
-        // The entry's status becomes the one a save writes back: saving a loaded entry must not
-        // move it into whatever category was picked last.
-        ddplb_status->selectItem(unos.status.isNull() ? 0 : ddplb_status->findValue(unos.status));
-        if (!unos.status.isNull())
-            app().rbr_status = qint16(unos.status.toInt());
-        for (const TextField& field : std::as_const(m_textFields))
-            field.edit->setText(unos.*field.column);
-        mle_napomena->setText(unos.napomena);
-        m_window->menjano = false;
-        ++loaded;
-    }
-    dyn_cursor.close();
-    return loaded;
+    DynamicCursor dyn_cursor;
+    const int code = readThroughCursor(
+        dyn_cursor, adresar_sql::upitZaUnos(toInteger(mmbr)),
+        [this] { sle_rbr->setText(QString()); },
+        [this, &loaded](const QVariantList& row) {
+            const AdresarUnos unos = adresar_sql::unosIzReda(row);
+            sle_rbr->setText(QString::number(unos.rbr));
+            // Only a stored 0 is female; any other value, and NULL, shows as male.
+            const bool zenski = !unos.pol.isNull() && unos.pol.toInt() == 0;
+            rb_zenski->setChecked(zenski);
+            rb_muski->setChecked(!zenski);
+            // The entry's status becomes the one a save writes back: saving a loaded entry must
+            // not move it into whatever category was picked last.
+            ddplb_status->selectItem(unos.status.isNull() ? 0
+                                                          : ddplb_status->findValue(unos.status));
+            if (!unos.status.isNull())
+                app().rbr_status = qint16(unos.status.toInt());
+            for (const TextField& field : std::as_const(m_textFields))
+                field.edit->setText(unos.*field.column);
+            mle_napomena->setText(unos.napomena);
+            m_window->menjano = false;
+            ++loaded;
+        });
+    return code < 0 ? -1 : loaded;
 }
 
 int tab_adresar::promenjeno() {
@@ -103,33 +89,18 @@ int tab_adresar::promenjeno() {
 
 void tab_adresar::napraviStatuse() {
     app().rbr_status = 0;
-    Transaction& transaction = sqlca();
-    sqlsa().prepare(adresar_sql::upitStatusaPoRbr(), transaction);
-    DynamicCursor dyn_cursor;
-    dyn_cursor.declare(sqlsa());
-    dyn_cursor.open();
-    if (transaction.sqlcode < 0) {
-        MessageBox(QStringLiteral("DataBase Error!"), transaction.sqlerrtext);
-        return;
-    }
     int position = 0;
-    QVariantList row;
-    for (;;) {
-        dyn_cursor.fetch(row);
-        if (transaction.sqlcode < 0) {
-            MessageBox(QStringLiteral("DataBase Error"), transaction.sqlerrtext);
-            dyn_cursor.close();
-            return;
-        }
-        if (transaction.sqlcode != Transaction::Success)
-            break;
-        const int rbr = row.value(0).toInt();
-        ddplb_status->insertItem(row.value(1).toString(), rbr, ++position, rbr);
-        if (app().rbr_status == 0)
-            app().rbr_status = qint16(rbr);
-    }
-    dyn_cursor.close();
-    ddplb_status->selectItem(1);
+    DynamicCursor dyn_cursor;
+    const int code = readThroughCursor(dyn_cursor, adresar_sql::upitStatusaPoRbr(), nullptr,
+                                       [this, &position](const QVariantList& row) {
+                                           const int rbr = row.value(0).toInt();
+                                           ddplb_status->insertItem(row.value(1).toString(), rbr,
+                                                                    ++position, rbr);
+                                           if (app().rbr_status == 0)
+                                               app().rbr_status = qint16(rbr);
+                                       });
+    if (code >= 0)
+        ddplb_status->selectItem(1);
 }
 
 void tab_adresar::izabranStatus(int index) {

@@ -1,9 +1,6 @@
 #include "ui/lab/nalazi.h"
 
-#include "runtime/builtins.h"
-#include "runtime/dynamic_sql.h"
-#include "runtime/message_box.h"
-#include "runtime/transaction.h"
+#include "runtime/cursor_reader.h"
 
 #include <QVariant>
 #include <QVariantList>
@@ -50,34 +47,11 @@ nalaz toNalaz(const QVariantList& columns) {
 
 int ucitaj(DynamicCursor& dyn_cursor, const QString& ls_select_string,
            const std::function<void()>& opened, const std::function<void(const nalaz&)>& row) {
-    Transaction& transaction = sqlca();
-    sqlsa().prepare(ls_select_string, transaction);
-    dyn_cursor.declare(sqlsa());
-    dyn_cursor.open();
-    if (transaction.sqlcode < 0) {
-        const int code = transaction.sqlcode;
-        MessageBox(QStringLiteral("DataBase Error!"), transaction.sqlerrtext);
-        return code;
-    }
-    if (opened)
-        opened();
-
-    QVariantList columns;
-    while (transaction.sqlcode == Transaction::Success) {
-        dyn_cursor.fetch(columns);
-        if (transaction.sqlcode == Transaction::Success) {
-            if (row)
-                row(toNalaz(columns));
-        } else if (transaction.sqlcode < 0) {
-            const int code = transaction.sqlcode;
-            MessageBox(QStringLiteral("DataBase Error"), transaction.sqlerrtext);
-            dyn_cursor.close();
-            return code;
-        }
-    }
-    const int code = transaction.sqlcode;
-    dyn_cursor.close();
-    return code;
+    return readThroughCursor(dyn_cursor, ls_select_string, opened,
+                             [&row](const QVariantList& columns) {
+                                 if (row)
+                                     row(toNalaz(columns));
+                             });
 }
 
 } // namespace nalazi
