@@ -19,27 +19,23 @@ mab_oru* runningApplication = nullptr;
 const QString mab_oru::DBMS = QStringLiteral("ODBC");
 const QString mab_oru::DBParm = QStringLiteral("ConnectString='DSN=MabZet;UID=kiro;PWD=qdxw;'");
 
-mab_oru::mab_oru()
-{
+mab_oru::mab_oru() {
     Q_ASSERT(!runningApplication);
     runningApplication = this;
 }
 
-mab_oru::~mab_oru()
-{
+mab_oru::~mab_oru() {
     destroy();
     runningApplication = nullptr;
 }
 
-mab_oru& app()
-{
+mab_oru& app() {
     if (!runningApplication)
         qFatal("No application object is running.");
     return *runningApplication;
 }
 
-void mab_oru::create()
-{
+void mab_oru::create() {
     QCoreApplication::setApplicationName(QStringLiteral("mab-oru"));
     installFontSubstitutions();
     Builtins& globals = builtins();
@@ -50,8 +46,7 @@ void mab_oru::create()
     globals.error = new ErrorObject;
 }
 
-void mab_oru::open(const QString& commandline)
-{
+void mab_oru::open(const QString& commandline) {
     Q_UNUSED(commandline) // the command line is accepted and ignored
     Transaction& transaction = sqlca();
     transaction.dbms = DBMS;
@@ -66,8 +61,7 @@ void mab_oru::open(const QString& commandline)
                      Qt::QueuedConnection);
 }
 
-void mab_oru::destroy()
-{
+void mab_oru::destroy() {
     if (mab_la)
         delete mab_la.data();
     Builtins& globals = builtins();

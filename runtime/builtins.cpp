@@ -2,16 +2,14 @@
 
 #include <QtGlobal>
 
-Builtins& builtins()
-{
+Builtins& builtins() {
     static Builtins instance;
     return instance;
 }
 
 namespace {
 
-template <typename T> T& required(T* object, const char* name)
-{
+template <typename T> T& required(T* object, const char* name) {
     if (!object)
         qFatal("The global object %s is used before it was created.", name);
     return *object;
@@ -19,17 +17,14 @@ template <typename T> T& required(T* object, const char* name)
 
 } // namespace
 
-MessageObject& message()
-{
+MessageObject& message() {
     return required(builtins().message, "message");
 }
 
-Transaction& sqlca()
-{
+Transaction& sqlca() {
     return required(builtins().sqlca, "sqlca");
 }
 
-DynamicStagingArea& sqlsa()
-{
+DynamicStagingArea& sqlsa() {
     return required(builtins().sqlsa, "sqlsa");
 }

@@ -6,42 +6,36 @@
 #include <QRegularExpressionValidator>
 #include <QTimer>
 
-SingleLineEdit::SingleLineEdit(const QString& name, QWidget* parent) : QLineEdit(parent)
-{
+SingleLineEdit::SingleLineEdit(const QString& name, QWidget* parent) : QLineEdit(parent) {
     setObjectName(name);
     connect(this, &QLineEdit::textEdited, this, &SingleLineEdit::modified);
 }
 
 EditMask::EditMask(const QString& name, const QString& mask, QWidget* parent)
-    : QLineEdit(parent), m_mask(mask)
-{
+    : QLineEdit(parent), m_mask(mask) {
     setObjectName(name);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     const qsizetype point = mask.indexOf(QLatin1Char('.'));
     const int places = point < 0 ? 0 : int(mask.size() - point - 1);
-    const QString pattern = places > 0
-                                ? QStringLiteral("^-?\\d{0,12}(\\.\\d{0,%1})?$").arg(places)
-                                : QStringLiteral("^-?\\d{0,12}$");
+    const QString pattern = places > 0 ? QStringLiteral("^-?\\d{0,12}(\\.\\d{0,%1})?$").arg(places)
+                                       : QStringLiteral("^-?\\d{0,12}$");
     setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), this));
     connect(this, &QLineEdit::textEdited, this, &EditMask::modified);
     connect(this, &QLineEdit::editingFinished, this, &EditMask::reformat);
     reformat();
 }
 
-void EditMask::setText(const QString& text)
-{
+void EditMask::setText(const QString& text) {
     QLineEdit::setText(formatNumber(toDouble(text), m_mask));
 }
 
-void EditMask::reformat()
-{
+void EditMask::reformat() {
     const QString formatted = formatNumber(toDouble(QLineEdit::text()), m_mask);
     if (formatted != QLineEdit::text())
         QLineEdit::setText(formatted);
 }
 
-void EditMask::focusInEvent(QFocusEvent* event)
-{
+void EditMask::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
     // Selected after the click that brought the focus has placed the cursor.
     if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)

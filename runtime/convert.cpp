@@ -9,8 +9,7 @@
 
 namespace {
 
-const QRegularExpression& numberPattern()
-{
+const QRegularExpression& numberPattern() {
     static const QRegularExpression pattern(
         QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
     return pattern;
@@ -18,13 +17,11 @@ const QRegularExpression& numberPattern()
 
 } // namespace
 
-bool isNumber(const QString& text)
-{
+bool isNumber(const QString& text) {
     return numberPattern().match(text.trimmed()).hasMatch();
 }
 
-double toDouble(const QString& text)
-{
+double toDouble(const QString& text) {
     const QString trimmed = text.trimmed();
     if (!isNumber(trimmed))
         return 0.0;
@@ -33,8 +30,7 @@ double toDouble(const QString& text)
     return ok && std::isfinite(value) ? value : 0.0;
 }
 
-int toInteger(const QString& text)
-{
+int toInteger(const QString& text) {
     const double value = toDouble(text);
     if (value >= 2147483647.0)
         return 2147483647;
@@ -43,8 +39,7 @@ int toInteger(const QString& text)
     return int(value);
 }
 
-QString formatNumber(double value, const QString& format)
-{
+QString formatNumber(double value, const QString& format) {
     const qsizetype point = format.indexOf(QLatin1Char('.'));
     const int places = point < 0 ? 0 : int(format.size() - point - 1);
     const bool grouping = format.contains(QLatin1Char(','));
@@ -62,7 +57,6 @@ QString formatNumber(double value, const QString& format)
            (places > 0 ? QStringLiteral(".") + fraction : QString());
 }
 
-QString numberToText(double value)
-{
+QString numberToText(double value) {
     return QString::number(value, 'g', 15);
 }

@@ -6,16 +6,14 @@
 
 namespace {
 
-constexpr qint64 scale()
-{
+constexpr qint64 scale() {
     qint64 s = 1;
     for (int i = 0; i < Decimal::Places; ++i)
         s *= 10;
     return s;
 }
 
-qint64 pow10(int n)
-{
+qint64 pow10(int n) {
     qint64 p = 1;
     while (n-- > 0)
         p *= 10;
@@ -24,8 +22,7 @@ qint64 pow10(int n)
 
 // Rounds a non-negative decimal digit string "123456" with `fractionDigits` digits after the
 // point to `places` places, half away from zero; the result is scaled by 10^Places.
-qint64 roundDigits(const QString& whole, QString fraction, int places)
-{
+qint64 roundDigits(const QString& whole, QString fraction, int places) {
     const bool roundUp = fraction.size() > places && fraction.at(places) >= QLatin1Char('5');
     fraction = fraction.left(places).leftJustified(places, QLatin1Char('0'));
     qint64 value = whole.isEmpty() ? 0 : whole.toLongLong();
@@ -37,8 +34,7 @@ qint64 roundDigits(const QString& whole, QString fraction, int places)
 
 } // namespace
 
-Decimal Decimal::fromText(const QString& text)
-{
+Decimal Decimal::fromText(const QString& text) {
     static const QRegularExpression pattern(QStringLiteral("^([+-]?)(\\d*)(?:\\.(\\d*))?$"));
     const auto match = pattern.match(text.trimmed());
     if (!match.hasMatch() || (match.captured(2).isEmpty() && match.captured(3).isEmpty()))
@@ -47,27 +43,25 @@ Decimal Decimal::fromText(const QString& text)
     return fromScaled(match.captured(1) == QLatin1String("-") ? -magnitude : magnitude);
 }
 
-Decimal Decimal::fromDouble(double value, int places)
-{
+Decimal Decimal::fromDouble(double value, int places) {
     if (!std::isfinite(value))
         return {};
     places = qBound(0, places, int(Places));
     // 15 significant digits is the shortest form that every double reads back from unchanged
     // for the values money takes; rounding that text avoids the binary representation error.
-    const QString text = QString::number(std::fabs(value), 'f', 15 - qMin(15, int(std::log10(std::fabs(value) + 1)) + 1));
+    const QString text = QString::number(std::fabs(value), 'f',
+                                         15 - qMin(15, int(std::log10(std::fabs(value) + 1)) + 1));
     const QString whole = text.section(QLatin1Char('.'), 0, 0);
     const QString fraction = text.section(QLatin1Char('.'), 1, 1);
     const qint64 magnitude = roundDigits(whole, fraction, places);
     return fromScaled(value < 0 ? -magnitude : magnitude);
 }
 
-double Decimal::toDouble() const
-{
+double Decimal::toDouble() const {
     return double(m_scaled) / double(scale());
 }
 
-QString Decimal::toString(int places) const
-{
+QString Decimal::toString(int places) const {
     places = qBound(0, places, int(Places));
     const qint64 step = pow10(Places - places);
     qint64 magnitude = m_scaled < 0 ? -m_scaled : m_scaled;
@@ -82,8 +76,7 @@ QString Decimal::toString(int places) const
     return text;
 }
 
-QString Decimal::toString() const
-{
+QString Decimal::toString() const {
     QString text = toString(Places);
     if (text.contains(QLatin1Char('.'))) {
         while (text.endsWith(QLatin1Char('0')))

@@ -10,7 +10,11 @@ public:
     static constexpr int Places = 4;
 
     constexpr Decimal() = default;
-    static Decimal fromScaled(qint64 scaled) { Decimal d; d.m_scaled = scaled; return d; }
+    static Decimal fromScaled(qint64 scaled) {
+        Decimal d;
+        d.m_scaled = scaled;
+        return d;
+    }
     // Parses "12", "12.5", "-0.75"; text that is no number gives 0.
     static Decimal fromText(const QString& text);
     // Rounds the double's shortest decimal form to `places` places, half away from zero.
@@ -26,7 +30,10 @@ public:
 
     Decimal operator+(Decimal other) const { return fromScaled(m_scaled + other.m_scaled); }
     Decimal operator-(Decimal other) const { return fromScaled(m_scaled - other.m_scaled); }
-    Decimal& operator+=(Decimal other) { m_scaled += other.m_scaled; return *this; }
+    Decimal& operator+=(Decimal other) {
+        m_scaled += other.m_scaled;
+        return *this;
+    }
     bool operator==(const Decimal& other) const = default;
     auto operator<=>(const Decimal& other) const = default;
 

@@ -8,8 +8,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
-void DynamicStagingArea::prepare(const QString& text, Transaction& transaction)
-{
+void DynamicStagingArea::prepare(const QString& text, Transaction& transaction) {
     m_text = text;
     m_transaction = &transaction;
     transaction.setSuccess();
@@ -17,19 +16,16 @@ void DynamicStagingArea::prepare(const QString& text, Transaction& transaction)
 
 DynamicCursor::DynamicCursor() = default;
 
-DynamicCursor::~DynamicCursor()
-{
+DynamicCursor::~DynamicCursor() {
     close();
 }
 
-void DynamicCursor::declare(DynamicStagingArea& sqlsa)
-{
+void DynamicCursor::declare(DynamicStagingArea& sqlsa) {
     close();
     m_sqlsa = &sqlsa;
 }
 
-void DynamicCursor::open(const QVariantList& inputs)
-{
+void DynamicCursor::open(const QVariantList& inputs) {
     close();
     if (!m_sqlsa || !m_sqlsa->transaction())
         return;
@@ -47,8 +43,7 @@ void DynamicCursor::open(const QVariantList& inputs)
     sqlca.setSuccess();
 }
 
-void DynamicCursor::fetch(QVariantList& row)
-{
+void DynamicCursor::fetch(QVariantList& row) {
     if (!m_sqlsa || !m_sqlsa->transaction())
         return;
     Transaction& sqlca = *m_sqlsa->transaction();
@@ -72,15 +67,13 @@ void DynamicCursor::fetch(QVariantList& row)
     sqlca.sqlnrows = 1;
 }
 
-void DynamicCursor::close()
-{
+void DynamicCursor::close() {
     if (m_query) {
         m_query->finish();
         m_query.reset();
     }
 }
 
-bool DynamicCursor::isOpen() const
-{
+bool DynamicCursor::isOpen() const {
     return m_query != nullptr;
 }

@@ -3,8 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
-int MessageBox(const QString& title, const QString& text)
-{
+int MessageBox(const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setObjectName(QStringLiteral("messagebox"));

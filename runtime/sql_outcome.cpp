@@ -5,8 +5,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-QString sqlErrorText(const QSqlError& error)
-{
+QString sqlErrorText(const QSqlError& error) {
     // The database's own words; the PostgreSQL driver reports every error with code "1", so the
     // code itself says nothing and the driver's text is what the user needs to see.
     QString text = error.databaseText().trimmed();
@@ -17,14 +16,12 @@ QString sqlErrorText(const QSqlError& error)
     return text;
 }
 
-QString notConnectedText()
-{
+QString notConnectedText() {
     return QStringLiteral("Nema veze sa bazom podataka (izvor podataka MabZet nije povezan).");
 }
 
 bool runPrepared(QSqlQuery& query, const QString& sql, const QVariantList& inputs,
-                 Transaction& transaction)
-{
+                 Transaction& transaction) {
     if (!query.prepare(sql)) {
         transaction.setFailure(sqlErrorText(query.lastError()));
         return false;

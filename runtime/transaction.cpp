@@ -22,8 +22,7 @@ struct ConnectParts {
 
 // DBParm holds "ConnectString='DSN=x;UID=y;PWD=z;'". Qt's ODBC driver prepends "DSN=" to a plain
 // database name itself, so the string is split into its parts here.
-ConnectParts parseDbParm(const QString& dbparm)
-{
+ConnectParts parseDbParm(const QString& dbparm) {
     ConnectParts parts;
     QRegularExpression quoted(QStringLiteral("ConnectString\\s*=\\s*'([^']*)'"),
                               QRegularExpression::CaseInsensitiveOption);
@@ -48,18 +47,15 @@ ConnectParts parseDbParm(const QString& dbparm)
 } // namespace
 
 Transaction::Transaction()
-    : m_connectionName(QStringLiteral("mab-transaction-%1").arg(connectionCounter.fetchAndAddRelaxed(1)))
-{
-}
+    : m_connectionName(
+          QStringLiteral("mab-transaction-%1").arg(connectionCounter.fetchAndAddRelaxed(1))) {}
 
-Transaction::~Transaction()
-{
+Transaction::~Transaction() {
     disconnect();
     QSqlDatabase::removeDatabase(m_connectionName);
 }
 
-void Transaction::connect()
-{
+void Transaction::connect() {
     const ConnectParts parts = parseDbParm(dbparm);
     QSqlDatabase db = QSqlDatabase::contains(m_connectionName)
                           ? QSqlDatabase::database(m_connectionName, false)
@@ -76,8 +72,7 @@ void Transaction::connect()
         beginUnitOfWork();
 }
 
-void Transaction::disconnect()
-{
+void Transaction::disconnect() {
     if (!QSqlDatabase::contains(m_connectionName))
         return;
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
@@ -90,14 +85,12 @@ void Transaction::disconnect()
     setSuccess();
 }
 
-bool Transaction::isConnected() const
-{
+bool Transaction::isConnected() const {
     return QSqlDatabase::contains(m_connectionName) &&
            QSqlDatabase::database(m_connectionName, false).isOpen();
 }
 
-void Transaction::beginUnitOfWork()
-{
+void Transaction::beginUnitOfWork() {
     // Qt's ODBC driver switches the connection back to auto-commit after commit() and
     // rollback(); opening a new transaction at once keeps AutoCommit off for the whole session.
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
@@ -105,8 +98,8 @@ void Transaction::beginUnitOfWork()
         setFailure(sqlErrorText(db.lastError()));
 }
 
-std::optional<QVariantList> Transaction::selectInto(const QString& sql, const QVariantList& inputs)
-{
+std::optional<QVariantList> Transaction::selectInto(const QString& sql,
+                                                    const QVariantList& inputs) {
     if (!isConnected()) {
         setFailure(notConnectedText());
         return std::nullopt;
@@ -132,8 +125,7 @@ std::optional<QVariantList> Transaction::selectInto(const QString& sql, const QV
     return row;
 }
 
-void Transaction::execute(const QString& sql, const QVariantList& inputs)
-{
+void Transaction::execute(const QString& sql, const QVariantList& inputs) {
     if (!isConnected()) {
         setFailure(notConnectedText());
         return;
@@ -146,8 +138,7 @@ void Transaction::execute(const QString& sql, const QVariantList& inputs)
     setSuccess();
 }
 
-void Transaction::commit()
-{
+void Transaction::commit() {
     if (!isConnected()) {
         setFailure(notConnectedText());
         return;
@@ -166,8 +157,7 @@ void Transaction::commit()
     beginUnitOfWork();
 }
 
-void Transaction::rollback()
-{
+void Transaction::rollback() {
     if (!isConnected()) {
         setFailure(notConnectedText());
         return;
@@ -184,31 +174,26 @@ void Transaction::rollback()
     beginUnitOfWork();
 }
 
-void Transaction::setFailure(const QString& text)
-{
+void Transaction::setFailure(const QString& text) {
     sqlcode = Failure;
     sqlerrtext = text;
     sqlnrows = 0;
 }
 
-void Transaction::setSuccess(int code)
-{
+void Transaction::setSuccess(int code) {
     sqlcode = code;
     sqlerrtext.clear();
     sqlnrows = 0;
 }
 
-QVariant nullText()
-{
+QVariant nullText() {
     return QVariant(QMetaType::fromType<QString>());
 }
 
-QVariant nullInteger()
-{
+QVariant nullInteger() {
     return QVariant(QMetaType::fromType<int>());
 }
 
-QVariant textOrNull(const QString& text)
-{
+QVariant textOrNull(const QString& text) {
     return text.isEmpty() ? nullText() : QVariant(text);
 }

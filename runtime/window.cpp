@@ -6,9 +6,7 @@
 #include <QKeyEvent>
 #include <QTabWidget>
 
-Window::Window(Type type, QSize designUnits, QWidget* parent)
-    : QDialog(parent), m_type(type)
-{
+Window::Window(Type type, QSize designUnits, QWidget* parent) : QDialog(parent), m_type(type) {
     setAttribute(Qt::WA_DeleteOnClose);
     resizeInUnits(this, designUnits.width(), designUnits.height());
     if (type == Type::Response)
@@ -19,8 +17,7 @@ Window::Window(Type type, QSize designUnits, QWidget* parent)
                    (type == Type::Main ? Qt::WindowMinMaxButtonsHint : Qt::WindowType(0)));
 }
 
-void Window::closeEvent(QCloseEvent* event)
-{
+void Window::closeEvent(QCloseEvent* event) {
     if (!closequery()) {
         event->ignore();
         return;
@@ -28,8 +25,7 @@ void Window::closeEvent(QCloseEvent* event)
     QDialog::closeEvent(event);
 }
 
-void Window::keyPressEvent(QKeyEvent* event)
-{
+void Window::keyPressEvent(QKeyEvent* event) {
     // Escape closes a dialog in Qt; the main window must not vanish on a stray key.
     if (m_type == Type::Main && event->key() == Qt::Key_Escape) {
         event->ignore();
@@ -38,23 +34,20 @@ void Window::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
-void Window::reject()
-{
+void Window::reject() {
     if (!closequery())
         return;
     QDialog::reject();
 }
 
-void Window::done(int result)
-{
+void Window::done(int result) {
     // Every way of closing goes through closequery, so a window that refuses to close stays.
     if (!closequery())
         return;
     QDialog::done(result);
 }
 
-void openWindow(Window* window)
-{
+void openWindow(Window* window) {
     if (!window)
         return;
     window->openEvent();
@@ -70,29 +63,27 @@ void openWindow(Window* window)
     window->activateWindow();
 }
 
-void CloseWithReturn(Window* window, const QString& value)
-{
+void CloseWithReturn(Window* window, const QString& value) {
     if (!window)
         return;
     message().stringparm = value;
     window->close();
 }
 
-void Close(Window* window)
-{
+void Close(Window* window) {
     if (window)
         window->close();
 }
 
-QWidget* GetParent(QWidget* control)
-{
+QWidget* GetParent(QWidget* control) {
     if (!control)
         return nullptr;
     QWidget* parent = control->parentWidget();
     // Qt puts tab pages into an internal stacked widget and scroll areas into a viewport; those
     // helpers are no part of the program's object tree and are stepped over.
-    while (parent && !parent->isWindow() &&
-           (parent->objectName().isEmpty() || parent->objectName().startsWith(QLatin1String("qt_"))))
+    while (
+        parent && !parent->isWindow() &&
+        (parent->objectName().isEmpty() || parent->objectName().startsWith(QLatin1String("qt_"))))
         parent = parent->parentWidget();
     return parent;
 }

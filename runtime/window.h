@@ -44,15 +44,14 @@ void openWindow(Window* window);
 // Open / OpenWithParm: builds a window of class W (its constructor may read the message object's
 // string parameter, as the controls' constructor events do) and opens it. The returned pointer is
 // null once a response window has closed.
-template <typename W, typename... Args> QPointer<W> Open(Args&&... args)
-{
+template <typename W, typename... Args> QPointer<W> Open(Args&&... args) {
     QPointer<W> window = new W(std::forward<Args>(args)...);
     openWindow(window);
     return window;
 }
 
-template <typename W, typename... Args> QPointer<W> OpenWithParm(const QString& parm, Args&&... args)
-{
+template <typename W, typename... Args>
+QPointer<W> OpenWithParm(const QString& parm, Args&&... args) {
     message().stringparm = parm;
     return Open<W>(std::forward<Args>(args)...);
 }

@@ -22,22 +22,19 @@ class TestStartup : public QObject {
     mab_la* m_window = nullptr;
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         QVERIFY(m_fixture.provision());
         m_window = m_fixture.start();
         QVERIFY(m_window);
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
     }
 
-    void cleanup()
-    {
+    void cleanup() {
         QCOMPARE(m_fixture.modals().unexpected(), 0);
         QCOMPARE(m_fixture.modals().pending(), 0);
     }
 
-    void connectsWithAutoCommitOff()
-    {
+    void connectsWithAutoCommitOff() {
         QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("mab-oru"));
         QCOMPARE(sqlca().dbms, QStringLiteral("ODBC"));
         QVERIFY(!sqlca().autocommit);
@@ -45,8 +42,7 @@ private slots:
         QVERIFY(sqlca().isConnected());
     }
 
-    void mainWindowIsCentredWithItsFivePages()
-    {
+    void mainWindowIsCentredWithItsFivePages() {
         QCOMPARE(m_window->objectName(), QStringLiteral("mab_la"));
         QCOMPARE(m_window->windowTitle(), QStringLiteral("MAB"));
         QVERIFY(m_window->isVisible());
@@ -78,14 +74,12 @@ private slots:
         QCOMPARE(tabs->font().family(), QStringLiteral("Arial CE"));
     }
 
-    void escapeDoesNotCloseTheMainWindow()
-    {
+    void escapeDoesNotCloseTheMainWindow() {
         QTest::keyClick(m_window, Qt::Key_Escape);
         QVERIFY(m_window->isVisible());
     }
 
-    void questionAnswersDaOrNe()
-    {
+    void questionAnswersDaOrNe() {
         m_fixture.modals().click(QStringLiteral("cb_da"));
         QVERIFY(w_da_ne::pitaj(QStringLiteral("Pitanje?")));
         QCOMPARE(message().stringparm, QStringLiteral("DA"));
@@ -96,15 +90,14 @@ private slots:
         QCOMPARE(m_fixture.modals().seen().last().text, QStringLiteral("Pitanje?"));
     }
 
-    void questionLayoutAndEnterAnswersNe()
-    {
+    void questionLayoutAndEnterAnswersNe() {
         bool layoutOk = false;
         m_fixture.modals().answer([&layoutOk](QWidget* dialog) {
             auto* ne = dialog->findChild<QPushButton*>(QStringLiteral("cb_ne"));
             auto* da = dialog->findChild<QPushButton*>(QStringLiteral("cb_da"));
             layoutOk = ne && da && ne->text() == QLatin1String("NE") &&
-                                  da->text() == QLatin1String("DA") && ne->x() < da->x() &&
-                                  ne->isDefault() && !da->isDefault();
+                       da->text() == QLatin1String("DA") && ne->x() < da->x() && ne->isDefault() &&
+                       !da->isDefault();
             QTest::keyClick(dialog, Qt::Key_Return);
         });
         const bool yes = w_da_ne::pitaj(QStringLiteral("Enter?"));
@@ -113,8 +106,7 @@ private slots:
         QVERIFY(layoutOk);
     }
 
-    void closingTheQuestionOtherwiseIsNotDa()
-    {
+    void closingTheQuestionOtherwiseIsNotDa() {
         // Even a question whose own text is "DA" does not answer yes when closed by its box.
         m_fixture.modals().answer([](QWidget* dialog) { dialog->close(); });
         QVERIFY(!w_da_ne::pitaj(QStringLiteral("DA")));
@@ -125,8 +117,7 @@ private slots:
         QVERIFY(message().stringparm != QLatin1String("DA"));
     }
 
-    void questionIsCentred()
-    {
+    void questionIsCentred() {
         bool centred = false;
         int widthUnits = 0;
         m_fixture.modals().answer([&](QWidget* dialog) {
@@ -144,8 +135,7 @@ private slots:
         QVERIFY2(qAbs(widthUnits - 1362) <= 5, qPrintable(QString::number(widthUnits)));
     }
 
-    void noticeDoesNotBlockItsCaller()
-    {
+    void noticeDoesNotBlockItsCaller() {
         w_obavestenje::obavesti(QStringLiteral("Morate uneti ime u adresar!"));
         // The caller is back here while the notice is still open.
         const QList<QWidget*> notices = visibleWindows(QStringLiteral("w_obavestenje"));
@@ -161,16 +151,14 @@ private slots:
         QTRY_VERIFY(visibleWindows(QStringLiteral("w_obavestenje")).isEmpty());
     }
 
-    void everyNamedControlIsReachable()
-    {
+    void everyNamedControlIsReachable() {
         for (const char* name : {"tab_main", "tab_prijem", "tab_adresar", "tab_zakazivanje",
                                  "tab_lab_analize", "tab_pretrazivanje"}) {
             QVERIFY2(m_window->findChild<QWidget*>(QString::fromUtf8(name)), name);
         }
     }
 
-    void closingTheMainWindowAsksNothing()
-    {
+    void closingTheMainWindowAsksNothing() {
         m_window->menjano = true;
         const qsizetype modalsBefore = m_fixture.modals().seen().size();
         QPointer<mab_la> window = m_window;

@@ -13,13 +13,9 @@ class TestStartupWithoutDataSource : public QObject {
     AppFixture m_fixture;
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(m_fixture.provision(TestDataSource::Contents::Empty, false));
-    }
+    void initTestCase() { QVERIFY(m_fixture.provision(TestDataSource::Contents::Empty, false)); }
 
-    void mainWindowOpensAnyway()
-    {
+    void mainWindowOpensAnyway() {
         // Screens that query the database at start-up report their failures in message boxes;
         // every such box is answered, and none is left hanging.
         for (int i = 0; i < 10; ++i)
@@ -37,8 +33,7 @@ private slots:
         m_fixture.modals().clear();
     }
 
-    void statementsFailWithATextAfterwards()
-    {
+    void statementsFailWithATextAfterwards() {
         sqlca().execute(QStringLiteral("DELETE FROM adresar WHERE rbr = ?"), {1});
         QVERIFY(sqlca().sqlcode < 0);
         QVERIFY(!sqlca().sqlerrtext.isEmpty());
@@ -46,8 +41,7 @@ private slots:
         QVERIFY(sqlca().sqlcode < 0);
     }
 
-    void shutsDownCleanly()
-    {
+    void shutsDownCleanly() {
         m_fixture.stop();
         QVERIFY(builtins().sqlca == nullptr);
     }

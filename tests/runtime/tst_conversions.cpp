@@ -10,8 +10,7 @@ class TestConversions : public QObject {
     Q_OBJECT
 
 private slots:
-    void textToNumber_data()
-    {
+    void textToNumber_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("expected");
         QTest::newRow("integer") << "675" << 675.0;
@@ -24,45 +23,49 @@ private slots:
         QTest::newRow("comma is no decimal point") << "1,5" << 0.0;
         QTest::newRow("infinity text") << "1e999" << 0.0;
     }
-    void textToNumber()
-    {
+    void textToNumber() {
         QFETCH(QString, text);
         QFETCH(double, expected);
         QCOMPARE(toDouble(text), expected);
     }
 
-    void integerConversionSaturates()
-    {
+    void integerConversionSaturates() {
         QCOMPARE(toInteger(QStringLiteral("42")), 42);
         QCOMPARE(toInteger(QStringLiteral("")), 0);
         QCOMPARE(toInteger(QStringLiteral("9999999999")), 2147483647);
     }
 
-    void displayFormat_data()
-    {
+    void displayFormat_data() {
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("format");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("two places") << 795.5 << "0.00" << "795.50";
-        QTest::newRow("half up that binary would round down") << 7.575 << "0.00" << "7.58";
-        QTest::newRow("1.005") << 1.005 << "0.00" << "1.01";
-        QTest::newRow("half away from zero, negative") << -2.345 << "0.00" << "-2.35";
-        QTest::newRow("zero") << 0.0 << "0.00" << "0.00";
-        QTest::newRow("tiny negative is zero") << -0.001 << "0.00" << "0.00";
-        QTest::newRow("no places") << 2.5 << "0" << "3";
-        QTest::newRow("grouping") << 1234567.891 << "#,##0.00" << "1,234,567.89";
-        QTest::newRow("large amount") << 123456789.125 << "0.00" << "123456789.13";
+        QTest::newRow("two places") << 795.5 << "0.00"
+                                    << "795.50";
+        QTest::newRow("half up that binary would round down") << 7.575 << "0.00"
+                                                              << "7.58";
+        QTest::newRow("1.005") << 1.005 << "0.00"
+                               << "1.01";
+        QTest::newRow("half away from zero, negative") << -2.345 << "0.00"
+                                                       << "-2.35";
+        QTest::newRow("zero") << 0.0 << "0.00"
+                              << "0.00";
+        QTest::newRow("tiny negative is zero") << -0.001 << "0.00"
+                                               << "0.00";
+        QTest::newRow("no places") << 2.5 << "0"
+                                   << "3";
+        QTest::newRow("grouping") << 1234567.891 << "#,##0.00"
+                                  << "1,234,567.89";
+        QTest::newRow("large amount") << 123456789.125 << "0.00"
+                                      << "123456789.13";
     }
-    void displayFormat()
-    {
+    void displayFormat() {
         QFETCH(double, value);
         QFETCH(QString, format);
         QFETCH(QString, expected);
         QCOMPARE(formatNumber(value, format), expected);
     }
 
-    void decimalSumsAreExact()
-    {
+    void decimalSumsAreExact() {
         Decimal sum;
         for (int i = 0; i < 10; ++i)
             sum += Decimal::fromText(QStringLiteral("0.10"));
@@ -75,25 +78,22 @@ private slots:
         QCOMPARE(Decimal::fromText(QStringLiteral("-0.755")).toString(2), QStringLiteral("-0.76"));
     }
 
-    void dayNumberCountsFromSunday()
-    {
-        QCOMPARE(DayNumber(QDate(2026, 12, 6)), 1); // a Sunday
+    void dayNumberCountsFromSunday() {
+        QCOMPARE(DayNumber(QDate(2026, 12, 6)), 1);  // a Sunday
         QCOMPARE(DayNumber(QDate(2026, 12, 12)), 7); // a Saturday
         QCOMPARE(Day(QDate(2026, 2, 28)), 28);
         QCOMPARE(RelativeDate(QDate(2026, 2, 28), 1), QDate(2026, 3, 1));
         QCOMPARE(RelativeDate(QDate(2024, 3, 1), -1), QDate(2024, 2, 29));
     }
 
-    void todayCanBePinned()
-    {
+    void todayCanBePinned() {
         setTodayForTesting(QDate(2027, 1, 31));
         QCOMPARE(Today(), QDate(2027, 1, 31));
         setTodayForTesting(QDate());
         QCOMPARE(Today(), QDate::currentDate());
     }
 
-    void centringArithmetic_data()
-    {
+    void centringArithmetic_data() {
         QTest::addColumn<int>("screen");
         QTest::addColumn<int>("window");
         QTest::addColumn<int>("expected");
@@ -104,8 +104,7 @@ private slots:
         QTest::newRow("larger than screen by seven") << 3000 << 3007 << -3;
         QTest::newRow("same size") << 1362 << 1362 << 0;
     }
-    void centringArithmetic()
-    {
+    void centringArithmetic() {
         QFETCH(int, screen);
         QFETCH(int, window);
         QFETCH(int, expected);

@@ -8,18 +8,21 @@ class TestEditMask : public QObject {
     Q_OBJECT
 
 private slots:
-    void showsTwoDecimalsAndNoneAsZero_data()
-    {
+    void showsTwoDecimalsAndNoneAsZero_data() {
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("never filled") << "none" << "0.00";
-        QTest::newRow("whole") << "675" << "675.00";
-        QTest::newRow("one decimal") << "562.5" << "562.50";
-        QTest::newRow("half away from zero") << "7.575" << "7.58";
-        QTest::newRow("letters") << "abc" << "0.00";
+        QTest::newRow("never filled") << "none"
+                                      << "0.00";
+        QTest::newRow("whole") << "675"
+                               << "675.00";
+        QTest::newRow("one decimal") << "562.5"
+                                     << "562.50";
+        QTest::newRow("half away from zero") << "7.575"
+                                             << "7.58";
+        QTest::newRow("letters") << "abc"
+                                 << "0.00";
     }
-    void showsTwoDecimalsAndNoneAsZero()
-    {
+    void showsTwoDecimalsAndNoneAsZero() {
         QFETCH(QString, stored);
         QFETCH(QString, shown);
         EditMask mask(QStringLiteral("em"), QStringLiteral("0.00"));
@@ -27,8 +30,7 @@ private slots:
         QCOMPARE(mask.text(), shown);
     }
 
-    void typingReplacesTheShownAmount()
-    {
+    void typingReplacesTheShownAmount() {
         QWidget window;
         auto* first = new EditMask(QStringLiteral("em_first"), QStringLiteral("0.00"), &window);
         auto* mask = new EditMask(QStringLiteral("em_amount"), QStringLiteral("0.00"), &window);

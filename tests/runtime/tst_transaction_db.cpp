@@ -19,8 +19,7 @@ class TestTransaction : public QObject {
 
     TestDataSource m_db;
 
-    std::unique_ptr<Transaction> connected()
-    {
+    std::unique_ptr<Transaction> connected() {
         auto transaction = std::make_unique<Transaction>();
         transaction->dbms = QStringLiteral("ODBC");
         transaction->autocommit = false;
@@ -29,16 +28,14 @@ class TestTransaction : public QObject {
         return transaction;
     }
 
-    int statusCount(int rbr) { return m_db.count(QStringLiteral("status"), QStringLiteral("rbr = ?"), {rbr}); }
-
-private slots:
-    void initTestCase()
-    {
-        QVERIFY2(m_db.provision(), qPrintable(m_db.errorString()));
+    int statusCount(int rbr) {
+        return m_db.count(QStringLiteral("status"), QStringLiteral("rbr = ?"), {rbr});
     }
 
-    void connectReportsSuccessAndFailure()
-    {
+private slots:
+    void initTestCase() { QVERIFY2(m_db.provision(), qPrintable(m_db.errorString())); }
+
+    void connectReportsSuccessAndFailure() {
         auto transaction = connected();
         QCOMPARE(transaction->sqlcode, 0);
         QVERIFY(transaction->isConnected());
@@ -56,8 +53,7 @@ private slots:
         QVERIFY(missing.sqlcode < 0);
     }
 
-    void committedWriteIsVisibleToAnotherConnection()
-    {
+    void committedWriteIsVisibleToAnotherConnection() {
         auto transaction = connected();
         transaction->execute(InsertStatus, {10, QStringLiteral("Prva")});
         QCOMPARE(transaction->sqlcode, 0);
@@ -66,8 +62,7 @@ private slots:
         QCOMPARE(statusCount(10), 1);
     }
 
-    void autoCommitStaysOffAfterCommit()
-    {
+    void autoCommitStaysOffAfterCommit() {
         {
             auto transaction = connected();
             transaction->execute(InsertStatus, {11, QStringLiteral("Druga")});
@@ -83,15 +78,16 @@ private slots:
         QCOMPARE(statusCount(12), 0);
     }
 
-    void selectIntoCodes()
-    {
+    void selectIntoCodes() {
         auto transaction = connected();
-        auto row = transaction->selectInto(QStringLiteral("SELECT naziv FROM status WHERE rbr = ?"), {1});
+        auto row =
+            transaction->selectInto(QStringLiteral("SELECT naziv FROM status WHERE rbr = ?"), {1});
         QCOMPARE(transaction->sqlcode, 0);
         QVERIFY(row.has_value());
         QCOMPARE(row->value(0).toString(), QStringLiteral("Pacijent"));
 
-        row = transaction->selectInto(QStringLiteral("SELECT naziv FROM status WHERE rbr = ?"), {999});
+        row = transaction->selectInto(QStringLiteral("SELECT naziv FROM status WHERE rbr = ?"),
+                                      {999});
         QCOMPARE(transaction->sqlcode, 100);
         QVERIFY(!row.has_value());
 
@@ -101,8 +97,7 @@ private slots:
         QVERIFY(row->value(0).isNull());
     }
 
-    void failedStatementLeavesConnectionUsable()
-    {
+    void failedStatementLeavesConnectionUsable() {
         auto transaction = connected();
         transaction->execute(InsertStatus, {1, QStringLiteral("Duplikat ključa")});
         QVERIFY(transaction->sqlcode < 0);
@@ -117,19 +112,18 @@ private slots:
         QCOMPARE(statusCount(13), 1);
     }
 
-    void boundTextIsNeverSql()
-    {
+    void boundTextIsNeverSql() {
         auto transaction = connected();
         const QString hostile = QStringLiteral("O'Brien'); DELETE FROM status; --");
         transaction->execute(InsertStatus, {14, hostile});
         QCOMPARE(transaction->sqlcode, 0);
         transaction->commit();
-        QCOMPARE(m_db.scalar(QStringLiteral("SELECT naziv FROM status WHERE rbr = 14")).toString(), hostile);
+        QCOMPARE(m_db.scalar(QStringLiteral("SELECT naziv FROM status WHERE rbr = 14")).toString(),
+                 hostile);
         QVERIFY(statusCount(1) == 1);
     }
 
-    void typedNullsAndUnicodeRoundTrip()
-    {
+    void typedNullsAndUnicodeRoundTrip() {
         auto transaction = connected();
         const QString name = QStringLiteral("Đorđević Živković Čolić ćšž");
         transaction->execute(QStringLiteral("INSERT INTO adresar (rbr, ime, prezime, s_slovo, pol) "
@@ -145,8 +139,7 @@ private slots:
         QVERIFY(row->value(2).isNull());
     }
 
-    void dynamicCursorFetchesUntilNotFound()
-    {
+    void dynamicCursorFetchesUntilNotFound() {
         auto transaction = connected();
         DynamicStagingArea sqlsa;
         DynamicCursor cursor;

@@ -6,13 +6,11 @@
 
 AppFixture::AppFixture() : m_modals(std::make_unique<ModalAnswerer>()) {}
 
-AppFixture::~AppFixture()
-{
+AppFixture::~AppFixture() {
     stop();
 }
 
-bool AppFixture::provision(TestDataSource::Contents contents, bool registerMabZet)
-{
+bool AppFixture::provision(TestDataSource::Contents contents, bool registerMabZet) {
     const bool ok = m_db.provision(contents, registerMabZet);
     if (!ok)
         qWarning("Provisioning the %s data source failed: %s", qPrintable(m_db.engineName()),
@@ -20,8 +18,7 @@ bool AppFixture::provision(TestDataSource::Contents contents, bool registerMabZe
     return ok;
 }
 
-mab_la* AppFixture::start()
-{
+mab_la* AppFixture::start() {
     stop();
     m_app = std::make_unique<mab_oru>();
     m_app->create();
@@ -29,8 +26,7 @@ mab_la* AppFixture::start()
     return window();
 }
 
-void AppFixture::stop()
-{
+void AppFixture::stop() {
     if (!m_app)
         return;
     m_app->destroy();
@@ -38,7 +34,6 @@ void AppFixture::stop()
     QApplication::processEvents();
 }
 
-mab_la* AppFixture::window() const
-{
+mab_la* AppFixture::window() const {
     return m_app ? m_app->mab_la.data() : nullptr;
 }

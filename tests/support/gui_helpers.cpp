@@ -10,20 +10,17 @@ constexpr int PollMs = 10;
 constexpr int UnplannedGraceTicks = 300; // three seconds
 } // namespace
 
-ModalAnswerer::ModalAnswerer(QObject* parent) : QObject(parent)
-{
+ModalAnswerer::ModalAnswerer(QObject* parent) : QObject(parent) {
     m_timer.setInterval(PollMs);
     connect(&m_timer, &QTimer::timeout, this, &ModalAnswerer::poll);
     m_timer.start();
 }
 
-void ModalAnswerer::answer(Action action)
-{
+void ModalAnswerer::answer(Action action) {
     m_actions << std::move(action);
 }
 
-void ModalAnswerer::click(const QString& buttonName)
-{
+void ModalAnswerer::click(const QString& buttonName) {
     answer([buttonName](QWidget* modal) {
         auto* button = modal->findChild<QAbstractButton*>(buttonName);
         if (button)
@@ -33,8 +30,7 @@ void ModalAnswerer::click(const QString& buttonName)
     });
 }
 
-void ModalAnswerer::acknowledge()
-{
+void ModalAnswerer::acknowledge() {
     answer([](QWidget* modal) {
         if (auto* box = qobject_cast<QMessageBox*>(modal))
             box->button(QMessageBox::Ok)->click();
@@ -43,15 +39,13 @@ void ModalAnswerer::acknowledge()
     });
 }
 
-void ModalAnswerer::clear()
-{
+void ModalAnswerer::clear() {
     m_actions.clear();
     m_seen.clear();
     m_unexpected = 0;
 }
 
-void ModalAnswerer::poll()
-{
+void ModalAnswerer::poll() {
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || !modal->isVisible())
         return;
@@ -82,8 +76,7 @@ void ModalAnswerer::poll()
     action(modal);
 }
 
-void typeText(QWidget* widget, const QString& text)
-{
+void typeText(QWidget* widget, const QString& text) {
     for (const QChar c : text) {
         if (c.unicode() < 128)
             QTest::keyClick(widget, c.toLatin1());
@@ -92,8 +85,7 @@ void typeText(QWidget* widget, const QString& text)
     }
 }
 
-QList<QWidget*> visibleWindows(const QString& objectName)
-{
+QList<QWidget*> visibleWindows(const QString& objectName) {
     QList<QWidget*> windows;
     for (QWidget* widget : QApplication::topLevelWidgets())
         if (widget->objectName() == objectName && widget->isVisible())
@@ -101,8 +93,7 @@ QList<QWidget*> visibleWindows(const QString& objectName)
     return windows;
 }
 
-QString modalText(QWidget* modal)
-{
+QString modalText(QWidget* modal) {
     if (auto* box = qobject_cast<QMessageBox*>(modal))
         return box->text();
     if (auto* text = modal->findChild<QPlainTextEdit*>(QStringLiteral("mle_tekst")))

@@ -14,7 +14,8 @@
 // there is none.
 #define MAB_FIND(var, Type, root, name)                                                            \
     auto* var = (root)->findChild<Type*>(QString::fromUtf8(name));                                 \
-    QVERIFY2(var, qPrintable(QStringLiteral("no %1 named '%2'").arg(#Type, QString::fromUtf8(name))))
+    QVERIFY2(var,                                                                                  \
+             qPrintable(QStringLiteral("no %1 named '%2'").arg(#Type, QString::fromUtf8(name))))
 
 // What a modal window showed when it was answered.
 struct ModalSeen {

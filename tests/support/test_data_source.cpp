@@ -10,26 +10,22 @@
 
 namespace {
 
-QString pgHost()
-{
+QString pgHost() {
     const QString host = qEnvironmentVariable("MAB_TEST_PG_HOST");
     return host.isEmpty() ? QStringLiteral("127.0.0.1") : host;
 }
 
-QString pgPort()
-{
+QString pgPort() {
     return qEnvironmentVariable("MAB_TEST_PG_PORT");
 }
 
 } // namespace
 
-QString sourceDirectory()
-{
+QString sourceDirectory() {
     return QStringLiteral(MAB_SOURCE_DIR);
 }
 
-QStringList splitSqlScript(const QString& script)
-{
+QStringList splitSqlScript(const QString& script) {
     QStringList statements;
     QString current;
     const QStringList lines = script.split(QLatin1Char('\n'));
@@ -51,22 +47,18 @@ QStringList splitSqlScript(const QString& script)
 }
 
 TestDataSource::TestDataSource()
-    : m_engine(engineFromEnvironment()),
-      m_verifierName(QStringLiteral("mab-test-verifier"))
-{
-}
+    : m_engine(engineFromEnvironment()), m_verifierName(QStringLiteral("mab-test-verifier")) {}
 
-TestDataSource::~TestDataSource()
-{
+TestDataSource::~TestDataSource() {
     closeVerifier();
     if (m_engine == Engine::PostgreSQL && !m_databaseName.isEmpty()) {
         const QString name = QStringLiteral("mab-test-drop");
         {
             QSqlDatabase admin = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), name);
-            admin.setDatabaseName(QStringLiteral(
-                                      "DRIVER=%1;Servername=%2;Port=%3;Database=postgres;"
-                                      "Username=kiro;Password=qdxw;CommLog=0;Debug=0")
-                                      .arg(QStringLiteral(MAB_PSQL_ODBC_DRIVER), pgHost(), pgPort()));
+            admin.setDatabaseName(
+                QStringLiteral("DRIVER=%1;Servername=%2;Port=%3;Database=postgres;"
+                               "Username=kiro;Password=qdxw;CommLog=0;Debug=0")
+                    .arg(QStringLiteral(MAB_PSQL_ODBC_DRIVER), pgHost(), pgPort()));
             if (admin.open())
                 QSqlQuery(admin).exec(
                     QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(m_databaseName));
@@ -76,21 +68,18 @@ TestDataSource::~TestDataSource()
     }
 }
 
-TestDataSource::Engine TestDataSource::engineFromEnvironment()
-{
-    return qEnvironmentVariable("MAB_TEST_ENGINE").compare(QLatin1String("postgresql"),
-                                                          Qt::CaseInsensitive) == 0
+TestDataSource::Engine TestDataSource::engineFromEnvironment() {
+    return qEnvironmentVariable("MAB_TEST_ENGINE")
+                       .compare(QLatin1String("postgresql"), Qt::CaseInsensitive) == 0
                ? Engine::PostgreSQL
                : Engine::SQLite;
 }
 
-QString TestDataSource::engineName() const
-{
+QString TestDataSource::engineName() const {
     return m_engine == Engine::PostgreSQL ? QStringLiteral("PostgreSQL") : QStringLiteral("SQLite");
 }
 
-bool TestDataSource::provision(Contents contents, bool registerMabZet)
-{
+bool TestDataSource::provision(Contents contents, bool registerMabZet) {
     if (!m_dir.isValid()) {
         m_error = QStringLiteral("cannot create a temporary folder");
         return false;
@@ -110,8 +99,9 @@ bool TestDataSource::provision(Contents contents, bool registerMabZet)
         return false;
     if (contents == Contents::Empty)
         return true;
-    const QString schema = m_engine == Engine::PostgreSQL ? QStringLiteral("db/postgresql/schema.sql")
-                                                          : QStringLiteral("db/sqlite/schema.sql");
+    const QString schema = m_engine == Engine::PostgreSQL
+                               ? QStringLiteral("db/postgresql/schema.sql")
+                               : QStringLiteral("db/sqlite/schema.sql");
     if (!runScript(schema))
         return false;
     if (contents == Contents::SchemaAndSeed && !runScript(QStringLiteral("db/seed.sql")))
@@ -120,8 +110,7 @@ bool TestDataSource::provision(Contents contents, bool registerMabZet)
     return true;
 }
 
-bool TestDataSource::createDatabase()
-{
+bool TestDataSource::createDatabase() {
     if (m_engine == Engine::SQLite)
         return true; // the driver creates the file on the first connection
     const QString name = QStringLiteral("mab-test-create");
@@ -145,8 +134,7 @@ bool TestDataSource::createDatabase()
     return ok;
 }
 
-bool TestDataSource::writeOdbcFolder(bool registerMabZet)
-{
+bool TestDataSource::writeOdbcFolder(bool registerMabZet) {
     QFile drivers(m_dir.filePath(QStringLiteral("odbcinst.ini")));
     QFile sources(m_dir.filePath(QStringLiteral("odbc.ini")));
     if (!drivers.open(QIODevice::WriteOnly) || !sources.open(QIODevice::WriteOnly)) {
@@ -176,8 +164,7 @@ bool TestDataSource::writeOdbcFolder(bool registerMabZet)
     return true;
 }
 
-QSqlDatabase TestDataSource::verifier()
-{
+QSqlDatabase TestDataSource::verifier() {
     if (QSqlDatabase::contains(m_verifierName)) {
         QSqlDatabase db = QSqlDatabase::database(m_verifierName, false);
         if (db.isOpen())
@@ -194,8 +181,7 @@ QSqlDatabase TestDataSource::verifier()
     return db;
 }
 
-void TestDataSource::closeVerifier()
-{
+void TestDataSource::closeVerifier() {
     if (!QSqlDatabase::contains(m_verifierName))
         return;
     {
@@ -205,8 +191,7 @@ void TestDataSource::closeVerifier()
     QSqlDatabase::removeDatabase(m_verifierName);
 }
 
-bool TestDataSource::exec(const QString& sql, const QVariantList& binds)
-{
+bool TestDataSource::exec(const QString& sql, const QVariantList& binds) {
     QSqlQuery query(verifier());
     if (!query.prepare(sql)) {
         m_error = query.lastError().text();
@@ -221,8 +206,7 @@ bool TestDataSource::exec(const QString& sql, const QVariantList& binds)
     return true;
 }
 
-QVariant TestDataSource::scalar(const QString& sql, const QVariantList& binds)
-{
+QVariant TestDataSource::scalar(const QString& sql, const QVariantList& binds) {
     QSqlQuery query(verifier());
     query.setForwardOnly(true);
     query.prepare(sql);
@@ -237,16 +221,15 @@ QVariant TestDataSource::scalar(const QString& sql, const QVariantList& binds)
     return value;
 }
 
-int TestDataSource::count(const QString& table, const QString& where, const QVariantList& binds)
-{
-    const QString sql = QStringLiteral("SELECT COUNT(*) FROM %1%2")
-                            .arg(table, where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where);
+int TestDataSource::count(const QString& table, const QString& where, const QVariantList& binds) {
+    const QString sql =
+        QStringLiteral("SELECT COUNT(*) FROM %1%2")
+            .arg(table, where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where);
     const QVariant value = scalar(sql, binds);
     return value.isValid() ? value.toInt() : -1;
 }
 
-bool TestDataSource::runScript(const QString& relativePath)
-{
+bool TestDataSource::runScript(const QString& relativePath) {
     QFile file(QDir(sourceDirectory()).filePath(relativePath));
     if (!file.open(QIODevice::ReadOnly)) {
         m_error = QStringLiteral("cannot read %1").arg(file.fileName());

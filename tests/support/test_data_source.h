@@ -33,7 +33,8 @@ public:
     // Runs a statement on the verifier; fails the running test (QVERIFY-style) through the result.
     bool exec(const QString& sql, const QVariantList& binds = {});
     QVariant scalar(const QString& sql, const QVariantList& binds = {});
-    int count(const QString& table, const QString& where = QString(), const QVariantList& binds = {});
+    int count(const QString& table, const QString& where = QString(),
+              const QVariantList& binds = {});
     QString lastError() const { return m_error; }
     // Runs every statement of a SQL file of db/ on the verifier.
     bool runScript(const QString& relativePath);

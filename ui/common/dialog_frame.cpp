@@ -6,8 +6,7 @@
 #include <QGroupBox>
 #include <QPlainTextEdit>
 
-QPlainTextEdit* makeDialogText(QWidget* window, const QString& text)
-{
+QPlainTextEdit* makeDialogText(QWidget* window, const QString& text) {
     auto* edit = new QPlainTextEdit(window);
     edit->setObjectName(QStringLiteral("mle_tekst"));
     edit->setReadOnly(true);
@@ -24,8 +23,7 @@ QPlainTextEdit* makeDialogText(QWidget* window, const QString& text)
     return edit;
 }
 
-QGroupBox* makeDialogFrame(QWidget* window)
-{
+QGroupBox* makeDialogFrame(QWidget* window) {
     auto* frame = new QGroupBox(window);
     frame->setObjectName(QStringLiteral("gb_1"));
     frame->setFont(screenFont(QStringLiteral("Arial CE"), 9, true));

@@ -11,8 +11,7 @@
 
 namespace {
 
-QPushButton* makeButton(QWidget* window, const QString& name, const QString& text, int x)
-{
+QPushButton* makeButton(QWidget* window, const QString& name, const QString& text, int x) {
     auto* button = new QPushButton(text, window);
     button->setObjectName(name);
     button->setFont(screenFont(QStringLiteral("Arial CE"), 9, true));
@@ -23,8 +22,7 @@ QPushButton* makeButton(QWidget* window, const QString& name, const QString& tex
 } // namespace
 
 w_da_ne::w_da_ne(QWidget* parent)
-    : Window(Type::Response, QSize(1362, 556), parent ? parent : QApplication::activeWindow())
-{
+    : Window(Type::Response, QSize(1362, 556), parent ? parent : QApplication::activeWindow()) {
     setObjectName(QStringLiteral("w_da_ne"));
     useButtonFace(this);
     m_ne = makeButton(this, QStringLiteral("cb_ne"), QStringLiteral("NE"), 180);
@@ -35,19 +33,19 @@ w_da_ne::w_da_ne(QWidget* parent)
     m_ne->setFocus();
     setFixedSize(size());
 
-    connect(m_da, &QPushButton::clicked, this, [this] { CloseWithReturn(this, QStringLiteral("DA")); });
-    connect(m_ne, &QPushButton::clicked, this, [this] { CloseWithReturn(this, QStringLiteral("NE")); });
+    connect(m_da, &QPushButton::clicked, this,
+            [this] { CloseWithReturn(this, QStringLiteral("DA")); });
+    connect(m_ne, &QPushButton::clicked, this,
+            [this] { CloseWithReturn(this, QStringLiteral("NE")); });
 }
 
-void w_da_ne::openEvent()
-{
+void w_da_ne::openEvent() {
     if (app().mab_la)
         app().mab_la->centriraj_prozor(this);
     m_ne->setFocus();
 }
 
-bool w_da_ne::pitaj(const QString& question)
-{
+bool w_da_ne::pitaj(const QString& question) {
     OpenWithParm<w_da_ne>(question);
     return message().stringparm == QLatin1String("DA");
 }

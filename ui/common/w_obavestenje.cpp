@@ -9,8 +9,7 @@
 #include <QPushButton>
 
 w_obavestenje::w_obavestenje(QWidget* parent)
-    : Window(Type::Popup, QSize(1362, 556), parent ? parent : app().mab_la.data())
-{
+    : Window(Type::Popup, QSize(1362, 556), parent ? parent : app().mab_la.data()) {
     setObjectName(QStringLiteral("w_obavestenje"));
     useButtonFace(this);
     makeDialogText(this, message().stringparm);
@@ -25,7 +24,6 @@ w_obavestenje::w_obavestenje(QWidget* parent)
     connect(ok, &QPushButton::clicked, this, [this] { Close(this); });
 }
 
-void w_obavestenje::obavesti(const QString& text)
-{
+void w_obavestenje::obavesti(const QString& text) {
     OpenWithParm<w_obavestenje>(text);
 }

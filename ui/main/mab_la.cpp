@@ -13,8 +13,7 @@
 
 #include <cmath>
 
-mab_la::mab_la(QWidget* parent) : Window(Type::Main, QSize(3694, 2324), parent)
-{
+mab_la::mab_la(QWidget* parent) : Window(Type::Main, QSize(3694, 2324), parent) {
     setObjectName(QStringLiteral("mab_la"));
     setWindowTitle(QStringLiteral("MAB"));
     useButtonFace(this);
@@ -40,59 +39,48 @@ mab_la::mab_la(QWidget* parent) : Window(Type::Main, QSize(3694, 2324), parent)
     layout->addWidget(tabs);
 }
 
-void mab_la::openEvent()
-{
+void mab_la::openEvent() {
     centriraj_prozor(this);
     menjano = false;
 }
 
-void mab_la::highlight(QWidget* dwc_calendar)
-{
+void mab_la::highlight(QWidget* dwc_calendar) {
     m_zakazivanje->highlight(dwc_calendar);
 }
 
-void mab_la::showmonth(QWidget* dwc_calendar)
-{
+void mab_la::showmonth(QWidget* dwc_calendar) {
     m_zakazivanje->showmonth(dwc_calendar);
 }
 
-QDate mab_la::startofmonth(const QDate& pdate) const
-{
+QDate mab_la::startofmonth(const QDate& pdate) const {
     return QDate(pdate.year(), pdate.month(), 1);
 }
 
-QDate mab_la::endofmonth(const QDate& pdate) const
-{
+QDate mab_la::endofmonth(const QDate& pdate) const {
     return QDate(pdate.year(), pdate.month(), pdate.daysInMonth());
 }
 
-void mab_la::pokupi_ljude(const QString& slovo, const QString& statt)
-{
+void mab_la::pokupi_ljude(const QString& slovo, const QString& statt) {
     m_adresar->pokupi_ljude(slovo, statt);
 }
 
-void mab_la::svega_za_naplatu()
-{
+void mab_la::svega_za_naplatu() {
     m_labAnalize->svega_za_naplatu();
 }
 
-int mab_la::popunipodatke(const QString& mmbr)
-{
+int mab_la::popunipodatke(const QString& mmbr) {
     return m_adresar->popunipodatke(mmbr);
 }
 
-int mab_la::promenjeno()
-{
+int mab_la::promenjeno() {
     return m_adresar->promenjeno();
 }
 
-qint16 mab_la::centredPosition(int screenUnits, int windowUnits)
-{
+qint16 mab_la::centredPosition(int screenUnits, int windowUnits) {
     return qint16(std::trunc((screenUnits - windowUnits) / 2.0));
 }
 
-void mab_la::centriraj_prozor(QWidget* prozor)
-{
+void mab_la::centriraj_prozor(QWidget* prozor) {
     Environment env;
     if (!prozor || GetEnvironment(env) != 1)
         return;

@@ -1,6 +1,5 @@
 #include "ui/reception/tab_prijem.h"
 
-tab_prijem::tab_prijem(QWidget* parent) : QWidget(parent)
-{
+tab_prijem::tab_prijem(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("tab_prijem"));
 }

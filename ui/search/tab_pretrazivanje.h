@@ -2,7 +2,8 @@
 
 #include <QWidget>
 
-// The PRETRAŽIVANJE page. Its controls come with the page's own work; until then it is an empty page.
+// The PRETRAŽIVANJE page. Its controls come with the page's own work; until then it is an empty
+// page.
 class tab_pretrazivanje : public QWidget {
     Q_OBJECT
 
