@@ -94,7 +94,8 @@ void Transaction::beginUnitOfWork() {
     // Qt's ODBC driver switches the connection back to auto-commit after commit() and
     // rollback(); opening a new transaction at once keeps AutoCommit off for the whole session.
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-    if (!db.transaction())
+    // A failure that already stands (a refused COMMIT) is what the caller needs to see.
+    if (!db.transaction() && sqlcode == Success)
         setFailure(sqlErrorText(db.lastError()));
 }
 
@@ -139,38 +140,28 @@ void Transaction::execute(const QString& sql, const QVariantList& inputs) {
 }
 
 void Transaction::commit() {
-    if (!isConnected()) {
-        setFailure(notConnectedText());
-        return;
-    }
-    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-    if (autocommit) {
-        setSuccess();
-        return;
-    }
-    if (!db.commit()) {
-        setFailure(sqlErrorText(db.lastError()));
-        beginUnitOfWork();
-        return;
-    }
-    setSuccess();
-    beginUnitOfWork();
+    endUnitOfWork(true);
 }
 
 void Transaction::rollback() {
+    endUnitOfWork(false);
+}
+
+void Transaction::endUnitOfWork(bool keep) {
     if (!isConnected()) {
         setFailure(notConnectedText());
         return;
     }
-    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
     if (autocommit) {
         setSuccess();
         return;
     }
-    if (!db.rollback())
-        setFailure(sqlErrorText(db.lastError()));
-    else
+    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    if (keep ? db.commit() : db.rollback())
         setSuccess();
+    else
+        setFailure(sqlErrorText(db.lastError()));
+    // Whether or not it ended, the next statement must again run inside a unit of work.
     beginUnitOfWork();
 }
 

@@ -50,6 +50,7 @@ public:
 
 private:
     void beginUnitOfWork();
+    void endUnitOfWork(bool keep);
 
     QString m_connectionName;
 };
