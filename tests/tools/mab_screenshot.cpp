@@ -2,6 +2,8 @@
 // people, for checking the screens by eye:  mab_screenshot OUTPUT_FOLDER
 // Run it under a real X server (xvfb-run) to see the fonts a desk would see.
 #include "tests/support/app_fixture.h"
+#include "ui/common/w_da_ne.h"
+#include "ui/common/w_obavestenje.h"
 #include "ui/main/mab_la.h"
 
 #include <QApplication>
@@ -30,6 +32,23 @@ int main(int argc, char* argv[]) {
             return 1;
         printf("%s\n", qPrintable(file));
     }
+
+    // The two small windows of the program, as the address book opens them.
+    w_obavestenje::obavesti(QStringLiteral("Maticni broj mora imati 13 cifara!"));
+    QTest::qWait(200);
+    const QList<QWidget*> notices = visibleWindows(QStringLiteral("w_obavestenje"));
+    if (notices.isEmpty() ||
+        !notices.first()->grab().save(QDir(folder).filePath("w_obavestenje.png")))
+        return 1;
+    notices.first()->close();
+    bool saved = false;
+    fixture.modals().answer([&](QWidget* dialog) {
+        saved = dialog->grab().save(QDir(folder).filePath(QStringLiteral("w_da_ne.png")));
+        QTest::keyClick(dialog, Qt::Key_Return);
+    });
+    w_da_ne::pitaj(QStringLiteral("Da li zelite da snimite promenjene podatke?"));
+    if (!saved)
+        return 1;
     fixture.stop();
     return 0;
 }
