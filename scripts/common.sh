@@ -60,3 +60,15 @@ build_program() {
 data_source_exists() {
     odbcinst -q -s -n "$1" >/dev/null 2>&1
 }
+
+# Registers the user's data source MabZet with the settings read from standard input
+# (one key=value a line), through the driver manager so that its own file format is kept.
+register_user_data_source() {
+    local template
+    template=$(mktemp)
+    { echo "[MabZet]"; cat; } >"$template"
+    odbcinst -i -s -h -f "$template" >/dev/null
+    local status=$?
+    rm -f "$template"
+    return $status
+}

@@ -22,15 +22,11 @@ if [ ! -s "$database" ]; then
     mv "$tmp" "$database"
 fi
 
-template=$(mktemp)
-trap 'rm -f "$template"' EXIT
-cat >"$template" <<INI
-[MabZet]
+register_user_data_source <<INI
 Description=MAB embedded database
 Driver=$driver
 Database=$database
 JournalMode=WAL
 Timeout=5000
 INI
-odbcinst -i -s -h -f "$template" >/dev/null
 say "registered data source MabZet -> $database"

@@ -54,10 +54,7 @@ if data_source_exists MabZet; then
     [ -f "$HOME/.odbc.ini" ] && cp "$HOME/.odbc.ini" "$backup" && say "old settings kept in $backup"
     odbcinst -u -s -h -n MabZet >/dev/null 2>&1 || true
 fi
-template=$(mktemp)
-trap 'rm -f "$template"' EXIT
-cat >"$template" <<INI
-[MabZet]
+register_user_data_source <<INI
 Description=MAB shared database
 Driver=$driver
 Servername=$host
@@ -66,5 +63,4 @@ Database=$database
 CommLog=0
 Debug=0
 INI
-odbcinst -i -s -h -f "$template" >/dev/null
 say "data source MabZet now points at $database on $host:$port"
