@@ -1,13 +1,11 @@
 #include "app/mab_oru.h"
 
-#include "runtime/builtins.h"
-#include "runtime/dynamic_sql.h"
-#include "runtime/look.h"
-#include "runtime/message.h"
-#include "runtime/transaction.h"
-#include "runtime/window.h"
-#include "ui/lab/obj_hemanaliza_unos.h"
-#include "ui/lab/w_hematologija_unos.h"
+#include "runtime/core/builtins.h"
+#include "runtime/core/dynamic_sql.h"
+#include "runtime/core/message.h"
+#include "runtime/core/transaction.h"
+#include "runtime/widgets/look.h"
+#include "runtime/widgets/window.h"
 #include "ui/main/mab_la.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 // " SVI " lists every one of them; a letter lists about a twentieth. The time of one press is
 // the time the window cannot answer the user.
 //     QT_QPA_PLATFORM=offscreen build/test/bench/bench_adresar_list
-#include "runtime/list_data_window.h"
+#include "runtime/widgets/list_data_window.h"
 #include "tests/support/app_fixture.h"
 #include "ui/addressbook/obj_slova.h"
 #include "ui/addressbook/tab_adresar.h"

@@ -2,9 +2,9 @@
 // 100 of the leukocyte formula): the two queries, one line per row, the first layout and paint,
 // and closing it again so that every round starts from the same state.
 #include "app/mab_oru.h"
-#include "runtime/builtins.h"
-#include "runtime/transaction.h"
-#include "runtime/window.h"
+#include "runtime/core/builtins.h"
+#include "runtime/core/transaction.h"
+#include "runtime/widgets/window.h"
 #include "tests/support/app_fixture.h"
 #include "ui/lab/w_hematologija_unos.h"
 

@@ -3,8 +3,8 @@
 // bar's buttons, clicking list rows, picking from the status lists, and reading back through a
 // second connection what the program wrote.
 #include "app/mab_oru.h"
-#include "runtime/list_data_window.h"
-#include "runtime/picture_list.h"
+#include "runtime/widgets/list_data_window.h"
+#include "runtime/widgets/picture_list.h"
 #include "tests/support/app_fixture.h"
 #include "ui/addressbook/obj_slova.h"
 #include "ui/addressbook/tab_adresar.h"

@@ -1,8 +1,8 @@
 // What the address book shows when the database refuses a statement, and what survives.
 #include "tests/addressbook/adresar_harness.h"
 
-#include "runtime/builtins.h"
-#include "runtime/transaction.h"
+#include "runtime/core/builtins.h"
+#include "runtime/core/transaction.h"
 
 class TestAdresarFailures : public QObject {
     Q_OBJECT

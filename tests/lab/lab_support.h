@@ -3,11 +3,11 @@
 // What the laboratory tests share: opening and closing the order window as the user does,
 // picking a discount from the list, and reading the lines back.
 #include "app/mab_oru.h"
-#include "runtime/builtins.h"
-#include "runtime/controls.h"
-#include "runtime/picture_button.h"
-#include "runtime/transaction.h"
-#include "runtime/units.h"
+#include "runtime/core/builtins.h"
+#include "runtime/core/transaction.h"
+#include "runtime/widgets/controls.h"
+#include "runtime/widgets/picture_button.h"
+#include "runtime/widgets/units.h"
 #include "tests/support/app_fixture.h"
 #include "ui/lab/obj_hemanaliza_cena.h"
 #include "ui/lab/obj_hemanaliza_unos.h"

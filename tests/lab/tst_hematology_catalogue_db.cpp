@@ -1,8 +1,9 @@
 // The order window's lines as the catalogue `nalazi` gives them, on both database engines:
 // which rows become lines and where they stand, and what the user sees when reading fails.
-#include "runtime/dynamic_sql.h"
+#include "runtime/core/dynamic_sql.h"
+#include "runtime/widgets/message_box.h"
 #include "tests/lab/lab_support.h"
-#include "ui/lab/nalazi.h"
+#include "ui/lab/nalazi_sql.h"
 
 #include <QFile>
 #include <QScrollArea>
@@ -283,17 +284,21 @@ private slots:
         DynamicCursor dyn_cursor;
         QStringList names;
         bool opened = false;
-        m_fixture.modals().acknowledge();
-        const int code = nalazi::ucitaj(
-            dyn_cursor, nalazi::hematologija, [&] { opened = true; },
+        const ReadOutcome outcome = nalazi_sql::ucitaj(
+            sqlca(), dyn_cursor, nalazi_sql::hematologija, [&] { opened = true; },
             [&](const nalaz& row) {
                 names << row.naziv;
                 if (names.size() == 2)
                     dyn_cursor.close();
             });
         QVERIFY(opened);
-        QVERIFY(code < 0);
+        QVERIFY(outcome.code < 0);
+        QCOMPARE(outcome.stage, ReadOutcome::Stage::FetchFailed);
         QCOMPARE(names, SeededLeft.mid(0, 2));
+        // The statement unit shows nothing; the window that reads reports the failure.
+        QVERIFY(m_fixture.modals().seen().isEmpty());
+        m_fixture.modals().acknowledge();
+        QCOMPARE(reportReadFailure(outcome), outcome.code);
         QCOMPARE(m_fixture.modals().seen().size(), 1);
         QCOMPARE(m_fixture.modals().seen().first().title, QStringLiteral("DataBase Error"));
         QCOMPARE(m_fixture.modals().seen().first().text, sqlca().sqlerrtext);
@@ -306,9 +311,10 @@ private slots:
             "INSERT INTO nalazi VALUES (1, 1, 7, 'Limfociti', '%', 20.5, 45, 0.125, 44.750)")));
         DynamicCursor dyn_cursor;
         QList<nalaz> rows;
-        const int code = nalazi::ucitaj(dyn_cursor, nalazi::leukocitna_formula, {},
-                                        [&](const nalaz& row) { rows << row; });
-        QCOMPARE(code, int(Transaction::NotFound));
+        const ReadOutcome outcome =
+            nalazi_sql::ucitaj(sqlca(), dyn_cursor, nalazi_sql::leukocitna_formula, {},
+                               [&](const nalaz& row) { rows << row; });
+        QCOMPARE(outcome.code, int(Transaction::NotFound));
         QCOMPARE(rows.size(), 1);
         const nalaz& row = rows.first();
         QCOMPARE(row.grupa, qint16(1));

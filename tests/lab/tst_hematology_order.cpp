@@ -56,10 +56,10 @@ private slots:
         QVERIFY(!app().zatvori);
 
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        const int expectedX = UnitsToPixels(
-            mab_la::centredPosition(PixelsToUnits(screen.width(), UnitDirection::Horizontal),
-                                    unitsWidth(window)),
-            UnitDirection::Horizontal);
+        const int expectedX =
+            UnitsToPixels(centredPosition(PixelsToUnits(screen.width(), UnitDirection::Horizontal),
+                                          unitsWidth(window)),
+                          UnitDirection::Horizontal);
         QVERIFY2(qAbs(window->x() - expectedX) <= 1, qPrintable(QString::number(window->x())));
 
         // The four buttons in one row, left to right, below the lines; the panel below them.
@@ -253,8 +253,8 @@ private slots:
     }
 
     void acceptCarriesTheAmountRecomputesTheBillAndCloses() {
-        m_page->em_ukupno_biohem()->setText(QStringLiteral("120.5"));
-        m_page->em_ukupno_urin()->setText(QStringLiteral("0"));
+        m_page->em_ukupno_biohem()->setValue(QStringLiteral("120.5"));
+        m_page->em_ukupno_urin()->setValue(QStringLiteral("0"));
         w_hematologija_unos* window = open();
         clickButton(window, "cb_selekt_sve");
         pickDiscount(window->uo_cena()->ddlb_hem_popust(), QStringLiteral("50"));
@@ -283,7 +283,7 @@ private slots:
         QCOMPARE(m_page->em_ukupno_hem()->text(), QStringLiteral("123.40"));
 
         // With nothing checked the amount field's initial "0.00" is carried.
-        m_page->em_ukupno_hem()->setText(QStringLiteral("99"));
+        m_page->em_ukupno_hem()->setValue(QStringLiteral("99"));
         accept(open());
         QCOMPARE(m_page->em_ukupno_hem()->text(), QStringLiteral("0.00"));
     }

@@ -16,9 +16,7 @@ class TestLabPage : public QObject {
     tab_lab_analize* m_page = nullptr;
 
     // Sets a subtotal as another window does: the raw text, no recomputation of its own.
-    void setRaw(EditMask* field, const QString& text) {
-        static_cast<QLineEdit*>(field)->setText(text);
-    }
+    void setRaw(EditMask* field, const QString& text) { field->setText(text); }
 
 private slots:
     void initTestCase() {
@@ -170,7 +168,7 @@ private slots:
         QFETCH(QString, field);
         for (EditMask* subtotal :
              {m_page->em_ukupno_hem(), m_page->em_ukupno_biohem(), m_page->em_ukupno_urin()})
-            subtotal->setText(QStringLiteral("100"));
+            subtotal->setValue(QStringLiteral("100"));
         m_window->svega_za_naplatu();
         MAB_FIND(edited, EditMask, m_page, field.toUtf8().constData());
         edited->selectAll();
@@ -184,9 +182,9 @@ private slots:
     }
 
     void typingIntoTheBillTotalTriggersNothing() {
-        m_page->em_ukupno_hem()->setText(QStringLiteral("10"));
-        m_page->em_ukupno_biohem()->setText(QStringLiteral("20"));
-        m_page->em_ukupno_urin()->setText(QStringLiteral("0"));
+        m_page->em_ukupno_hem()->setValue(QStringLiteral("10"));
+        m_page->em_ukupno_biohem()->setValue(QStringLiteral("20"));
+        m_page->em_ukupno_urin()->setValue(QStringLiteral("0"));
         m_window->svega_za_naplatu();
         EditMask* total = m_page->em_svega_analize();
         total->selectAll();
@@ -221,7 +219,7 @@ private slots:
     }
 
     void theOtherPicturesDoNothing() {
-        m_page->em_ukupno_hem()->setText(QStringLiteral("7"));
+        m_page->em_ukupno_hem()->setValue(QStringLiteral("7"));
         m_window->svega_za_naplatu();
         const QString before = m_page->em_svega_analize()->text();
         const int windows = int(QApplication::topLevelWidgets().size());

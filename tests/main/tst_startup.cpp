@@ -1,8 +1,8 @@
 // Start-up on a throwaway data source: the main window, its tab frame and the two dialogs.
-#include "runtime/builtins.h"
-#include "runtime/message.h"
-#include "runtime/transaction.h"
-#include "runtime/units.h"
+#include "runtime/core/builtins.h"
+#include "runtime/core/message.h"
+#include "runtime/core/transaction.h"
+#include "runtime/widgets/units.h"
 #include "tests/support/app_fixture.h"
 #include "ui/common/w_da_ne.h"
 #include "ui/common/w_obavestenje.h"
@@ -51,10 +51,10 @@ private slots:
         QVERIFY(qAbs(unitsHeight(m_window) - 2324) <= 4);
 
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        const int expectedX = UnitsToPixels(
-            mab_la::centredPosition(PixelsToUnits(screen.width(), UnitDirection::Horizontal),
-                                    unitsWidth(m_window)),
-            UnitDirection::Horizontal);
+        const int expectedX =
+            UnitsToPixels(centredPosition(PixelsToUnits(screen.width(), UnitDirection::Horizontal),
+                                          unitsWidth(m_window)),
+                          UnitDirection::Horizontal);
         QVERIFY2(qAbs(m_window->x() - expectedX) <= 1, qPrintable(QString::number(m_window->x())));
 
         MAB_FIND(tabs, QTabWidget, m_window, "tab_main");
@@ -123,8 +123,8 @@ private slots:
         m_fixture.modals().answer([&](QWidget* dialog) {
             const QRect screen = QGuiApplication::primaryScreen()->geometry();
             const int expected = UnitsToPixels(
-                mab_la::centredPosition(PixelsToUnits(screen.width(), UnitDirection::Horizontal),
-                                        unitsWidth(dialog)),
+                centredPosition(PixelsToUnits(screen.width(), UnitDirection::Horizontal),
+                                unitsWidth(dialog)),
                 UnitDirection::Horizontal);
             centred = qAbs(dialog->x() - expected) <= 1;
             widthUnits = unitsWidth(dialog);

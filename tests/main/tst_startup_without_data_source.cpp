@@ -1,7 +1,7 @@
 // Start-up on a machine where MabZet was never set up: the program still shows its main window,
 // and later statements fail with a message instead of crashing.
-#include "runtime/builtins.h"
-#include "runtime/transaction.h"
+#include "runtime/core/builtins.h"
+#include "runtime/core/transaction.h"
 #include "tests/support/app_fixture.h"
 #include "ui/main/mab_la.h"
 

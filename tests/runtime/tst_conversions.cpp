@@ -1,8 +1,8 @@
 // Number conversions, money and dates: the arithmetic every screen relies on.
-#include "runtime/convert.h"
-#include "runtime/dates.h"
-#include "runtime/decimal.h"
-#include "ui/main/mab_la.h"
+#include "runtime/core/convert.h"
+#include "runtime/core/dates.h"
+#include "runtime/core/decimal.h"
+#include "runtime/core/unit_arithmetic.h"
 
 #include <QTest>
 
@@ -108,7 +108,7 @@ private slots:
         QFETCH(int, screen);
         QFETCH(int, window);
         QFETCH(int, expected);
-        QCOMPARE(int(mab_la::centredPosition(screen, window)), expected);
+        QCOMPARE(int(centredPosition(screen, window)), expected);
     }
 };
 

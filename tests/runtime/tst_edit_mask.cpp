@@ -1,5 +1,5 @@
 // The "0.00" edit mask as a cashier uses it: the shown amount, typing over it, leaving the field.
-#include "runtime/controls.h"
+#include "runtime/widgets/controls.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -26,7 +26,7 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(QString, shown);
         EditMask mask(QStringLiteral("em"), QStringLiteral("0.00"));
-        mask.setText(stored);
+        mask.setValue(stored);
         QCOMPARE(mask.text(), shown);
     }
 

@@ -1,8 +1,8 @@
 // The transaction object and the dynamic cursor against a real data source: AutoCommit stays
 // off for the whole session, failures carry the database's text, and a failed statement does not
 // spoil the connection.
-#include "runtime/dynamic_sql.h"
-#include "runtime/transaction.h"
+#include "runtime/core/dynamic_sql.h"
+#include "runtime/core/transaction.h"
 #include "tests/support/test_data_source.h"
 
 #include <QTest>

@@ -1,6 +1,6 @@
 #include "ui/addressbook/adresar_sql.h"
 
-#include "runtime/transaction.h"
+#include "runtime/core/transaction.h"
 
 namespace adresar_sql {
 

@@ -1,14 +1,14 @@
 #include "ui/addressbook/obj_slova.h"
 
-#include "runtime/builtins.h"
-#include "runtime/command_button.h"
-#include "runtime/cursor_reader.h"
-#include "runtime/dynamic_sql.h"
-#include "runtime/look.h"
-#include "runtime/message_box.h"
-#include "runtime/picture_list.h"
-#include "runtime/transaction.h"
-#include "runtime/units.h"
+#include "runtime/core/builtins.h"
+#include "runtime/core/cursor_reader.h"
+#include "runtime/core/dynamic_sql.h"
+#include "runtime/core/transaction.h"
+#include "runtime/widgets/command_button.h"
+#include "runtime/widgets/look.h"
+#include "runtime/widgets/message_box.h"
+#include "runtime/widgets/picture_list.h"
+#include "runtime/widgets/units.h"
 #include "ui/addressbook/adresar_sql.h"
 #include "ui/main/mab_la.h"
 
@@ -116,7 +116,7 @@ void obj_slova::napraviStatusFilter() {
 
     int position = 1;
     DynamicCursor dyn_cursor;
-    const int code = readThroughCursor(
+    const ReadOutcome outcome = readThroughCursor(
         dyn_cursor, adresar_sql::upitStatusa(),
         // "Svi" carries the pattern of every status, each status its own name, so that the
         // choice means the same whatever order the items stand in.
@@ -125,7 +125,7 @@ void obj_slova::napraviStatusFilter() {
             const QString naziv = row.value(1).toString();
             ddplb_status->insertItem(naziv, row.value(0).toInt() + 1, ++position, naziv);
         });
-    if (code >= 0)
+    if (reportReadFailure(outcome) >= 0)
         ddplb_status->selectItem(1);
 }
 

@@ -1,18 +1,18 @@
 #include "ui/addressbook/tab_adresar.h"
 
-#include "app/mab_oru.h"
-#include "runtime/builtins.h"
-#include "runtime/controls.h"
-#include "runtime/convert.h"
-#include "runtime/cursor_reader.h"
-#include "runtime/dynamic_sql.h"
-#include "runtime/list_data_window.h"
-#include "runtime/message_box.h"
-#include "runtime/multi_line_edit.h"
-#include "runtime/picture_list.h"
-#include "runtime/transaction.h"
+#include "runtime/core/builtins.h"
+#include "runtime/core/convert.h"
+#include "runtime/core/cursor_reader.h"
+#include "runtime/core/dynamic_sql.h"
+#include "runtime/core/transaction.h"
+#include "runtime/widgets/controls.h"
+#include "runtime/widgets/list_data_window.h"
+#include "runtime/widgets/message_box.h"
+#include "runtime/widgets/multi_line_edit.h"
+#include "runtime/widgets/picture_list.h"
 #include "ui/addressbook/adresar_sql.h"
 #include "ui/addressbook/obj_slova.h"
+#include "ui/common/globals.h"
 #include "ui/common/w_da_ne.h"
 #include "ui/main/mab_la.h"
 
@@ -54,7 +54,7 @@ void tab_adresar::pokupi_ljude(const QString& slovo, const QString& statt) {
 int tab_adresar::popunipodatke(const QString& mmbr) {
     int loaded = 0;
     DynamicCursor dyn_cursor;
-    const int code = readThroughCursor(
+    const ReadOutcome outcome = readThroughCursor(
         dyn_cursor, adresar_sql::upitZaUnos(toInteger(mmbr)),
         [this] { sle_rbr->setText(QString()); },
         [this, &loaded](const QVariantList& row) {
@@ -69,14 +69,14 @@ int tab_adresar::popunipodatke(const QString& mmbr) {
             ddplb_status->selectItem(unos.status.isNull() ? 0
                                                           : ddplb_status->findValue(unos.status));
             if (!unos.status.isNull())
-                app().rbr_status = qint16(unos.status.toInt());
+                globals().rbr_status = qint16(unos.status.toInt());
             for (const TextField& field : std::as_const(m_textFields))
                 field.edit->setText(unos.*field.column);
             mle_napomena->setText(unos.napomena);
             m_window->menjano = false;
             ++loaded;
         });
-    return code < 0 ? -1 : loaded;
+    return reportReadFailure(outcome) < 0 ? -1 : loaded;
 }
 
 int tab_adresar::promenjeno() {
@@ -88,18 +88,18 @@ int tab_adresar::promenjeno() {
 }
 
 void tab_adresar::napraviStatuse() {
-    app().rbr_status = 0;
+    globals().rbr_status = 0;
     int position = 0;
     DynamicCursor dyn_cursor;
-    const int code = readThroughCursor(dyn_cursor, adresar_sql::upitStatusaPoRbr(), nullptr,
-                                       [this, &position](const QVariantList& row) {
-                                           const int rbr = row.value(0).toInt();
-                                           ddplb_status->insertItem(row.value(1).toString(), rbr,
-                                                                    ++position, rbr);
-                                           if (app().rbr_status == 0)
-                                               app().rbr_status = qint16(rbr);
-                                       });
-    if (code >= 0)
+    const ReadOutcome outcome = readThroughCursor(
+        dyn_cursor, adresar_sql::upitStatusaPoRbr(), nullptr,
+        [this, &position](const QVariantList& row) {
+            const int rbr = row.value(0).toInt();
+            ddplb_status->insertItem(row.value(1).toString(), rbr, ++position, rbr);
+            if (globals().rbr_status == 0)
+                globals().rbr_status = qint16(rbr);
+        });
+    if (reportReadFailure(outcome) >= 0)
         ddplb_status->selectItem(1);
 }
 
@@ -111,7 +111,7 @@ void tab_adresar::izabranStatus(int index) {
         w_da_ne::pitaj(QStringLiteral("GR0120 Greska pri upitu nad STATUS tabelom!"));
         return;
     }
-    app().rbr_status = qint16(*stat);
+    globals().rbr_status = qint16(*stat);
 }
 
 void tab_adresar::kliknutRed(int row) {

@@ -1,15 +1,15 @@
 // Builds the ADRESAR page's controls in their creation order and places them in window units.
 #include "ui/addressbook/tab_adresar.h"
 
-#include "runtime/builtins.h"
-#include "runtime/controls.h"
-#include "runtime/list_data_window.h"
-#include "runtime/look.h"
-#include "runtime/multi_line_edit.h"
-#include "runtime/picture_list.h"
-#include "runtime/transaction.h"
-#include "runtime/units.h"
-#include "runtime/visible_width.h"
+#include "runtime/core/builtins.h"
+#include "runtime/core/transaction.h"
+#include "runtime/widgets/controls.h"
+#include "runtime/widgets/list_data_window.h"
+#include "runtime/widgets/look.h"
+#include "runtime/widgets/multi_line_edit.h"
+#include "runtime/widgets/picture_list.h"
+#include "runtime/widgets/units.h"
+#include "runtime/widgets/visible_width.h"
 #include "ui/addressbook/obj_slova.h"
 
 #include <QButtonGroup>

@@ -1,7 +1,7 @@
 #include "ui/common/dialog_frame.h"
 
-#include "runtime/look.h"
-#include "runtime/units.h"
+#include "runtime/widgets/look.h"
+#include "runtime/widgets/units.h"
 
 #include <QGroupBox>
 #include <QPlainTextEdit>

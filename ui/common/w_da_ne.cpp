@@ -1,10 +1,8 @@
 #include "ui/common/w_da_ne.h"
 
-#include "app/mab_oru.h"
-#include "runtime/look.h"
-#include "runtime/units.h"
+#include "runtime/widgets/look.h"
+#include "runtime/widgets/units.h"
 #include "ui/common/dialog_frame.h"
-#include "ui/main/mab_la.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -40,8 +38,8 @@ w_da_ne::w_da_ne(QWidget* parent)
 }
 
 void w_da_ne::openEvent() {
-    if (app().mab_la)
-        app().mab_la->centriraj_prozor(this);
+    if (mainWindow())
+        centreOnScreen(this); // what mab_la::centriraj_prozor does
     m_ne->setFocus();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/window.h"
+#include "runtime/widgets/window.h"
 
 class QPushButton;
 

@@ -1,15 +1,13 @@
 #include "ui/common/w_obavestenje.h"
 
-#include "app/mab_oru.h"
-#include "runtime/look.h"
-#include "runtime/units.h"
+#include "runtime/widgets/look.h"
+#include "runtime/widgets/units.h"
 #include "ui/common/dialog_frame.h"
-#include "ui/main/mab_la.h"
 
 #include <QPushButton>
 
 w_obavestenje::w_obavestenje(QWidget* parent)
-    : Window(Type::Popup, QSize(1362, 556), parent ? parent : app().mab_la.data()) {
+    : Window(Type::Popup, QSize(1362, 556), parent ? parent : mainWindow()) {
     setObjectName(QStringLiteral("w_obavestenje"));
     useButtonFace(this);
     makeDialogText(this, message().stringparm);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/window.h"
+#include "runtime/widgets/window.h"
 
 // The notice window: shows a text with one button, "Uredu". It does not block: the caller goes
 // on at once and reads nothing back.

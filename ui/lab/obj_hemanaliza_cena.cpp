@@ -1,15 +1,10 @@
 #include "ui/lab/obj_hemanaliza_cena.h"
 
-#include "app/mab_oru.h"
-#include "runtime/controls.h"
-#include "runtime/convert.h"
-#include "runtime/look.h"
-#include "runtime/picture_button.h"
-#include "runtime/units.h"
-#include "runtime/window.h"
-#include "ui/lab/tab_lab_analize.h"
-#include "ui/lab/w_hematologija_unos.h"
-#include "ui/main/mab_la.h"
+#include "runtime/core/convert.h"
+#include "runtime/widgets/controls.h"
+#include "runtime/widgets/look.h"
+#include "runtime/widgets/picture_button.h"
+#include "runtime/widgets/units.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -26,7 +21,7 @@ QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent) {
 EditMask* makeAmount(const QString& name, QWidget* parent) {
     auto* field = new EditMask(name, QStringLiteral("0.00"), parent);
     setScreenFont(field, QStringLiteral("Arial"), 9);
-    field->setText(QStringLiteral("0.00"));
+    field->setValue(QStringLiteral("0.00"));
     return field;
 }
 
@@ -82,7 +77,7 @@ obj_hemanaliza_cena::obj_hemanaliza_cena(QWidget* parent) : QWidget(parent) {
 }
 
 void obj_hemanaliza_cena::unesi_cenu(Decimal cena) {
-    m_ukupna->setText(cena.toString());
+    m_ukupna->setValue(cena.toString());
     za_naplatu();
 }
 
@@ -92,16 +87,10 @@ void obj_hemanaliza_cena::za_naplatu() {
     // as the list's "0" promises.
     const double proc = toDouble(procenat);
     const double amount = cena - (proc * cena) / 100;
-    m_zaNaplatu->setText(numberToText(amount));
+    m_zaNaplatu->setValue(numberToText(amount));
 }
 
 void obj_hemanaliza_cena::prihvati() {
-    app().zatvori = true;
     // The amount as the field shows it, also when the user has typed into it and not left it.
-    const QString amount = formatNumber(toDouble(m_zaNaplatu->text()), m_zaNaplatu->mask());
-    if (mab_la* window = app().mab_la) {
-        window->labAnalize()->postavi_ukupno_hem(amount);
-        window->svega_za_naplatu();
-    }
-    Close(app().w_hematologija_unos);
+    emit prihvacen(m_zaNaplatu->amount());
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/decimal.h"
+#include "runtime/core/decimal.h"
 
 #include <QString>
 #include <QWidget>
@@ -11,8 +11,8 @@ class QComboBox;
 class QLabel;
 
 // The price panel at the bottom of the hematology order window: the total of the checked
-// analyses, the discount list, the amount to pay after the discount and "Prihvati", which hands
-// that amount to the laboratory page and closes the window.
+// analyses, the discount list, the amount to pay after the discount and "Prihvati", which reports
+// that amount (`prihvacen`); whoever opened the window decides where it goes.
 class obj_hemanaliza_cena : public QWidget {
     Q_OBJECT
 
@@ -34,6 +34,10 @@ public:
     EditMask* em_hemat_cena_ukupna() const { return m_ukupna; }
     PictureButton* pb_hemanaliza_cene() const { return m_prihvati; }
     QComboBox* ddlb_hem_popust() const { return m_popust; }
+
+signals:
+    // "Prihvati": the amount to pay, exactly as the field shows it.
+    void prihvacen(Decimal iznos);
 
 private:
     void prihvati();

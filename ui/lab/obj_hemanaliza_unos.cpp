@@ -1,8 +1,8 @@
 #include "ui/lab/obj_hemanaliza_unos.h"
 
-#include "runtime/convert.h"
-#include "runtime/look.h"
-#include "runtime/units.h"
+#include "runtime/core/convert.h"
+#include "runtime/widgets/look.h"
+#include "runtime/widgets/units.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

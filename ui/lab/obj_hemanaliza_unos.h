@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/decimal.h"
+#include "runtime/core/decimal.h"
 
 #include <QWidget>
 

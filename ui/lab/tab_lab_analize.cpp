@@ -1,10 +1,11 @@
 #include "ui/lab/tab_lab_analize.h"
 
-#include "runtime/controls.h"
-#include "runtime/convert.h"
-#include "runtime/look.h"
-#include "runtime/picture_button.h"
-#include "runtime/units.h"
+#include "runtime/core/convert.h"
+#include "runtime/widgets/controls.h"
+#include "runtime/widgets/look.h"
+#include "runtime/widgets/picture_button.h"
+#include "runtime/widgets/units.h"
+#include "ui/lab/obj_hemanaliza_cena.h"
 #include "ui/lab/w_hematologija_unos.h"
 #include "ui/main/mab_la.h"
 
@@ -28,7 +29,7 @@ EditMask* makeAmount(const QString& name, QWidget* parent) {
     auto* field = new EditMask(name, QStringLiteral("0.00"), parent);
     setScreenFont(field, QStringLiteral("Arial"), 10);
     // Never filled yet: the stored text "none" shows and counts as 0.
-    field->setText(QStringLiteral("none"));
+    field->setValue(QStringLiteral("none"));
     return field;
 }
 
@@ -88,7 +89,7 @@ tab_lab_analize::tab_lab_analize(mab_la* window, QWidget* parent)
     for (QGroupBox* group : {m_svegaOkvir, m_usluge, m_cenovnik})
         group->lower();
 
-    connect(m_hemat, &QPushButton::clicked, this, [] { w_hematologija_unos::otvori(); });
+    connect(m_hemat, &QPushButton::clicked, this, &tab_lab_analize::otvoriHematologiju);
     for (EditMask* subtotal : subtotals)
         connect(subtotal, &EditMask::modified, this, &tab_lab_analize::subtotalModified);
     // The bill total's own modified does nothing: what is typed there stands until the next
@@ -108,11 +109,25 @@ tab_lab_analize::tab_lab_analize(mab_la* window, QWidget* parent)
 void tab_lab_analize::svega_za_naplatu() {
     const double sum = toDouble(m_ukupnoHem->text()) + toDouble(m_ukupnoBiohem->text()) +
                        toDouble(m_ukupnoUrin->text());
-    m_svega->setText(formatNumber(sum, QStringLiteral("0.00")));
+    m_svega->setValue(formatNumber(sum, QStringLiteral("0.00")));
 }
 
-void tab_lab_analize::postavi_ukupno_hem(const QString& text) {
-    m_ukupnoHem->setText(text);
+void tab_lab_analize::postavi_ukupno_hem(Decimal iznos) {
+    m_ukupnoHem->setValue(iznos.toString(2));
+}
+
+void tab_lab_analize::otvoriHematologiju() {
+    w_hematologija_unos* window = w_hematologija_unos::otvori();
+    connect(window->uo_cena(), &obj_hemanaliza_cena::prihvacen, this,
+            &tab_lab_analize::prihvacenaHematologija, Qt::UniqueConnection);
+}
+
+void tab_lab_analize::prihvacenaHematologija(Decimal iznos) {
+    postavi_ukupno_hem(iznos);
+    if (m_window)
+        m_window->svega_za_naplatu();
+    else
+        svega_za_naplatu();
 }
 
 void tab_lab_analize::subtotalModified() {

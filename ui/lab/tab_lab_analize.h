@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/core/decimal.h"
+
 #include <QWidget>
 
 class EditMask;
@@ -20,7 +22,7 @@ public:
     // Bill total = the three subtotals added in doubles, shown as "0.00".
     void svega_za_naplatu();
     // Sets the hematology subtotal (the price panel's accepted amount); it replaces the old one.
-    void postavi_ukupno_hem(const QString& text);
+    void postavi_ukupno_hem(Decimal iznos);
 
     EditMask* em_svega_analize() const { return m_svega; }
     EditMask* em_ukupno_hem() const { return m_ukupnoHem; }
@@ -28,6 +30,10 @@ public:
     EditMask* em_ukupno_urin() const { return m_ukupnoUrin; }
 
 private:
+    // "Hematologija": opens the order window (or brings it forward) and takes its amount.
+    void otvoriHematologiju();
+    // The order window's accepted amount becomes the hematology subtotal of the bill.
+    void prihvacenaHematologija(Decimal iznos);
     // A subtotal changed by the user: the main window recomputes the bill total.
     void subtotalModified();
 

@@ -1,15 +1,15 @@
 #include "ui/lab/w_hematologija_unos.h"
 
-#include "app/mab_oru.h"
-#include "runtime/controls.h"
-#include "runtime/dynamic_sql.h"
-#include "runtime/look.h"
-#include "runtime/picture_button.h"
-#include "runtime/units.h"
-#include "ui/lab/nalazi.h"
+#include "runtime/core/dynamic_sql.h"
+#include "runtime/widgets/controls.h"
+#include "runtime/widgets/look.h"
+#include "runtime/widgets/message_box.h"
+#include "runtime/widgets/picture_button.h"
+#include "runtime/widgets/units.h"
+#include "ui/common/globals.h"
+#include "ui/lab/nalazi_sql.h"
 #include "ui/lab/obj_hemanaliza_cena.h"
 #include "ui/lab/obj_hemanaliza_unos.h"
-#include "ui/main/mab_la.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -44,7 +44,7 @@ QPushButton* makeButton(const QString& name, const QString& text, QWidget* paren
 } // namespace
 
 w_hematologija_unos::w_hematologija_unos(QWidget* parent)
-    : Window(Type::Popup, QSize(WindowWidth, WindowHeight), parent ? parent : app().mab_la.data()) {
+    : Window(Type::Popup, QSize(WindowWidth, WindowHeight), parent ? parent : mainWindow()) {
     setObjectName(QStringLiteral("w_hematologija_unos"));
     setWindowTitle(QString());
     useButtonFace(this);
@@ -90,6 +90,11 @@ w_hematologija_unos::w_hematologija_unos(QWidget* parent)
 
     m_okvir->lower();
 
+    // "Prihvati" lets the window close; the laboratory page takes the amount itself.
+    connect(m_cena, &obj_hemanaliza_cena::prihvacen, this, [this] {
+        globals().zatvori = true;
+        Close(this);
+    });
     connect(m_inverzno, &QPushButton::clicked, this,
             [this] { oznaci(1, [](bool s) { return !s; }); });
     connect(m_leukocit, &QPushButton::clicked, this, [this] {
@@ -110,58 +115,60 @@ w_hematologija_unos::w_hematologija_unos(QWidget* parent)
 w_hematologija_unos* w_hematologija_unos::otvori() {
     // A window that has just been accepted is hidden and only waits to be deleted: it does not
     // count as open.
-    w_hematologija_unos* open = app().w_hematologija_unos;
+    w_hematologija_unos* open = globals().w_hematologija_unos;
     if (open && open->isVisible()) {
         open->raise();
         open->activateWindow();
         return open;
     }
     auto* window = new w_hematologija_unos;
-    app().w_hematologija_unos = window;
+    globals().w_hematologija_unos = window;
     openWindow(window);
     return window;
 }
 
 void w_hematologija_unos::openEvent() {
-    if (app().mab_la)
-        app().mab_la->centriraj_prozor(this);
-    app().zatvori = false;
+    if (mainWindow())
+        centreOnScreen(this); // what mab_la::centriraj_prozor does
+    globals().zatvori = false;
 
     // The count starts again before anything is loaded, so that after a failed load no line of
     // an earlier window is counted, summed or touched.
-    mab_oru& globals = app();
-    globals.uoo = {QPointer<obj_hemanaliza_unos>()};
-    globals.uoo_broj = 0;
+    ProgramGlobals& program = globals();
+    program.uoo = {QPointer<obj_hemanaliza_unos>()};
+    program.uoo_broj = 0;
 
     DynamicCursor dyn_cursor;
     // The line count is a 16-bit number; rows past 32767 lines would make it wrap to a negative
     // index, so they are not shown.
-    const auto fits = [&globals] { return globals.uoo_broj < std::numeric_limits<qint16>::max(); };
-    int code = nalazi::ucitaj(dyn_cursor, nalazi::hematologija, {}, [&](const nalaz& row) {
-        if (!fits())
-            return;
-        ++globals.uoo_broj;
-        dodaj_liniju(row.naziv, LeftColumnX, lineY(globals.uoo_broj));
-    });
-    if (code < 0) {
+    const auto fits = [&program] { return program.uoo_broj < std::numeric_limits<qint16>::max(); };
+    ReadOutcome outcome = nalazi_sql::ucitaj(
+        sqlca(), dyn_cursor, nalazi_sql::hematologija, {}, [&](const nalaz& row) {
+            if (!fits())
+                return;
+            ++program.uoo_broj;
+            dodaj_liniju(row.naziv, LeftColumnX, lineY(program.uoo_broj));
+        });
+    if (reportReadFailure(outcome) < 0) {
         poredaj_fokus();
         return;
     }
 
     qint16 left = 0;
-    code = nalazi::ucitaj(
-        dyn_cursor, nalazi::leukocitna_formula,
+    outcome = nalazi_sql::ucitaj(
+        sqlca(), dyn_cursor, nalazi_sql::leukocitna_formula,
         [&] {
-            left = globals.uoo_broj;
+            left = program.uoo_broj;
             if (fits())
-                pocetak_leukocita = qint16(globals.uoo_broj + 1);
+                pocetak_leukocita = qint16(program.uoo_broj + 1);
         },
         [&](const nalaz& row) {
             if (!fits())
                 return;
-            ++globals.uoo_broj;
-            dodaj_liniju(row.naziv, RightColumnX, lineY(globals.uoo_broj - left));
+            ++program.uoo_broj;
+            dodaj_liniju(row.naziv, RightColumnX, lineY(program.uoo_broj - left));
         });
+    reportReadFailure(outcome);
     poredaj_fokus();
 }
 
@@ -177,12 +184,12 @@ void w_hematologija_unos::keyPressEvent(QKeyEvent* event) {
 }
 
 bool w_hematologija_unos::closequery() {
-    return app().zatvori;
+    return globals().zatvori;
 }
 
 void w_hematologija_unos::dodaj_liniju(const QString& naziv, int x, int y) {
     auto* line = new obj_hemanaliza_unos(m_linije);
-    app().uoo.append(line);
+    globals().uoo.append(line);
     moveInUnits(line, x, y);
     line->raise();
     line->popuni_polja(naziv, Decimal::fromText(QStringLiteral("10.00")));
@@ -195,23 +202,23 @@ void w_hematologija_unos::dodaj_liniju(const QString& naziv, int x, int y) {
 }
 
 obj_hemanaliza_unos* w_hematologija_unos::linija(int index) const {
-    const mab_oru& globals = app();
-    if (index < 1 || index > globals.uoo_broj || index >= globals.uoo.size())
+    const ProgramGlobals& program = globals();
+    if (index < 1 || index > program.uoo_broj || index >= program.uoo.size())
         return nullptr;
-    obj_hemanaliza_unos* line = globals.uoo.at(index);
+    obj_hemanaliza_unos* line = program.uoo.at(index);
     return line && line->window() == this ? line : nullptr;
 }
 
 void w_hematologija_unos::sracunaj_cenu() {
     Decimal total;
-    for (int index = 1; index <= app().uoo_broj; ++index)
+    for (int index = 1; index <= globals().uoo_broj; ++index)
         if (obj_hemanaliza_unos* line = linija(index))
             total += line->dodavanje_cene();
     m_cena->unesi_cenu(total);
 }
 
 void w_hematologija_unos::oznaci(int prva, bool (*novoStanje)(bool)) {
-    for (int index = prva; index <= app().uoo_broj; ++index)
+    for (int index = prva; index <= globals().uoo_broj; ++index)
         if (obj_hemanaliza_unos* line = linija(index))
             line->setRaditi(novoStanje(line->raditi()));
     sracunaj_cenu();
@@ -221,7 +228,7 @@ void w_hematologija_unos::poredaj_fokus() {
     // Tab goes down the check boxes of the lines, then along the buttons as they stand, then
     // through the price panel.
     QWidget* previous = nullptr;
-    for (int index = 1; index <= app().uoo_broj; ++index) {
+    for (int index = 1; index <= globals().uoo_broj; ++index) {
         obj_hemanaliza_unos* line = linija(index);
         if (!line)
             continue;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/window.h"
+#include "runtime/widgets/window.h"
 
 class obj_hemanaliza_cena;
 class obj_hemanaliza_unos;

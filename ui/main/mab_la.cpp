@@ -1,7 +1,7 @@
 #include "ui/main/mab_la.h"
 
-#include "runtime/look.h"
-#include "runtime/units.h"
+#include "runtime/widgets/look.h"
+#include "runtime/widgets/units.h"
 #include "ui/addressbook/tab_adresar.h"
 #include "ui/appointments/tab_zakazivanje.h"
 #include "ui/lab/tab_lab_analize.h"
@@ -10,8 +10,6 @@
 #include "ui/search/tab_pretrazivanje.h"
 
 #include <QVBoxLayout>
-
-#include <cmath>
 
 mab_la::mab_la(QWidget* parent) : Window(Type::Main, QSize(3694, 2324), parent) {
     setObjectName(QStringLiteral("mab_la"));
@@ -76,17 +74,6 @@ int mab_la::promenjeno() {
     return m_adresar->promenjeno();
 }
 
-qint16 mab_la::centredPosition(int screenUnits, int windowUnits) {
-    return qint16(std::trunc((screenUnits - windowUnits) / 2.0));
-}
-
 void mab_la::centriraj_prozor(QWidget* prozor) {
-    Environment env;
-    if (!prozor || GetEnvironment(env) != 1)
-        return;
-    const qint16 xx = centredPosition(PixelsToUnits(env.ScreenWidth, UnitDirection::Horizontal),
-                                      unitsWidth(prozor));
-    const qint16 yy = centredPosition(PixelsToUnits(env.ScreenHeight, UnitDirection::Vertical),
-                                      unitsHeight(prozor));
-    moveInUnits(prozor, xx, yy);
+    centreOnScreen(prozor);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/window.h"
+#include "runtime/widgets/window.h"
 
 #include <QDate>
 
@@ -29,12 +29,8 @@ public:
     void pokupi_ljude(const QString& slovo, const QString& statt);
     void svega_za_naplatu();
     int popunipodatke(const QString& mmbr);
-    void centriraj_prozor(QWidget* prozor);
+    void centriraj_prozor(QWidget* prozor); // the runtime's centreOnScreen
     int promenjeno();
-
-    // The arithmetic of centriraj_prozor: half the excess, truncated toward zero and held in a
-    // 16-bit integer, so a window larger than the screen gets a negative position.
-    static qint16 centredPosition(int screenUnits, int windowUnits);
 
     QTabWidget* tabMain() const { return m_tabMain; }
     tab_prijem* prijem() const { return m_prijem; }

@@ -1,6 +1,6 @@
 #include "ui/main/tab_main.h"
 
-#include "runtime/look.h"
+#include "runtime/widgets/look.h"
 
 #include <QTabBar>
 

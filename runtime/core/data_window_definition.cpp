@@ -1,0 +1,46 @@
+#include "runtime/core/data_window_definition.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+int DataWindowDefinition::columnIndex(const QString& columnName) const {
+    for (qsizetype i = 0; i < columns.size(); ++i)
+        if (columns.at(i).name == columnName)
+            return int(i);
+    return -1;
+}
+
+std::optional<DataWindowDefinition> DataWindowDefinition::load(const QString& name,
+                                                               QString* error) {
+    auto fail = [error](const QString& text) -> std::optional<DataWindowDefinition> {
+        if (error)
+            *error = text;
+        return std::nullopt;
+    };
+    QFile file(QStringLiteral(":/datawindows/%1.json").arg(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("No data window definition %1").arg(name));
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
+    if (!document.isObject())
+        return fail(QStringLiteral("%1: %2").arg(name, parseError.errorString()));
+
+    const QJsonObject root = document.object();
+    DataWindowDefinition definition;
+    definition.name = root.value(QLatin1String("name")).toString(name);
+    definition.select = root.value(QLatin1String("select")).toString();
+    for (const QJsonValue argument : root.value(QLatin1String("arguments")).toArray())
+        definition.arguments << argument.toObject().value(QLatin1String("name")).toString();
+    for (const QJsonValue value : root.value(QLatin1String("columns")).toArray()) {
+        const QJsonObject column = value.toObject();
+        definition.columns << DataWindowColumn{column.value(QLatin1String("name")).toString(),
+                                               column.value(QLatin1String("heading")).toString(),
+                                               column.value(QLatin1String("type")).toString(),
+                                               column.value(QLatin1String("width")).toInt()};
+    }
+    if (definition.select.isEmpty() || definition.columns.isEmpty())
+        return fail(QStringLiteral("%1: no query or no columns").arg(name));
+    return definition;
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "runtime/core/data_window_definition.h"
+
+#include <QAbstractTableModel>
+#include <QList>
+#include <QVariantList>
+
+class Transaction;
+
+// The rows of a data window: its definition, the transaction it reads on, and the rows its
+// retrieval read, one QVariantList per row in the definition's column order. Rows are counted
+// from 0 here; the list data window numbers them from 1 for the screens.
+class DataWindowModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    explicit DataWindowModel(QObject* parent = nullptr);
+
+    // Takes the columns and query of a definition; drops every row.
+    void setDefinition(const DataWindowDefinition& definition);
+    const DataWindowDefinition& definition() const { return m_definition; }
+    void setTransObject(Transaction& transaction);
+
+    // Runs the query with the arguments bound in order and holds every row it gives; the number
+    // of rows, or -1 on failure (no rows are then held and errorText() has the database's text).
+    int retrieve(const QVariantList& arguments);
+    QString errorText() const { return m_errorText; }
+
+    // Replaces every row at once (one model reset, however many rows there are).
+    void setRows(QList<QVariantList> rows);
+    void clear();
+    bool removeRowAt(int row);
+    QVariant value(int row, int column) const;
+    QVariant value(int row, const QString& column) const;
+    // The first row (from 0) whose column holds value, -1 when none does.
+    int find(const QString& column, const QVariant& value) const;
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+private:
+    DataWindowDefinition m_definition;
+    Transaction* m_transaction = nullptr;
+    QString m_errorText;
+    QList<QVariantList> m_rows;
+};

@@ -1,0 +1,46 @@
+#include "runtime/core/sql_outcome.h"
+
+#include "runtime/core/transaction.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+QString sqlErrorText(const QSqlError& error) {
+    // The database's own words; the PostgreSQL driver reports every error with code "1", so the
+    // code itself says nothing and the driver's text is what the user needs to see.
+    QString text = error.databaseText().trimmed();
+    if (text.isEmpty())
+        text = error.driverText().trimmed();
+    if (text.isEmpty())
+        text = error.text().trimmed();
+    return text;
+}
+
+QString notConnectedText() {
+    return QStringLiteral("Nema veze sa bazom podataka (izvor podataka MabZet nije povezan).");
+}
+
+bool runPrepared(QSqlQuery& query, const QString& sql, const QVariantList& inputs,
+                 Transaction& transaction) {
+    if (!query.prepare(sql)) {
+        transaction.setFailure(sqlErrorText(query.lastError()));
+        return false;
+    }
+    for (qsizetype i = 0; i < inputs.size(); ++i)
+        query.bindValue(int(i), inputs.at(i));
+    if (!query.exec()) {
+        transaction.setFailure(sqlErrorText(query.lastError()));
+        return false;
+    }
+    return true;
+}
+
+QVariantList currentRow(const QSqlQuery& query) {
+    QVariantList row;
+    const int columns = query.record().count();
+    row.reserve(columns);
+    for (int i = 0; i < columns; ++i)
+        row << query.value(i);
+    return row;
+}

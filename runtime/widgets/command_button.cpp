@@ -1,0 +1,18 @@
+#include "runtime/widgets/command_button.h"
+
+#include <QKeyEvent>
+
+CommandButton::CommandButton(const QString& name, const QString& text, QWidget* parent)
+    : QPushButton(text, parent) {
+    setObjectName(name);
+    setAutoDefault(false);
+}
+
+void CommandButton::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        click();
+        event->accept();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
