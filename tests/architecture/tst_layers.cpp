@@ -1,0 +1,116 @@
+// The layers link one way only: runtime core <- runtime widgets <- screens <- application. This
+// reads every source file's includes and names each one that reaches up a layer, so a wrong
+// include fails here even where the build would happen to find the header.
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+
+namespace {
+
+struct Include {
+    QString file; // relative to the source folder
+    int line;
+    QString header;
+    bool quoted;
+};
+
+QString sourceRoot() {
+    return QStringLiteral(MAB_SOURCE_DIR);
+}
+
+QList<Include> includesUnder(const QString& folder) {
+    static const QRegularExpression directive(
+        QStringLiteral("^\\s*#\\s*include\\s*([<\"])([^>\"]+)[>\"]"));
+    QList<Include> found;
+    const QDir root(sourceRoot());
+    QDirIterator it(root.filePath(folder), {QStringLiteral("*.h"), QStringLiteral("*.cpp")},
+                    QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+            continue;
+        int number = 0;
+        while (!file.atEnd()) {
+            const QString text = QString::fromUtf8(file.readLine());
+            ++number;
+            const auto match = directive.match(text);
+            if (match.hasMatch())
+                found << Include{root.relativeFilePath(path), number, match.captured(2),
+                                 match.captured(1) == QLatin1String("\"")};
+        }
+    }
+    return found;
+}
+
+// The header names of Qt's Gui and Widgets modules, which the core may not use.
+QSet<QString> guiHeaders() {
+    QSet<QString> names;
+    for (const QString& dir : QStringLiteral(MAB_QT_GUI_HEADER_DIRS).split(QLatin1Char('|'))) {
+        if (!dir.endsWith(QLatin1String("/QtGui")) && !dir.endsWith(QLatin1String("/QtWidgets")))
+            continue;
+        for (const QString& name : QDir(dir).entryList(QDir::Files))
+            names << name;
+    }
+    return names;
+}
+
+QString describe(const Include& include) {
+    return QStringLiteral("%1:%2 includes %3")
+        .arg(include.file)
+        .arg(include.line)
+        .arg(include.header);
+}
+
+} // namespace
+
+class TestLayers : public QObject {
+    Q_OBJECT
+
+private slots:
+    void nothingIncludesAHigherLayer_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QStringList>("forbidden"); // prefixes of quoted includes
+        const QStringList pages{"ui/addressbook/",  "ui/lab/",    "ui/reception/",
+                                "ui/appointments/", "ui/search/", "ui/main/"};
+        QTest::newRow("runtime") << "runtime" << QStringList{"ui/", "app/"};
+        QTest::newRow("runtime core") << "runtime/core" << QStringList{"runtime/widgets/"};
+        QTest::newRow("screens") << "ui" << QStringList{"app/"};
+        QTest::newRow("screens' common part") << "ui/common" << pages;
+    }
+    void nothingIncludesAHigherLayer() {
+        QFETCH(QString, folder);
+        QFETCH(QStringList, forbidden);
+        const QList<Include> includes = includesUnder(folder);
+        QVERIFY2(!includes.isEmpty(),
+                 qPrintable(QStringLiteral("no includes found under ") + folder));
+        QStringList wrong;
+        for (const Include& include : includes)
+            for (const QString& prefix : forbidden)
+                if (include.quoted && include.header.startsWith(prefix))
+                    wrong << describe(include);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
+    }
+
+    void theCoreUsesNoWindowsOrPainting() {
+        const QSet<QString> gui = guiHeaders();
+        QVERIFY2(gui.contains(QStringLiteral("QWidget")) && gui.contains(QStringLiteral("QFont")),
+                 "the Qt Gui and Widgets headers were not found");
+        QStringList wrong;
+        for (const Include& include : includesUnder(QStringLiteral("runtime/core"))) {
+            if (include.quoted)
+                continue;
+            const QString name = include.header.section(QLatin1Char('/'), -1);
+            if (include.header.startsWith(QLatin1String("QtGui/")) ||
+                include.header.startsWith(QLatin1String("QtWidgets/")) || gui.contains(name))
+                wrong << describe(include);
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLayers)
+#include "tst_layers.moc"
