@@ -7,7 +7,10 @@
 #include "ui/main/mab_la.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -32,6 +35,30 @@ int main(int argc, char* argv[]) {
             return 1;
         printf("%s\n", qPrintable(file));
     }
+
+    // The hematology order window as the laboratory page opens it, two lines checked and a
+    // discount picked, so that the price panel shows its amounts.
+    tabs->setCurrentWidget(window->findChild<QWidget*>(QStringLiteral("tab_lab_analize")));
+    window->findChild<QPushButton*>(QStringLiteral("pb_hemat_analize"))->click();
+    QTest::qWait(200);
+    const QList<QWidget*> orders = visibleWindows(QStringLiteral("w_hematologija_unos"));
+    if (orders.isEmpty())
+        return 1;
+    const QList<QCheckBox*> boxes = orders.first()->findChildren<QCheckBox*>();
+    for (int i = 0; i < 2 && i < boxes.size(); ++i)
+        boxes.at(i)->click();
+    auto* discount = orders.first()->findChild<QComboBox*>(QStringLiteral("ddlb_hem_popust"));
+    discount->setCurrentIndex(1);
+    emit discount->activated(1);
+    QTest::qWait(100);
+    if (!orders.first()->grab().save(QDir(folder).filePath("w_hematologija_unos.png")))
+        return 1;
+    printf("%s\n", qPrintable(QDir(folder).filePath("w_hematologija_unos.png")));
+    // "Prihvati" hands the amount to the laboratory page and closes the window.
+    orders.first()->findChild<QPushButton*>(QStringLiteral("pb_hemanaliza_cene"))->click();
+    QTest::qWait(200);
+    if (!window->grab().save(QDir(folder).filePath("4-tab_lab_analize-prihvaceno.png")))
+        return 1;
 
     // The two small windows of the program, as the address book opens them.
     w_obavestenje::obavesti(QStringLiteral("Maticni broj mora imati 13 cifara!"));
