@@ -15,7 +15,8 @@ mab_oru* runningApplication = nullptr;
 }
 
 const QString mab_oru::DBMS = QStringLiteral("ODBC");
-const QString mab_oru::DBParm = QStringLiteral("ConnectString='DSN=MabZet;UID=kiro;PWD=qdxw;'");
+const QString mab_oru::DBParm = QStringLiteral("ConnectString='DSN=MabZet;UID=%1;PWD=%2;'")
+                                    .arg(QLatin1String(Login.user), QLatin1String(Login.password));
 
 mab_oru::mab_oru() {
     Q_ASSERT(!runningApplication);

@@ -17,6 +17,13 @@ public:
     void open(const QString& commandline);
     void destroy();
 
+    // The program's fixed database login (scripts/common.sh holds the same pair as MAB_LOGIN).
+    struct DatabaseLogin {
+        const char* user;
+        const char* password;
+    };
+    static constexpr DatabaseLogin Login{"kiro", "qdxw"};
+
     // The constant connection settings; no file, argument or variable changes them.
     static const QString DBMS;
     static const QString DBParm;

@@ -5,6 +5,9 @@ MAB_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 MAB_BUILD_DIR=${MAB_BUILD_DIR:-$MAB_ROOT/build/app}
 MAB_DATA_DIR=${XDG_DATA_HOME:-$HOME/.local/share}/mab
 
+# The program's fixed database login, user and password (app/mab_oru.h holds the same pair).
+MAB_LOGIN=(kiro qdxw)
+
 # What building and running needs; the tests add a PostgreSQL server of their own.
 MAB_RUN_PACKAGES=(cmake g++ make qt6-base-dev libqt6sql6-odbc unixodbc odbcinst libsqliteodbc
     odbc-postgresql sqlite3 fonts-liberation)

@@ -28,7 +28,7 @@ start)
     run_pg "$bindir/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -o \
         "-p $port -k $dir -c listen_addresses=127.0.0.1 -c fsync=off -c max_connections=200" start >/dev/null
     psql -h 127.0.0.1 -p "$port" -U postgres -d postgres -q -v ON_ERROR_STOP=1 \
-        -c "CREATE ROLE kiro LOGIN SUPERUSER PASSWORD 'qdxw'" >/dev/null
+        -c "CREATE ROLE ${MAB_LOGIN[0]} LOGIN SUPERUSER PASSWORD '${MAB_LOGIN[1]}'" >/dev/null
     ;;
 stop)
     cd /

@@ -7,10 +7,11 @@
 #
 # --setup-local-server  on the server machine itself: install PostgreSQL if missing and create
 #                       the login role and the database (run once, needs root or sudo).
-# The program always logs in as the role "kiro" with its fixed password; the server must allow
+# The program always logs in with its fixed role and password (MAB_LOGIN); the server must allow
 # that role to connect from the desks (pg_hba.conf, listen_addresses).
 set -euo pipefail
 . "$(dirname "$0")/common.sh"
+role=${MAB_LOGIN[0]}
 
 host=127.0.0.1 port=5432 database=mab setup_local=no
 while [ $# -gt 0 ]; do
@@ -31,21 +32,21 @@ if [ $setup_local = yes ]; then
     as_root systemctl start postgresql 2>/dev/null || as_root service postgresql start >/dev/null 2>&1 || true
     as_root runuser -u postgres -- psql -p "$port" -q -v ON_ERROR_STOP=1 <<SQL
 DO \$\$ BEGIN
-  IF NOT EXISTS (SELECT FROM pg_roles WHERE rolname = 'kiro') THEN
-    CREATE ROLE kiro LOGIN PASSWORD 'qdxw';
+  IF NOT EXISTS (SELECT FROM pg_roles WHERE rolname = '$role') THEN
+    CREATE ROLE $role LOGIN PASSWORD '${MAB_LOGIN[1]}';
   END IF;
 END \$\$;
-SELECT 'CREATE DATABASE $database OWNER kiro'
+SELECT 'CREATE DATABASE $database OWNER $role'
  WHERE NOT EXISTS (SELECT FROM pg_database WHERE datname = '$database')\gexec
 SQL
 fi
 
-export PGPASSWORD=qdxw
-psql_kiro() { psql -h "$host" -p "$port" -U kiro -d "$database" -q -v ON_ERROR_STOP=1 "$@"; }
-psql_kiro -c 'SELECT 1' >/dev/null || die "cannot log in to $database on $host:$port as kiro"
-if [ "$(psql_kiro -tA -c "SELECT to_regclass('adresar') IS NOT NULL")" != t ]; then
+export PGPASSWORD=${MAB_LOGIN[1]}
+psql_mab() { psql -h "$host" -p "$port" -U "$role" -d "$database" -q -v ON_ERROR_STOP=1 "$@"; }
+psql_mab -c 'SELECT 1' >/dev/null || die "cannot log in to $database on $host:$port as $role"
+if [ "$(psql_mab -tA -c "SELECT to_regclass('adresar') IS NOT NULL")" != t ]; then
     say "creating the tables in $database"
-    psql_kiro -1 -f "$MAB_ROOT/db/postgresql/schema.sql" -f "$MAB_ROOT/db/seed.sql"
+    psql_mab -1 -f "$MAB_ROOT/db/postgresql/schema.sql" -f "$MAB_ROOT/db/seed.sql"
 fi
 
 driver=$(odbc_driver_path psqlodbcw.so) || die "PostgreSQL ODBC driver not found (package odbc-postgresql)"

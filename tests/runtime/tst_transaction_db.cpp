@@ -1,6 +1,7 @@
 // The transaction object and the dynamic cursor against a real data source: AutoCommit stays
 // off for the whole session, failures carry the database's text, and a failed statement does not
 // spoil the connection.
+#include "app/mab_oru.h"
 #include "runtime/core/dynamic_sql.h"
 #include "runtime/core/transaction.h"
 #include "tests/support/test_data_source.h"
@@ -10,7 +11,6 @@
 #include <memory>
 
 namespace {
-const QString DBParm = QStringLiteral("ConnectString='DSN=MabZet;UID=kiro;PWD=qdxw;'");
 const QString InsertStatus = QStringLiteral("INSERT INTO status (rbr, naziv) VALUES (?, ?)");
 } // namespace
 
@@ -23,7 +23,7 @@ class TestTransaction : public QObject {
         auto transaction = std::make_unique<Transaction>();
         transaction->dbms = QStringLiteral("ODBC");
         transaction->autocommit = false;
-        transaction->dbparm = DBParm;
+        transaction->dbparm = mab_oru::DBParm;
         transaction->connect();
         return transaction;
     }
@@ -41,7 +41,8 @@ private slots:
         QVERIFY(transaction->isConnected());
 
         Transaction missing;
-        missing.dbparm = QStringLiteral("ConnectString='DSN=NoSuchSource;UID=kiro;PWD=qdxw;'");
+        missing.dbparm = QString(mab_oru::DBParm).replace(QLatin1String("MabZet"),
+                                                          QLatin1String("NoSuchSource"));
         missing.connect();
         QVERIFY(missing.sqlcode < 0);
         QVERIFY(!missing.sqlerrtext.isEmpty());

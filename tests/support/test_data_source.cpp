@@ -1,5 +1,7 @@
 #include "tests/support/test_data_source.h"
 
+#include "app/mab_oru.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -55,10 +57,7 @@ TestDataSource::~TestDataSource() {
         const QString name = QStringLiteral("mab-test-drop");
         {
             QSqlDatabase admin = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), name);
-            admin.setDatabaseName(
-                QStringLiteral("DRIVER=%1;Servername=%2;Port=%3;Database=postgres;"
-                               "Username=kiro;Password=qdxw;CommLog=0;Debug=0")
-                    .arg(QStringLiteral(MAB_PSQL_ODBC_DRIVER), pgHost(), pgPort()));
+            admin.setDatabaseName(connectStringForSetup());
             if (admin.open())
                 QSqlQuery(admin).exec(
                     QStringLiteral("DROP DATABASE IF EXISTS %1 WITH (FORCE)").arg(m_databaseName));
@@ -117,9 +116,7 @@ bool TestDataSource::createDatabase() {
     bool ok = false;
     {
         QSqlDatabase admin = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), name);
-        admin.setDatabaseName(QStringLiteral("DRIVER=%1;Servername=%2;Port=%3;Database=postgres;"
-                                             "Username=kiro;Password=qdxw;CommLog=0;Debug=0")
-                                  .arg(QStringLiteral(MAB_PSQL_ODBC_DRIVER), pgHost(), pgPort()));
+        admin.setDatabaseName(connectStringForSetup());
         if (!admin.open()) {
             m_error = admin.lastError().text();
         } else {
@@ -132,6 +129,13 @@ bool TestDataSource::createDatabase() {
     }
     QSqlDatabase::removeDatabase(name);
     return ok;
+}
+
+QString TestDataSource::connectStringForSetup() const {
+    return QStringLiteral("DRIVER=%1;Servername=%2;Port=%3;Database=postgres;"
+                          "Username=%4;Password=%5;CommLog=0;Debug=0")
+        .arg(QStringLiteral(MAB_PSQL_ODBC_DRIVER), pgHost(), pgPort(),
+             QLatin1String(mab_oru::Login.user), QLatin1String(mab_oru::Login.password));
 }
 
 bool TestDataSource::writeOdbcFolder(bool registerMabZet) {
@@ -174,8 +178,8 @@ QSqlDatabase TestDataSource::verifier() {
                           ? QSqlDatabase::database(m_verifierName, false)
                           : QSqlDatabase::addDatabase(QStringLiteral("QODBC"), m_verifierName);
     db.setDatabaseName(QStringLiteral("MabZet"));
-    db.setUserName(QStringLiteral("kiro"));
-    db.setPassword(QStringLiteral("qdxw"));
+    db.setUserName(QLatin1String(mab_oru::Login.user));
+    db.setPassword(QLatin1String(mab_oru::Login.password));
     if (!db.open())
         m_error = db.lastError().text();
     return db;

@@ -30,7 +30,7 @@ public:
     // A second connection through MabZet, in auto-commit, for reading back what the program wrote
     // and for preparing test data.
     QSqlDatabase verifier();
-    // Runs a statement on the verifier; fails the running test (QVERIFY-style) through the result.
+    // Runs a statement on the verifier; false on failure, with the database's text in lastError().
     bool exec(const QString& sql, const QVariantList& binds = {});
     QVariant scalar(const QString& sql, const QVariantList& binds = {});
     int count(const QString& table, const QString& where = QString(),
@@ -42,6 +42,7 @@ public:
 private:
     bool createDatabase();
     bool writeOdbcFolder(bool registerMabZet);
+    // The PostgreSQL server's own database, for creating and dropping the test's database.
     QString connectStringForSetup() const;
     void closeVerifier();
 
