@@ -16,3 +16,10 @@ void CommandButton::keyPressEvent(QKeyEvent* event) {
     }
     QPushButton::keyPressEvent(event);
 }
+
+CommandButton* makeCommandButton(QWidget* parent, const QString& name, const QString& text,
+                                 ScreenFont font) {
+    auto* button = new CommandButton(name, text, parent);
+    setScreenFont(button, font);
+    return button;
+}

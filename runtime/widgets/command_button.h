@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/widgets/look.h"
+
 #include <QPushButton>
 
 // A command button that is never the window's default: Enter or Space press it only while it has
@@ -13,3 +15,8 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
+
+// The program's one way to make a command button: named, captioned and in one of the screens'
+// fonts. Placing it is the caller's business.
+CommandButton* makeCommandButton(QWidget* parent, const QString& name, const QString& text,
+                                 ScreenFont font);

@@ -22,14 +22,25 @@ void installFontSubstitutions() {
         {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
 }
 
-QFont screenFont(const QString& family, int points, bool bold) {
-    QFont font(family, points);
-    font.setBold(bold);
-    return font;
+QFont screenFont(ScreenFont font) {
+    struct Style {
+        const char* family;
+        int points;
+        bool bold;
+    };
+    static constexpr Style table[] = {
+        {"Arial", 9, false},     {"Arial", 9, true},    {"Arial", 10, false},
+        {"Arial CE", 9, false},  {"Arial CE", 9, true}, {"Arial CE", 10, true},
+        {"Arial CE", 12, false},
+    };
+    const Style& style = table[int(font)];
+    QFont result(QString::fromLatin1(style.family), style.points);
+    result.setBold(style.bold);
+    return result;
 }
 
-void setScreenFont(QWidget* widget, const QString& family, int points, bool bold) {
-    widget->setFont(screenFont(family, points, bold));
+void setScreenFont(QWidget* widget, ScreenFont font) {
+    widget->setFont(screenFont(font));
 }
 
 void useButtonFace(QWidget* widget) {

@@ -16,8 +16,19 @@ QColor toQColor(long color);
 // The screens name "Arial" and "Arial CE" (the Central-European variant). Both must map to the
 // same metric-compatible family, or texts laid out for Arial get cut.
 void installFontSubstitutions();
-QFont screenFont(const QString& family, int points, bool bold = false);
-void setScreenFont(QWidget* widget, const QString& family, int points, bool bold = false);
+
+// The fonts the screens use, by name; their families and sizes stand in look.cpp alone.
+enum class ScreenFont {
+    Arial9,
+    Arial9Bold,
+    Arial10,
+    ArialCE9,
+    ArialCE9Bold,
+    ArialCE10Bold,
+    ArialCE12,
+};
+QFont screenFont(ScreenFont font);
+void setScreenFont(QWidget* widget, ScreenFont font);
 
 // Gives a widget the button-face background.
 void useButtonFace(QWidget* widget);

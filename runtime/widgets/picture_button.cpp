@@ -1,16 +1,13 @@
 #include "runtime/widgets/picture_button.h"
 
-#include <QKeyEvent>
 #include <QResizeEvent>
 
 namespace {
 constexpr int FramePixels = 4; // room for the button's raised edge and focus frame
 }
 
-PictureButton::PictureButton(const QString& name, QWidget* parent) : QPushButton(parent) {
-    setObjectName(name);
-    setAutoDefault(false);
-}
+PictureButton::PictureButton(const QString& name, QWidget* parent)
+    : CommandButton(name, QString(), parent) {}
 
 void PictureButton::setPictureName(const QString& fileName) {
     m_pictureName = fileName;
@@ -22,17 +19,8 @@ void PictureButton::setPictureName(const QString& fileName) {
     fitPicture();
 }
 
-void PictureButton::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        click();
-        event->accept();
-        return;
-    }
-    QPushButton::keyPressEvent(event);
-}
-
 void PictureButton::resizeEvent(QResizeEvent* event) {
-    QPushButton::resizeEvent(event);
+    CommandButton::resizeEvent(event);
     fitPicture();
 }
 

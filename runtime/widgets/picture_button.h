@@ -1,15 +1,16 @@
 #pragma once
 
+#include "runtime/widgets/command_button.h"
+
 #include <QPixmap>
-#include <QPushButton>
 #include <QString>
 
 // A command button that shows one of the program's bitmaps (compiled in under ":/bitmaps/") in
 // place of, or beside, its text. The picture is scaled down to fit the button, keeping its
 // proportions, so a button laid out in window units shows the whole picture at any resolution.
-// It is never a window's default button: Enter or Space press it only when it has the focus, so
-// Enter typed in a field beside it does not press it.
-class PictureButton : public QPushButton {
+// Like every command button it is never a window's default: Enter or Space press it only when it
+// has the focus.
+class PictureButton : public CommandButton {
     Q_OBJECT
 
 public:
@@ -23,7 +24,6 @@ public:
     QPixmap picture() const { return m_picture; }
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

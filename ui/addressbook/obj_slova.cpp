@@ -27,13 +27,6 @@ constexpr int FilterX = 2840;
 constexpr int FilterWidth = 700;
 constexpr int StockPictures = 3;
 
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption,
-                        const QString& family, bool bold) {
-    auto* button = new CommandButton(name, caption, parent);
-    button->setFont(screenFont(family, 9, bold));
-    return button;
-}
-
 } // namespace
 
 const QList<obj_slova::Slovo>& obj_slova::slova() {
@@ -55,24 +48,25 @@ obj_slova::obj_slova(mab_la* window, tab_adresar* page, QWidget* parent)
 }
 
 void obj_slova::napraviDugmad() {
-    const QString arial = QStringLiteral("Arial");
-    const QString arialCE = QStringLiteral("Arial CE");
     // Created in the bar's own order: the commands, " SVI ", the letters from Z back to A.
-    cb_obrisi =
-        makeButton(this, QStringLiteral("cb_obrisi"), QStringLiteral("OBRIŠI"), arialCE, true);
-    cb_sacuvaj =
-        makeButton(this, QStringLiteral("cb_sacuvaj"), QStringLiteral("SAČUVAJ"), arialCE, true);
-    cb_novi = makeButton(this, QStringLiteral("cb_novi"), QStringLiteral("NOVI"), arialCE, true);
+    cb_obrisi = makeCommandButton(this, QStringLiteral("cb_obrisi"), QStringLiteral("OBRIŠI"),
+                                  ScreenFont::ArialCE9Bold);
+    cb_sacuvaj = makeCommandButton(this, QStringLiteral("cb_sacuvaj"), QStringLiteral("SAČUVAJ"),
+                                   ScreenFont::ArialCE9Bold);
+    cb_novi = makeCommandButton(this, QStringLiteral("cb_novi"), QStringLiteral("NOVI"),
+                                ScreenFont::ArialCE9Bold);
     cb_novi->setProperty("tag", QStringLiteral("otvori novi"));
-    cb_svi = makeButton(this, QStringLiteral("cb_svi"), QStringLiteral(" SVI "), arial, false);
+    cb_svi = makeCommandButton(this, QStringLiteral("cb_svi"), QStringLiteral(" SVI "),
+                               ScreenFont::Arial9);
     const QList<Slovo>& letters = slova();
     m_slova.resize(letters.size());
     for (qsizetype i = letters.size() - 1; i >= 0; --i) {
-        m_slova[i] = makeButton(this, QString::fromUtf8(letters.at(i).control),
-                                QString::fromUtf8(letters.at(i).caption), arial, false);
+        m_slova[i] =
+            makeCommandButton(this, QString::fromUtf8(letters.at(i).control),
+                              QString::fromUtf8(letters.at(i).caption), ScreenFont::Arial9);
     }
     ddplb_status = new DropDownPictureList(QStringLiteral("ddplb_status"), this);
-    setScreenFont(ddplb_status, arial, 9);
+    setScreenFont(ddplb_status, ScreenFont::Arial9);
 
     for (qsizetype i = 0; i < m_slova.size(); ++i)
         placeInUnits(m_slova.at(i), int(i) * LetterWidth, 0, LetterWidth, LetterHeight);

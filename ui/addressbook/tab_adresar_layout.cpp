@@ -74,13 +74,13 @@ constexpr int LabelDrop = 6;
 QLabel* tab_adresar::labela(const char* name, const QString& text) {
     auto* label = new QLabel(text, this);
     label->setObjectName(QString::fromUtf8(name));
-    setScreenFont(label, QStringLiteral("Arial CE"), 9);
+    setScreenFont(label, ScreenFont::ArialCE9);
     return label;
 }
 
 SingleLineEdit* tab_adresar::polje(const char* name) {
     auto* edit = new SingleLineEdit(QString::fromUtf8(name), this);
-    setScreenFont(edit, QStringLiteral("Arial CE"), 9);
+    setScreenFont(edit, ScreenFont::ArialCE9);
     stopAtVisibleWidth(edit);
     return edit;
 }
@@ -108,7 +108,7 @@ void tab_adresar::napraviKontrole() {
     pol->addButton(rb_zenski);
     pol->addButton(rb_muski);
     for (QRadioButton* button : {rb_zenski, rb_muski})
-        setScreenFont(button, QStringLiteral("Arial CE"), 9);
+        setScreenFont(button, ScreenFont::ArialCE9);
     QLabel* st_8 = labela("st_8", QStringLiteral("Pol:"));
     sle_ime1 = polje("sle_ime1");
     QLabel* st_ime1 = labela("st_ime1", QStringLiteral("Ime:"));
@@ -146,17 +146,17 @@ void tab_adresar::napraviKontrole() {
     QLabel* st_5 = labela("st_5", QStringLiteral("Ulica:"));
     QLabel* st_6 = labela("st_6", QStringLiteral("Status:"));
     ddplb_status = new DropDownPictureList(QStringLiteral("ddplb_status"), this);
-    setScreenFont(ddplb_status, QStringLiteral("Arial CE"), 9);
+    setScreenFont(ddplb_status, ScreenFont::ArialCE9);
     napraviStatuse();
     dw_pretraga = new ListDataWindow(QStringLiteral("dw_pretraga"), this);
-    setScreenFont(dw_pretraga, QStringLiteral("Arial CE"), 9);
+    setScreenFont(dw_pretraga, ScreenFont::ArialCE9);
     dw_pretraga->setDataObject(QStringLiteral("dw_pretraga_adresar"));
     dw_pretraga->setTransObject(sqlca());
     // The main window does not know this page yet while it is being built, so the list's first
     // read is the page's own call rather than one through mab_la.
     pokupi_ljude(QStringLiteral("A"), QStringLiteral("%"));
     mle_napomena = new MultiLineEdit(QStringLiteral("mle_napomena"), this);
-    setScreenFont(mle_napomena, QStringLiteral("Arial CE"), 9);
+    setScreenFont(mle_napomena, ScreenFont::ArialCE9);
     QLabel* st_7 = labela("st_7", QStringLiteral("Napomena:"));
     gb_imeiprezime1 = new QGroupBox(this);
     gb_imeiprezime1->setObjectName(QStringLiteral("gb_imeiprezime1"));
@@ -165,7 +165,7 @@ void tab_adresar::napraviKontrole() {
     gb_33 = new QGroupBox(QStringLiteral("Adresa na poslu"), this);
     gb_33->setObjectName(QStringLiteral("gb_33"));
     for (QGroupBox* group : {gb_imeiprezime1, gb_2, gb_33}) {
-        setScreenFont(group, QStringLiteral("Arial CE"), 9, true);
+        setScreenFont(group, ScreenFont::ArialCE9Bold);
         group->lower(); // a frame behind its fields, not a cover over them
     }
     sle_mbr = polje("sle_mbr");

@@ -14,7 +14,7 @@ QPlainTextEdit* makeDialogText(QWidget* window, const QString& text) {
     edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     edit->setFocusPolicy(Qt::NoFocus);
-    edit->setFont(screenFont(QStringLiteral("Arial CE"), 12));
+    edit->setFont(screenFont(ScreenFont::ArialCE12));
     QPalette palette = edit->palette();
     palette.setColor(QPalette::Base, toQColor(ButtonFaceColor));
     edit->setPalette(palette);
@@ -26,7 +26,7 @@ QPlainTextEdit* makeDialogText(QWidget* window, const QString& text) {
 QGroupBox* makeDialogFrame(QWidget* window) {
     auto* frame = new QGroupBox(window);
     frame->setObjectName(QStringLiteral("gb_1"));
-    frame->setFont(screenFont(QStringLiteral("Arial CE"), 9, true));
+    frame->setFont(screenFont(ScreenFont::ArialCE9Bold));
     placeInUnits(frame, 20, 4, 1322, 532);
     frame->lower();
     return frame;

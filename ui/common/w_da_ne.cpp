@@ -1,5 +1,6 @@
 #include "ui/common/w_da_ne.h"
 
+#include "runtime/widgets/command_button.h"
 #include "runtime/widgets/look.h"
 #include "runtime/widgets/units.h"
 #include "ui/common/dialog_frame.h"
@@ -9,10 +10,8 @@
 
 namespace {
 
-QPushButton* makeButton(QWidget* window, const QString& name, const QString& text, int x) {
-    auto* button = new QPushButton(text, window);
-    button->setObjectName(name);
-    button->setFont(screenFont(QStringLiteral("Arial CE"), 9, true));
+CommandButton* answerButton(QWidget* window, const QString& name, const QString& text, int x) {
+    CommandButton* button = makeCommandButton(window, name, text, ScreenFont::ArialCE9Bold);
     placeInUnits(button, x, 360, 320, 112);
     return button;
 }
@@ -23,8 +22,8 @@ w_da_ne::w_da_ne(QWidget* parent)
     : Window(Type::Response, QSize(1362, 556), parent ? parent : QApplication::activeWindow()) {
     setObjectName(QStringLiteral("w_da_ne"));
     useButtonFace(this);
-    m_ne = makeButton(this, QStringLiteral("cb_ne"), QStringLiteral("NE"), 180);
-    m_da = makeButton(this, QStringLiteral("cb_da"), QStringLiteral("DA"), 860);
+    m_ne = answerButton(this, QStringLiteral("cb_ne"), QStringLiteral("NE"), 180);
+    m_da = answerButton(this, QStringLiteral("cb_da"), QStringLiteral("DA"), 860);
     makeDialogText(this, message().stringparm);
     makeDialogFrame(this);
     m_ne->setDefault(true);

@@ -1,5 +1,6 @@
 #include "ui/common/w_obavestenje.h"
 
+#include "runtime/widgets/command_button.h"
 #include "runtime/widgets/look.h"
 #include "runtime/widgets/units.h"
 #include "ui/common/dialog_frame.h"
@@ -11,9 +12,8 @@ w_obavestenje::w_obavestenje(QWidget* parent)
     setObjectName(QStringLiteral("w_obavestenje"));
     useButtonFace(this);
     makeDialogText(this, message().stringparm);
-    auto* ok = new QPushButton(QStringLiteral("Uredu"), this);
-    ok->setObjectName(QStringLiteral("cb_da"));
-    ok->setFont(screenFont(QStringLiteral("Arial CE"), 9, true));
+    CommandButton* ok = makeCommandButton(this, QStringLiteral("cb_da"), QStringLiteral("Uredu"),
+                                          ScreenFont::ArialCE9Bold);
     placeInUnits(ok, 521, 360, 320, 112);
     ok->setDefault(true);
     ok->setFocus();

@@ -14,13 +14,13 @@ namespace {
 QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
-    setScreenFont(label, QStringLiteral("Arial"), 9);
+    setScreenFont(label, ScreenFont::Arial9);
     return label;
 }
 
 EditMask* makeAmount(const QString& name, QWidget* parent) {
     auto* field = new EditMask(name, QStringLiteral("0.00"), parent);
-    setScreenFont(field, QStringLiteral("Arial"), 9);
+    setScreenFont(field, ScreenFont::Arial9);
     field->setValue(QStringLiteral("0.00"));
     return field;
 }
@@ -38,7 +38,7 @@ obj_hemanaliza_cena::obj_hemanaliza_cena(QWidget* parent) : QWidget(parent) {
 
     m_prihvati = new PictureButton(QStringLiteral("pb_hemanaliza_cene"), this);
     m_prihvati->setText(QStringLiteral("Prihvati"));
-    setScreenFont(m_prihvati, QStringLiteral("Arial CE"), 9);
+    setScreenFont(m_prihvati, ScreenFont::ArialCE9);
     placeInUnits(m_prihvati, 3020, 280, 520, 112);
 
     m_popustLabel =
@@ -47,7 +47,7 @@ obj_hemanaliza_cena::obj_hemanaliza_cena(QWidget* parent) : QWidget(parent) {
 
     m_popust = new QComboBox(this);
     m_popust->setObjectName(QStringLiteral("ddlb_hem_popust"));
-    setScreenFont(m_popust, QStringLiteral("Arial CE"), 9);
+    setScreenFont(m_popust, ScreenFont::ArialCE9);
     // The entries stay in this order: the list is not sorted.
     m_popust->addItems({QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("25"),
                         QStringLiteral("50"), QStringLiteral("100")});

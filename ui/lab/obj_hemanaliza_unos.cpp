@@ -15,7 +15,7 @@ QLineEdit* makeDisplayField(const QString& name, QWidget* parent) {
     field->setReadOnly(true);
     // Display only: tabbing goes from check box to check box, not through the texts.
     field->setFocusPolicy(Qt::NoFocus);
-    setScreenFont(field, QStringLiteral("Arial"), 9);
+    setScreenFont(field, ScreenFont::Arial9);
     return field;
 }
 

@@ -27,7 +27,7 @@ constexpr int PriceListX = 2330;
 
 EditMask* makeAmount(const QString& name, QWidget* parent) {
     auto* field = new EditMask(name, QStringLiteral("0.00"), parent);
-    setScreenFont(field, QStringLiteral("Arial"), 10);
+    setScreenFont(field, ScreenFont::Arial10);
     // Never filled yet: the stored text "none" shows and counts as 0.
     field->setValue(QStringLiteral("none"));
     return field;
@@ -42,7 +42,7 @@ PictureButton* makePicture(const QString& name, const QString& picture, QWidget*
 QGroupBox* makeGroup(const QString& name, const QString& text, QWidget* parent) {
     auto* group = new QGroupBox(text, parent);
     group->setObjectName(name);
-    setScreenFont(group, QStringLiteral("Arial CE"), 9, true);
+    setScreenFont(group, ScreenFont::ArialCE9Bold);
     return group;
 }
 
@@ -64,7 +64,7 @@ tab_lab_analize::tab_lab_analize(mab_la* window, QWidget* parent)
     m_ukupnoUrin = makeAmount(QStringLiteral("em_ukupno_urin"), this);
     m_svegaLabel = new QLabel(QStringLiteral("Svega za naplatu"), this);
     m_svegaLabel->setObjectName(QStringLiteral("st_9"));
-    setScreenFont(m_svegaLabel, QStringLiteral("Arial CE"), 10, true);
+    setScreenFont(m_svegaLabel, ScreenFont::ArialCE10Bold);
     m_urincen = makePicture(QStringLiteral("pb_urincen"), QStringLiteral("urincen.bmp"), this);
     m_biohcen = makePicture(QStringLiteral("pb_biohcen"), QStringLiteral("biohcen.bmp"), this);
     m_hemcen = makePicture(QStringLiteral("pb_hemcen"), QStringLiteral("hemcen1.BMP"), this);

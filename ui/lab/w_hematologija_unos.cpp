@@ -1,6 +1,7 @@
 #include "ui/lab/w_hematologija_unos.h"
 
 #include "runtime/core/dynamic_sql.h"
+#include "runtime/widgets/command_button.h"
 #include "runtime/widgets/controls.h"
 #include "runtime/widgets/look.h"
 #include "runtime/widgets/message_box.h"
@@ -32,15 +33,6 @@ constexpr int AreaWidth = 3580;
 constexpr int AreaHeight = 1460;
 constexpr int ButtonY = 1552;
 
-QPushButton* makeButton(const QString& name, const QString& text, QWidget* parent) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    setScreenFont(button, QStringLiteral("Arial"), 9);
-    // No button is the window's default: Enter in an amount field must not press a button.
-    button->setAutoDefault(false);
-    return button;
-}
-
 } // namespace
 
 w_hematologija_unos::w_hematologija_unos(QWidget* parent)
@@ -49,13 +41,16 @@ w_hematologija_unos::w_hematologija_unos(QWidget* parent)
     setWindowTitle(QString());
     useButtonFace(this);
 
-    m_inverzno =
-        makeButton(QStringLiteral("cb_selekt_inverzno"), QStringLiteral("Inverzni izbor"), this);
-    m_leukocit = makeButton(QStringLiteral("cb_selekt_leukocit"),
-                            QStringLiteral("Leukocitna formula"), this);
-    m_deselektSve =
-        makeButton(QStringLiteral("cb_deselekt_sve"), QStringLiteral("Nijedna analiza"), this);
-    m_selektSve = makeButton(QStringLiteral("cb_selekt_sve"), QStringLiteral("Sve analize"), this);
+    // No button is the window's default (command buttons never are): Enter in an amount field
+    // must not press a button.
+    m_inverzno = makeCommandButton(this, QStringLiteral("cb_selekt_inverzno"),
+                                   QStringLiteral("Inverzni izbor"), ScreenFont::Arial9);
+    m_leukocit = makeCommandButton(this, QStringLiteral("cb_selekt_leukocit"),
+                                   QStringLiteral("Leukocitna formula"), ScreenFont::Arial9);
+    m_deselektSve = makeCommandButton(this, QStringLiteral("cb_deselekt_sve"),
+                                      QStringLiteral("Nijedna analiza"), ScreenFont::Arial9);
+    m_selektSve = makeCommandButton(this, QStringLiteral("cb_selekt_sve"),
+                                    QStringLiteral("Sve analize"), ScreenFont::Arial9);
     // One row at the bottom of the group box, left to right.
     placeInUnits(m_inverzno, 100, ButtonY, 600, 104);
     placeInUnits(m_leukocit, 760, ButtonY, 680, 104);
@@ -64,7 +59,7 @@ w_hematologija_unos::w_hematologija_unos(QWidget* parent)
 
     m_okvir = new QGroupBox(QStringLiteral("Hematološke analize"), this);
     m_okvir->setObjectName(QStringLiteral("gb_hematologija_unos"));
-    setScreenFont(m_okvir, QStringLiteral("Arial CE"), 9);
+    setScreenFont(m_okvir, ScreenFont::ArialCE9);
     placeInUnits(m_okvir, 16, 8, WindowWidth - 32, ButtonY + 104 + 40 - 8);
 
     m_pregled = new QScrollArea(this);
@@ -80,7 +75,7 @@ w_hematologija_unos::w_hematologija_unos(QWidget* parent)
 
     m_naslovLeukocita = new QLabel(QStringLiteral("Leukocitna formula"), m_linije);
     m_naslovLeukocita->setObjectName(QStringLiteral("st_leukocitna_formula"));
-    setScreenFont(m_naslovLeukocita, QStringLiteral("Arial"), 9, true);
+    setScreenFont(m_naslovLeukocita, ScreenFont::Arial9Bold);
     placeInUnits(m_naslovLeukocita, RightColumnX + 110, 100, 1200, 96);
     resizeInUnits(m_linije, RightColumnX + obj_hemanaliza_unos::WidthUnits + 20, lineY(1));
 
