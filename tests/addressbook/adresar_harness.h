@@ -5,6 +5,7 @@
 #include "app/mab_oru.h"
 #include "runtime/widgets/list_data_window.h"
 #include "runtime/widgets/picture_list.h"
+#include "tests/addressbook/write_failures.h"
 #include "tests/support/app_fixture.h"
 #include "ui/addressbook/obj_slova.h"
 #include "ui/addressbook/tab_adresar.h"
@@ -192,25 +193,10 @@ public:
         return db().scalar(QStringLiteral("SELECT %1 FROM adresar WHERE rbr = ?").arg(name), {rbr});
     }
 
-    // Raises an error in the database for one kind of write on adresar where `condition` holds
-    // (written over NEW for INSERT, OLD for DELETE), so that the program meets a failing statement.
     bool failWrites(const QString& operation, const QString& condition) {
-        if (db().engine() == TestDataSource::Engine::SQLite)
-            return db().exec(QStringLiteral("CREATE TRIGGER kvar_%1 BEFORE %1 ON adresar WHEN %2 "
-                                            "BEGIN SELECT RAISE(ABORT, 'upis odbijen'); END")
-                                 .arg(operation, condition));
-        return db().exec(QStringLiteral("CREATE OR REPLACE FUNCTION kvar() RETURNS trigger AS "
-                                        "'BEGIN RAISE EXCEPTION ''upis odbijen''; END' "
-                                        "LANGUAGE plpgsql")) &&
-               db().exec(QStringLiteral("CREATE TRIGGER kvar_%1 BEFORE %1 ON adresar FOR EACH ROW "
-                                        "WHEN (%2) EXECUTE FUNCTION kvar()")
-                             .arg(operation, condition));
+        return ::failWrites(db(), operation, condition);
     }
-    bool healWrites(const QString& operation) {
-        if (db().engine() == TestDataSource::Engine::SQLite)
-            return db().exec(QStringLiteral("DROP TRIGGER kvar_%1").arg(operation));
-        return db().exec(QStringLiteral("DROP TRIGGER kvar_%1 ON adresar").arg(operation));
-    }
+    bool healWrites(const QString& operation) { return ::healWrites(db(), operation); }
 
 private:
     static bool fail(const QString& why) {
