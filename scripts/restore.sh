@@ -65,9 +65,9 @@ restore_sqlite() {
         { rm -f "$next"; die "cannot prepare the copy in $next; nothing changed"; }
     if [ -e "$database" ]; then
         # Closing the last connection after a checkpoint folds the WAL into the file, so the file
-        # kept aside holds every committed entry on its own.
-        sqlite3 "$database" 'PRAGMA wal_checkpoint(TRUNCATE);' >/dev/null ||
-            { rm -f "$next"; die "cannot read the current database $database; nothing changed"; }
+        # kept aside holds every committed entry on its own. A damaged database (the reason for
+        # many a restore) may refuse that: its WAL is then kept aside beside it, as it is.
+        sqlite3 "$database" 'PRAGMA wal_checkpoint(TRUNCATE);' >/dev/null 2>&1 || true
         aside=$database.before-restore-$stamp
         # A second name for the same file: the database keeps existing until the copy replaces it.
         ln "$database" "$aside" 2>/dev/null || cp -p "$database" "$aside"

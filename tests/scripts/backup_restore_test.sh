@@ -204,7 +204,18 @@ expect "the newest three copies stay" \
     ok "other files in the folder stay" || fail "retention removed a file that is not a copy"
 
 if [ "$engine" = sqlite ]; then
-    echo "== the daily timer"
+    echo "== a damaged database is replaced all the same and kept aside [$SECONDS s]"
+    rm -f "$db".before-restore-*
+    head -c 8192 /dev/urandom >"$db"
+    damaged=$(md5sum <"$db")
+    output=$("$root/scripts/restore.sh" "$copy" 2>&1)
+    expect "restore succeeds" "0" "$?"
+    expect "the rows are those of the copy" \
+        "$(copy_sql "$copy" 'SELECT rbr, ime, prezime, ulica, napomena FROM adresar ORDER BY rbr;' |
+            md5sum)" "$(rows)"
+    expect "the damaged file is kept as it was" "$damaged" "$(md5sum <"$db".before-restore-*)"
+
+    echo "== the daily timer [$SECONDS s]"
     # A stand-in for systemctl that records what it was asked; FAKE_SESSION=no has no session.
     mkdir -p "$work/bin"
     cat >"$work/bin/systemctl" <<EOF
