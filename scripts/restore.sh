@@ -127,7 +127,7 @@ restore_postgresql() {
            FROM pg_stat_activity
           WHERE datname = current_database() AND usename = '$MAB_PROGRAM_LOGIN'
             AND pid <> pg_backend_pid()" 2>&1) ||
-        die "cannot log in as role $(owner_name) (--owner names the tables' owner): $sessions"
+        die "cannot log in as role $(owner_name); name the role that owns the tables with --owner ROLE. $sessions"
     [ -z "$sessions" ] || die "MAB is connected to $PG_DATABASE (close it on every desk first);" \
         "nothing changed. Sessions (pid, from, since): $(echo "$sessions" | paste -sd, | sed 's/,/; /g')"
 
