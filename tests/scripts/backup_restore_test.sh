@@ -89,7 +89,13 @@ writer() {
             printf "UPDATE adresar SET napomena = %s WHERE rbr = %d; COMMIT;\n", "\047celo\047", i
             if (i % 20 == 0) { fflush(); if ((getline line < stop) >= 0) exit; }
         } }' |
-        if [ "$engine" = sqlite ]; then sql >/dev/null; else psql_on "$db" >/dev/null; fi
+        if [ "$engine" = sqlite ]; then
+            # No checkpoints, as while the program keeps a read open: committed entries stay in
+            # the WAL, where a copy of the database file alone would miss them.
+            sqlite3 -bail -cmd '.timeout 10000' -cmd 'PRAGMA wal_autocheckpoint=0;' "$db" >/dev/null
+        else
+            psql_on "$db" >/dev/null
+        fi
 }
 newest() { sql 'SELECT MAX(rbr) FROM adresar;'; }
 
