@@ -22,7 +22,7 @@ while [ $# -gt 0 ]; do
     --keep) MAB_BACKUP_KEEP=${2:?--keep needs a number}; shift 2 ;;
     --install-timer) action=install-timer; shift ;;
     --remove-timer) action=remove-timer; shift ;;
-    -h | --help) sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    -h | --help) awk 'NR > 1 && !/^#/ { exit } NR > 1 { sub(/^# ?/, ""); print }' "$0"; exit 0 ;;
     *) die "unknown option $1 (see scripts/backup.sh --help)" ;;
     esac
 done

@@ -8,10 +8,11 @@
 #   SQLite      the file stays next to it as mab.db.before-restore-DATE
 #   PostgreSQL  a pg_dump of it goes to the backup folder (or --dir FOLDER) as
 #               mab-before-restore-DATE.dump
-# --owner ROLE  (PostgreSQL) the role that owns the tables; the restore logs in as it, with the
-#               password from PGPASSWORD or ~/.pgpass. Without it: on the server machine itself,
-#               root restores as postgres and any other user as the role of their own name (local
-#               socket, peer authentication); on another machine, as the program's login.
+# --owner ROLE  (PostgreSQL; or MAB_RESTORE_OWNER) the role that owns the tables, which the
+#               restore logs in as, with the password from PGPASSWORD or ~/.pgpass. Without it:
+#               on the server machine itself, root restores as postgres and any other user as the
+#               role of their own name (local socket, peer authentication); on another machine,
+#               as the program's login.
 # When no MabZet exists yet (a new computer), a SQLite copy becomes the embedded database and
 # MabZet is registered for it. Never asks a question.
 set -euo pipefail
@@ -23,12 +24,16 @@ while [ $# -gt 0 ]; do
     case $1 in
     --owner) owner=${2:?--owner needs a role}; shift 2 ;;
     --dir) MAB_BACKUP_DIR=${2:?--dir needs a folder}; shift 2 ;;
-    -h | --help) sed -n '2,16p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    -h | --help) awk 'NR > 1 && !/^#/ { exit } NR > 1 { sub(/^# ?/, ""); print }' "$0"; exit 0 ;;
     -*) die "unknown option $1 (see scripts/restore.sh --help)" ;;
     *) [ -z "$copy" ] || die "one copy at a time"; copy=$1; shift ;;
     esac
 done
-[ -n "$copy" ] || die "which copy? usage: scripts/restore.sh COPY (copies are in $MAB_BACKUP_DIR)"
+if [ -z "$copy" ]; then
+    say "which copy? usage: scripts/restore.sh COPY; the newest in $MAB_BACKUP_DIR:" >&2
+    find "$MAB_BACKUP_DIR" -maxdepth 1 -name 'mab-*' -printf '  %p\n' 2>/dev/null | sort -r | head -n 5 >&2
+    exit 1
+fi
 [ -f "$copy" ] || die "no such copy: $copy"
 copy=$(realpath "$copy")
 kind=$(copy_kind "$copy")
@@ -84,6 +89,7 @@ restore_sqlite() {
     say "restored $database from $copy ($(sqlite_entries "$database") address-book entries)"
     if [ $new_source = yes ]; then
         "$MAB_ROOT/scripts/create-embedded-database.sh"
+        say "no daily backup is set up on this computer yet: scripts/backup.sh --install-timer"
     fi
 }
 
