@@ -15,6 +15,8 @@ set(MAB_PROGRAM_DIR ${CMAKE_INSTALL_LIBEXECDIR}/mab)
 set(MAB_DATA_DIR ${CMAKE_INSTALL_DATADIR}/mab)
 
 install(TARGETS mab RUNTIME DESTINATION ${MAB_PROGRAM_DIR})
+# Symbols resolved at start-up, so the relocation table can be read-only (Debian's hardening).
+target_link_options(mab PRIVATE LINKER:-z,relro,-z,now)
 
 # The launcher finds the program and the set-up scripts relative to itself, so the tree works
 # wherever it is installed or unpacked.
@@ -65,16 +67,16 @@ set(CPACK_PACKAGE_NAME mab)
 set(CPACK_PACKAGE_VENDOR "MAB developers")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "front desk of a small medical practice with its own laboratory")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
- MAB keeps an address book of patients and contacts in status categories, takes
- hematology orders priced from the analysis catalogue with a discount and adds
- them into one bill with the biochemistry and urine amounts, shows appointment
- calendars beside a half-hour day sheet, and carries the reception and search
- forms. Screens are in Serbian (Latin script).
- .
- The data lives in the database named by the ODBC data source MabZet: an
- embedded SQLite file set up for each user on the first start, or one
- PostgreSQL server shared by several desks.")
+# CPack puts the summary first and indents these lines itself; an empty line becomes " .".
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "MAB keeps an address book of patients and contacts in status categories, takes
+hematology orders priced from the analysis catalogue with a discount and adds
+them into one bill with the biochemistry and urine amounts, shows appointment
+calendars beside a half-hour day sheet, and carries the reception and search
+forms. Screens are in Serbian (Latin script).
+
+The data lives in the database named by the ODBC data source MabZet: an
+embedded SQLite file set up for each user on the first start, or one
+PostgreSQL server shared by several desks.")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "MAB developers <mab@example.org>" CACHE STRING
     "Maintainer field of the Debian package")
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
