@@ -1,11 +1,17 @@
-// Saves a picture of every page of the main window, on a throwaway database with the sample
-// people, for checking the screens by eye:  mab_screenshot OUTPUT_FOLDER
+// Saves a picture of every page of the main window, of the hematology order window and of the two
+// small windows, on a throwaway database with the sample people, for checking the screens by eye
+// and for the user guide:  mab_screenshot OUTPUT_FOLDER
+// The pages show what a desk sees in the middle of its work: an entry loaded in the address book,
+// an order with a discount in the order window, and its amount carried into the bill.
 // Run it under a real X server (xvfb-run) to see the fonts a desk would see.
+#include "tests/lab/lab_support.h"
 #include "tests/support/app_fixture.h"
 #include "ui/common/w_da_ne.h"
 #include "ui/common/w_obavestenje.h"
+#include "ui/lab/tab_lab_analize.h"
 #include "ui/main/mab_la.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,6 +19,60 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
+
+namespace {
+
+bool save(QWidget* widget, const QString& file) {
+    if (!widget->grab().save(file))
+        return false;
+    printf("%s\n", qPrintable(file));
+    return true;
+}
+
+// Clicks the first row of the address-book list, which loads that entry into the form.
+void loadFirstEntry(mab_la* window) {
+    auto* list = window->findChild<QAbstractItemView*>(QStringLiteral("dw_pretraga"));
+    if (!list || list->model()->rowCount() == 0)
+        return;
+    const QRect row = list->visualRect(list->model()->index(0, 1));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+}
+
+// An order of the first four analyses and the whole leukocyte formula with 10 % off: pictures
+// the order window, accepts it, and types a biochemistry amount, so the bill total adds up.
+bool placeOrder(mab_la* window, const QString& folder) {
+    w_hematologija_unos* order = lab::openOrderWindow(window);
+    if (!order || !QTest::qWaitForWindowExposed(order))
+        return false;
+    for (int index = 1; index <= 4; ++index)
+        if (obj_hemanaliza_unos* line = order->linija(index))
+            QTest::mouseClick(line->cbx_raditi(), Qt::LeftButton, {},
+                              QPoint(6, line->cbx_raditi()->height() / 2));
+    QTest::mouseClick(order->findChild<QPushButton*>(QStringLiteral("cb_selekt_leukocit")),
+                      Qt::LeftButton);
+    lab::pickDiscount(order->uo_cena()->ddlb_hem_popust(), QStringLiteral("10"));
+    QTest::qWait(200);
+    if (!save(order, QDir(folder).filePath(QStringLiteral("w_hematologija_unos.png"))))
+        return false;
+    QPointer<w_hematologija_unos> guard = order;
+    QTest::mouseClick(order->uo_cena()->pb_hemanaliza_cene(), Qt::LeftButton);
+    if (!QTest::qWaitFor([&guard] { return guard.isNull(); }, 2000))
+        return false;
+    // Focus, and with it the field's formatting on leaving, works only in the active window.
+    QApplication::setActiveWindow(window);
+    if (!QTest::qWaitForWindowActive(window))
+        return false;
+    QLineEdit* biohem = window->labAnalize()->em_ukupno_biohem();
+    biohem->setFocus();
+    biohem->selectAll();
+    QTest::keyClicks(biohem, QStringLiteral("120.5"));
+    biohem->clearFocus(); // leaving the field formats its amount
+    QTest::qWait(50);     // the field selects its amount a moment after it is entered
+    biohem->deselect();
+    return true;
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -29,11 +89,14 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < tabs->count(); ++i) {
         tabs->setCurrentIndex(i);
         QTest::qWait(200);
-        const QString file = QDir(folder).filePath(
-            QStringLiteral("%1-%2.png").arg(i + 1).arg(tabs->widget(i)->objectName()));
-        if (!window->grab().save(file))
+        const QString page = tabs->widget(i)->objectName();
+        if (page == QLatin1String("tab_adresar"))
+            loadFirstEntry(window);
+        else if (page == QLatin1String("tab_lab_analize") && !placeOrder(window, folder))
             return 1;
-        printf("%s\n", qPrintable(file));
+        QTest::qWait(200);
+        if (!save(window, QDir(folder).filePath(QStringLiteral("%1-%2.png").arg(i + 1).arg(page))))
+            return 1;
     }
 
     // The hematology order window as the laboratory page opens it, two lines checked and a
@@ -64,13 +127,12 @@ int main(int argc, char* argv[]) {
     w_obavestenje::obavesti(QStringLiteral("Maticni broj mora imati 13 cifara!"));
     QTest::qWait(200);
     const QList<QWidget*> notices = visibleWindows(QStringLiteral("w_obavestenje"));
-    if (notices.isEmpty() ||
-        !notices.first()->grab().save(QDir(folder).filePath("w_obavestenje.png")))
+    if (notices.isEmpty() || !save(notices.first(), QDir(folder).filePath("w_obavestenje.png")))
         return 1;
     notices.first()->close();
     bool saved = false;
     fixture.modals().answer([&](QWidget* dialog) {
-        saved = dialog->grab().save(QDir(folder).filePath(QStringLiteral("w_da_ne.png")));
+        saved = save(dialog, QDir(folder).filePath(QStringLiteral("w_da_ne.png")));
         QTest::keyClick(dialog, Qt::Key_Return);
     });
     w_da_ne::pitaj(QStringLiteral("Da li zelite da snimite promenjene podatke?"));
