@@ -24,9 +24,13 @@ public:
                const QModelIndex& index) const override {
         QStyleOptionViewItem plain(option);
         plain.state &= ~QStyle::State_HasFocus;
+        if (index.data(CalendarModel::BorderRole).toInt() == SunkenFrame) {
+            // The light edges of a sunken frame vanish on a white grid; on the button face the
+            // whole frame shows.
+            const QBrush face = option.palette.brush(QPalette::Button);
+            qDrawWinPanel(painter, option.rect.adjusted(1, 1, -1, -1), option.palette, true, &face);
+        }
         QStyledItemDelegate::paint(painter, plain, index);
-        if (index.data(CalendarModel::BorderRole).toInt() == SunkenFrame)
-            qDrawShadePanel(painter, option.rect.adjusted(1, 1, -1, -1), option.palette, true, 2);
     }
 };
 

@@ -16,13 +16,13 @@ namespace {
 
 // Layout in window units: the day sheet in the left half of the group box, the two calendars
 // side by side in the right half with their captions and arrows above, the list box below them.
-constexpr int GroupX = 40, GroupY = 20, GroupWidth = 3550, GroupHeight = 1900;
-constexpr int SheetX = 100, SheetY = 110, SheetWidth = 1640, SheetHeight = 1760;
+constexpr int GroupX = 40, GroupY = 20, GroupWidth = 3550, GroupHeight = 2080;
+constexpr int SheetX = 100, SheetY = 110, SheetWidth = 1640, SheetHeight = 1940;
 constexpr int Calendar1X = 1830, Calendar2X = 2710, CalendarWidth = 820;
 constexpr int CaptionY = 110, CaptionHeight = 110;
 constexpr int CalendarY = 240, CalendarHeight = 700;
 constexpr int ArrowWidth = 140;
-constexpr int ListY = 1000, ListHeight = 870;
+constexpr int ListY = 1000, ListHeight = 1050;
 
 // The arrows are drawn from the font's own glyphs: U+21E6 and U+21E8, white arrows.
 const QString LeftArrow = QStringLiteral("\u21E6");

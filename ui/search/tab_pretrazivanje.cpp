@@ -9,7 +9,7 @@
 namespace {
 
 // Layout in window units: the panels in one column, the button and the connectors on their left.
-constexpr int PanelX = 560, PanelY = 60, PanelWidth = 3020, PanelHeight = 360, PanelGap = 90;
+constexpr int PanelX = 560, PanelY = 60, PanelWidth = 3020, PanelHeight = 380, PanelGap = 120;
 constexpr int LeftX = 60, LeftWidth = 440, ControlHeight = 100;
 
 } // namespace
