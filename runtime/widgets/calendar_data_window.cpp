@@ -137,16 +137,15 @@ void CalendarDataWindow::keyPressEvent(QKeyEvent* event) {
 
 bool CalendarDataWindow::eventFilter(QObject* watched, QEvent* event) {
     // The header band belongs to the calendar: a click there is a click with no column.
-    if (watched == horizontalHeader()->viewport()) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (event->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton) {
-            m_clickedColumn = 0;
+    if (watched == horizontalHeader()->viewport() &&
+        (event->type() == QEvent::MouseButtonRelease ||
+         event->type() == QEvent::MouseButtonDblClick) &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        m_clickedColumn = 0;
+        if (event->type() == QEvent::MouseButtonRelease)
             emit clicked();
-        } else if (event->type() == QEvent::MouseButtonDblClick &&
-                   mouse->button() == Qt::LeftButton) {
-            m_clickedColumn = 0;
+        else
             emit doubleClicked();
-        }
     }
     return QTableView::eventFilter(watched, event);
 }

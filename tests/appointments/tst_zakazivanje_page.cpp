@@ -13,6 +13,7 @@
 #include "ui/appointments/tab_zakazivanje.h"
 #include "ui/main/mab_la.h"
 
+#include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -59,6 +60,7 @@ class TestZakazivanjePage : public QObject {
     QDate m_dcaldate;
     qint16 m_icalhilite = 0;
     std::unique_ptr<tab_zakazivanje> m_page;
+    std::unique_ptr<QAbstractItemModelTester> m_tester1, m_tester2;
 
     CalendarDataWindow* calendar(int number) {
         return number == 1 ? m_page->dw_calendar_1() : m_page->dw_calendar_2();
@@ -66,9 +68,10 @@ class TestZakazivanjePage : public QObject {
 
     // Runs user actions separated by blanks: "<" and ">" click the arrows; "1:N" clicks cell N of
     // calendar 1, "h1" its header band; a leading "d" makes it a double click as a mouse sends it
-    // (two clicks and the double click), a leading "D" sends the double-click event alone.
+    // (two clicks and the double click), a leading "D" sends the double-click event alone, and a
+    // leading "k" moves the keyboard to the cell and presses Enter.
     void perform(const QString& actions) {
-        static const QRegularExpression pattern(QStringLiteral("^([dD]?)(h?)([12])(?::(\\d+))?$"));
+        static const QRegularExpression pattern(QStringLiteral("^([dDk]?)(h?)([12])(?::(\\d+))?$"));
         for (const QString& action : actions.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
             if (action == QLatin1String("<") || action == QLatin1String(">")) {
                 const QString name =
@@ -91,6 +94,10 @@ class TestZakazivanjePage : public QObject {
                 QMouseEvent event(QEvent::MouseButtonDblClick, at, surface->mapToGlobal(at),
                                   Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
                 QApplication::sendEvent(surface, &event);
+            } else if (match.captured(1) == QLatin1String("k")) {
+                target->setCurrentIndex(
+                    target->calendarModel()->indexOfCell(match.captured(4).toInt()));
+                QTest::keyClick(target, Qt::Key_Return);
             } else {
                 QTest::mouseClick(surface, Qt::LeftButton, {}, at);
             }
@@ -101,12 +108,16 @@ private slots:
     void init() {
         setTodayForTesting(Today_);
         m_page = std::make_unique<tab_zakazivanje>(m_dcaldate, m_icalhilite);
+        m_tester1 = std::make_unique<QAbstractItemModelTester>(calendar(1)->calendarModel());
+        m_tester2 = std::make_unique<QAbstractItemModelTester>(calendar(2)->calendarModel());
         m_page->resize(900, 560);
         m_page->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
     }
 
     void cleanup() {
+        m_tester1.reset();
+        m_tester2.reset();
         m_page.reset();
         setTodayForTesting(QDate());
     }
@@ -166,6 +177,9 @@ private slots:
             << "Jul 2000" << 5 << 7 << 0;
         QTest::newRow("day in the held date's month")
             << "2:16" << QDate(2000, 7, 10) << 16 << Cells{18} << Cells{16} << "Jun 2000"
+            << "Jul 2000" << 5 << 7 << 0;
+        QTest::newRow("Enter picks the keyboard's cell")
+            << "k2:16" << QDate(2000, 7, 10) << 16 << Cells{18} << Cells{16} << "Jun 2000"
             << "Jul 2000" << 5 << 7 << 0;
         QTest::newRow("the other calendar picks the day under the pointer")
             << "1:24" << QDate(2000, 6, 20) << 24 << Cells{18, 24} << Cells{} << "Jun 2000"
