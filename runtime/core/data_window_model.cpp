@@ -98,8 +98,9 @@ QVariant DataWindowModel::data(const QModelIndex& index, int role) const {
         const QVariant value = this->value(index.row(), index.column());
         if (value.isNull())
             return QString();
-        if (value.typeId() == QMetaType::QTime && !m_columns.at(index.column()).format.isEmpty())
-            return value.toTime().toString(m_columns.at(index.column()).format);
+        if (value.typeId() == QMetaType::QTime &&
+            !m_definition.columns.at(index.column()).format.isEmpty())
+            return value.toTime().toString(m_definition.columns.at(index.column()).format);
         return value.toString();
     }
     case Qt::TextAlignmentRole:

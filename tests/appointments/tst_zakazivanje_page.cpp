@@ -2,10 +2,10 @@
 // sheet, and that nothing on the page reaches the database. Today is Wednesday 14 June 2000:
 // June 2000 starts on a Thursday (cell 5, today in cell 18), May on a Monday (cell 2), July on a
 // Saturday (cell 7), August on a Tuesday (cell 3), September on a Friday (cell 6).
-#include "runtime/builtins.h"
+#include "runtime/core/builtins.h"
 #include "runtime/core/calendar_model.h"
-#include "runtime/dates.h"
-#include "runtime/transaction.h"
+#include "runtime/core/dates.h"
+#include "runtime/core/transaction.h"
 #include "runtime/widgets/beep.h"
 #include "runtime/widgets/calendar_data_window.h"
 #include "runtime/widgets/static_text.h"

@@ -1,9 +1,9 @@
 // The search criterion panel and the PRETRAŽIVANJE page: preselected lists on fixed dates, the
 // panel colours, and a "Pretraži" that does nothing and runs no statement.
-#include "runtime/builtins.h"
-#include "runtime/dates.h"
-#include "runtime/look.h"
-#include "runtime/transaction.h"
+#include "runtime/core/builtins.h"
+#include "runtime/core/dates.h"
+#include "runtime/widgets/look.h"
+#include "runtime/core/transaction.h"
 #include "runtime/widgets/drop_down_list.h"
 #include "tests/support/app_fixture.h"
 #include "ui/main/mab_la.h"

@@ -1,6 +1,6 @@
 #include "ui/appointments/calendar_rules.h"
 
-#include "runtime/dates.h"
+#include "runtime/core/dates.h"
 
 #include <QStringList>
 

@@ -1,12 +1,12 @@
 #include "ui/appointments/tab_zakazivanje.h"
 
-#include "runtime/dates.h"
-#include "runtime/list_data_window.h"
-#include "runtime/look.h"
-#include "runtime/units.h"
+#include "runtime/core/dates.h"
 #include "runtime/widgets/beep.h"
 #include "runtime/widgets/calendar_data_window.h"
+#include "runtime/widgets/list_data_window.h"
+#include "runtime/widgets/look.h"
 #include "runtime/widgets/static_text.h"
+#include "runtime/widgets/units.h"
 #include "ui/appointments/calendar_rules.h"
 
 #include <QGroupBox>
@@ -30,7 +30,7 @@ const QString RightArrow = QStringLiteral("\u21E8");
 
 StaticText* makeArrow(const QString& name, const QString& glyph, QWidget* parent) {
     auto* arrow = new StaticText(name, glyph, parent);
-    setScreenFont(arrow, QStringLiteral("Arial"), 16, true);
+    setScreenFont(arrow, ScreenFont::Arial16Bold);
     arrow->setAlignment(Qt::AlignCenter);
     arrow->setCursor(Qt::PointingHandCursor);
     return arrow;
@@ -38,7 +38,7 @@ StaticText* makeArrow(const QString& name, const QString& glyph, QWidget* parent
 
 StaticText* makeCaption(const QString& name, const QString& text, QWidget* parent) {
     auto* caption = new StaticText(name, text, parent);
-    setScreenFont(caption, QStringLiteral("Arial"), 11);
+    setScreenFont(caption, ScreenFont::Arial11);
     caption->setAlignment(Qt::AlignCenter);
     caption->setEnabled(false);
     return caption;
@@ -73,16 +73,16 @@ void tab_zakazivanje::build() {
     m_calendar2 = new CalendarDataWindow(QStringLiteral("dw_calendar_2"), this);
     m_calendar1 = new CalendarDataWindow(QStringLiteral("dw_calendar_1"), this);
     for (CalendarDataWindow* calendar : {m_calendar1, m_calendar2})
-        setScreenFont(calendar, QStringLiteral("Arial"), 9);
+        setScreenFont(calendar, ScreenFont::Arial9);
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("lb_1"));
-    setScreenFont(m_list, QStringLiteral("Arial"), 9);
+    setScreenFont(m_list, ScreenFont::Arial9);
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
 
     m_daySheet = new ListDataWindow(QStringLiteral("dw_zakazivanje"), this);
-    setScreenFont(m_daySheet, QStringLiteral("Arial"), 10);
+    setScreenFont(m_daySheet, ScreenFont::Arial10);
     // The sheet shows the rows stored with its definition and is never retrieved.
     m_daySheet->setDataObject(QStringLiteral("dw_zakazivanje"));
 
@@ -92,7 +92,7 @@ void tab_zakazivanje::build() {
 
     m_group = new QGroupBox(QStringLiteral("Zakazivanje pregleda"), this);
     m_group->setObjectName(QStringLiteral("gb_1"));
-    setScreenFont(m_group, QStringLiteral("Arial"), 9);
+    setScreenFont(m_group, ScreenFont::Arial9);
 
     connect(m_previous, &StaticText::clicked, this, &tab_zakazivanje::previousMonth);
     connect(m_next, &StaticText::clicked, this, &tab_zakazivanje::nextMonth);

@@ -1,10 +1,10 @@
 #include "ui/search/obj_pretrazivanje.h"
 
-#include "runtime/controls.h"
-#include "runtime/dates.h"
-#include "runtime/look.h"
-#include "runtime/units.h"
+#include "runtime/core/dates.h"
+#include "runtime/widgets/controls.h"
 #include "runtime/widgets/drop_down_list.h"
+#include "runtime/widgets/look.h"
+#include "runtime/widgets/units.h"
 
 #include <QLabel>
 
@@ -15,18 +15,18 @@ constexpr int RowHeight = 92; // a list or the text box
 constexpr int LabelHeight = 72;
 
 QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent,
-                  const QString& family = QStringLiteral("Arial")) {
+                  ScreenFont font = ScreenFont::Arial9) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
-    setScreenFont(label, family, 9);
+    setScreenFont(label, font);
     label->setAutoFillBackground(true);
     return label;
 }
 
 DropDownListBox* makeList(const QString& name, bool sorted, const QStringList& items,
-                          QWidget* parent, const QString& family = QStringLiteral("Arial")) {
+                          QWidget* parent, ScreenFont font = ScreenFont::Arial9) {
     auto* list = new DropDownListBox(name, sorted, parent);
-    setScreenFont(list, family, 9);
+    setScreenFont(list, font);
     for (const QString& item : items)
         list->addItem(item);
     return list;
@@ -61,9 +61,9 @@ QStringList obj_pretrazivanje::godine() {
 
 void obj_pretrazivanje::build() {
     m_sle1 = new SingleLineEdit(QStringLiteral("sle_1"), this);
-    setScreenFont(m_sle1, QStringLiteral("Arial CE"), 9);
+    setScreenFont(m_sle1, ScreenFont::ArialCE9);
     m_opseg = makeLabel(QStringLiteral("st_opseg"), QStringLiteral("Prikaži po"), this,
-                        QStringLiteral("Arial CE"));
+                        ScreenFont::ArialCE9);
     m_do = makeLabel(QStringLiteral("st_do"), QStringLiteral("Do"), this);
     m_od = makeLabel(QStringLiteral("st_od"), QStringLiteral("Od"), this);
     m_pocetna = makeList(QStringLiteral("pocetna_godina"), true, godine(), this);
@@ -95,7 +95,7 @@ void obj_pretrazivanje::build() {
     m_klasa = makeList(QStringLiteral("ddlb_3"), false,
                        {QStringLiteral("sve"), QStringLiteral("normalna"), QStringLiteral("veće"),
                         QStringLiteral("manje")},
-                       this, QStringLiteral("Arial CE"));
+                       this, ScreenFont::ArialCE9);
     for (QWidget* control : std::initializer_list<QWidget*>{
              m_sle1, m_pocetna, m_krajnja, m_prikaz, m_opstiPodaci, m_pregled, m_anamneza, m_klasa})
         keepOwnColours(control);

@@ -1,9 +1,9 @@
 #include "ui/search/tab_pretrazivanje.h"
 
-#include "runtime/command_button.h"
-#include "runtime/look.h"
-#include "runtime/units.h"
+#include "runtime/widgets/command_button.h"
 #include "runtime/widgets/drop_down_list.h"
+#include "runtime/widgets/look.h"
+#include "runtime/widgets/units.h"
 #include "ui/search/obj_pretrazivanje.h"
 
 namespace {
@@ -28,15 +28,15 @@ tab_pretrazivanje::tab_pretrazivanje(QWidget* parent) : QWidget(parent) {
         placeInUnits(m_panels[i], PanelX, PanelY + i * (PanelHeight + PanelGap), PanelWidth,
                      PanelHeight);
     }
-    m_pretrazi = new CommandButton(QStringLiteral("cb_1"), QStringLiteral("Pretraži"), this);
-    setScreenFont(m_pretrazi, QStringLiteral("Arial CE"), 9, true);
+    m_pretrazi = makeCommandButton(this, QStringLiteral("cb_1"), QStringLiteral("Pretraži"),
+                                   ScreenFont::ArialCE9Bold);
     placeInUnits(m_pretrazi, LeftX, PanelY + (PanelHeight - ControlHeight) / 2, LeftWidth,
                  ControlHeight);
     // "Pretraži" has no action: the search itself is not part of the program.
 
     for (int i = 0; i < 3; ++i) {
         m_connectors[i] = new DropDownListBox(QStringLiteral("ddlb_lk%1").arg(i + 1), false, this);
-        setScreenFont(m_connectors[i], QStringLiteral("Arial"), 9);
+        setScreenFont(m_connectors[i], ScreenFont::Arial9);
         for (const char* item : {"I", "ILI", "NE"})
             m_connectors[i]->addItem(QString::fromLatin1(item));
         m_connectors[i]->selectItem(2);
