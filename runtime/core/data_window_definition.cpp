@@ -4,6 +4,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTime>
 
 int DataWindowDefinition::columnIndex(const QString& columnName) const {
     for (qsizetype i = 0; i < columns.size(); ++i)
@@ -38,9 +39,17 @@ std::optional<DataWindowDefinition> DataWindowDefinition::load(const QString& na
         definition.columns << DataWindowColumn{column.value(QLatin1String("name")).toString(),
                                                column.value(QLatin1String("heading")).toString(),
                                                column.value(QLatin1String("type")).toString(),
-                                               column.value(QLatin1String("width")).toInt()};
+                                               column.value(QLatin1String("width")).toInt(),
+                                               column.value(QLatin1String("format")).toString()};
     }
-    if (definition.select.isEmpty() || definition.columns.isEmpty())
-        return fail(QStringLiteral("%1: no query or no columns").arg(name));
+    for (const QJsonValue value : root.value(QLatin1String("rows")).toArray()) {
+        QVariantList row = value.toArray().toVariantList();
+        for (qsizetype i = 0; i < row.size() && i < definition.columns.size(); ++i)
+            if (definition.columns.at(i).isTime())
+                row[i] = QTime::fromString(row.at(i).toString(), QStringLiteral("hh:mm"));
+        definition.rows << row;
+    }
+    if ((definition.select.isEmpty() && definition.rows.isEmpty()) || definition.columns.isEmpty())
+        return fail(QStringLiteral("%1: no query, no stored rows or no columns").arg(name));
     return definition;
 }

@@ -3,27 +3,32 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 
 #include <optional>
 
 // One column of a data window: its name, the heading shown above it, its declared type
-// ("char(51)", "number") and its display width in window units.
+// ("char(51)", "number", "time"), its display width in window units and its display format.
 struct DataWindowColumn {
     QString name;
     QString heading;
     QString type;
     int width = 0;
+    QString format;
 
     bool isNumber() const { return type == QLatin1String("number"); }
+    bool isTime() const { return type == QLatin1String("time"); }
 };
 
 // A data-window definition as the program carries it: the query with one `?` per retrieval
-// argument, in the order of the arguments, and the columns of its result in order.
+// argument, in the order of the arguments, and the columns of its result in order. A definition
+// may instead (or as well) carry stored rows, which the data window shows until it retrieves.
 struct DataWindowDefinition {
     QString name;
     QString select;
     QStringList arguments;
     QList<DataWindowColumn> columns;
+    QList<QVariantList> rows;
 
     int columnIndex(const QString& columnName) const;
 

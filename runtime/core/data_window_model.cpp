@@ -3,6 +3,8 @@
 #include "runtime/core/cursor_reader.h"
 #include "runtime/core/dynamic_sql.h"
 
+#include <QTime>
+
 DataWindowModel::DataWindowModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void DataWindowModel::setDefinition(const DataWindowDefinition& definition) {
@@ -94,7 +96,12 @@ QVariant DataWindowModel::data(const QModelIndex& index, int role) const {
         // A NULL shows as an empty cell; the drivers report some NULL numbers as a 0 that only
         // isNull() tells apart.
         const QVariant value = this->value(index.row(), index.column());
-        return value.isNull() ? QVariant(QString()) : QVariant(value.toString());
+        if (value.isNull())
+            return QString();
+        if (value.typeId() == QMetaType::QTime &&
+            !m_definition.columns.at(index.column()).format.isEmpty())
+            return value.toTime().toString(m_definition.columns.at(index.column()).format);
+        return value.toString();
     }
     case Qt::TextAlignmentRole:
         return m_definition.columns.at(index.column()).isNumber()

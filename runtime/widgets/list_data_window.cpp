@@ -35,6 +35,7 @@ bool ListDataWindow::setDataObject(const QString& definitionName) {
         return false;
     m_loadError.clear();
     m_model->setDefinition(*definition);
+    m_model->setRows(definition->rows); // stored rows show until the first retrieval
     applyColumnWidths();
     return true;
 }

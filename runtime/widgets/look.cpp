@@ -31,7 +31,7 @@ QFont screenFont(ScreenFont font) {
     static constexpr Style table[] = {
         {"Arial", 9, false},     {"Arial", 9, true},    {"Arial", 10, false},
         {"Arial CE", 9, false},  {"Arial CE", 9, true}, {"Arial CE", 10, true},
-        {"Arial CE", 12, false},
+        {"Arial CE", 12, false}, {"Arial", 11, false},  {"Arial", 16, true},
     };
     const Style& style = table[int(font)];
     QFont result(QString::fromLatin1(style.family), style.points);

@@ -26,6 +26,8 @@ enum class ScreenFont {
     ArialCE9Bold,
     ArialCE10Bold,
     ArialCE12,
+    Arial11,
+    Arial16Bold,
 };
 QFont screenFont(ScreenFont font);
 void setScreenFont(QWidget* widget, ScreenFont font);

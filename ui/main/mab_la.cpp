@@ -3,6 +3,7 @@
 #include "runtime/widgets/look.h"
 #include "runtime/widgets/units.h"
 #include "ui/addressbook/tab_adresar.h"
+#include "ui/appointments/calendar_rules.h"
 #include "ui/appointments/tab_zakazivanje.h"
 #include "ui/lab/tab_lab_analize.h"
 #include "ui/main/tab_main.h"
@@ -24,7 +25,7 @@ mab_la::mab_la(QWidget* parent) : Window(Type::Main, QSize(3694, 2324), parent) 
     m_adresar = new tab_adresar(this);
     tabs->addTab(m_adresar, QStringLiteral("ADRESAR"));
     tabs->setTabToolTip(1, QStringLiteral("Adresar za idiote"));
-    m_zakazivanje = new tab_zakazivanje;
+    m_zakazivanje = new tab_zakazivanje(dcaldate, icalhilite);
     tabs->addTab(m_zakazivanje, QStringLiteral("ZAKAZIVANJE"));
     m_labAnalize = new tab_lab_analize(this);
     tabs->addTab(m_labAnalize, QStringLiteral("LABORATORIJSKE ANALIZE"));
@@ -42,20 +43,20 @@ void mab_la::openEvent() {
     menjano = false;
 }
 
-void mab_la::highlight(QWidget* dwc_calendar) {
+void mab_la::highlight(CalendarDataWindow* dwc_calendar) {
     m_zakazivanje->highlight(dwc_calendar);
 }
 
-void mab_la::showmonth(QWidget* dwc_calendar) {
+void mab_la::showmonth(CalendarDataWindow* dwc_calendar) {
     m_zakazivanje->showmonth(dwc_calendar);
 }
 
 QDate mab_la::startofmonth(const QDate& pdate) const {
-    return QDate(pdate.year(), pdate.month(), 1);
+    return calendar::startofmonth(pdate);
 }
 
 QDate mab_la::endofmonth(const QDate& pdate) const {
-    return QDate(pdate.year(), pdate.month(), pdate.daysInMonth());
+    return calendar::endofmonth(pdate);
 }
 
 void mab_la::pokupi_ljude(const QString& slovo, const QString& statt) {

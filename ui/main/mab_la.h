@@ -4,6 +4,7 @@
 
 #include <QDate>
 
+class CalendarDataWindow;
 class QTabWidget;
 class tab_prijem;
 class tab_adresar;
@@ -22,8 +23,8 @@ public:
     void openEvent() override;
 
     // Shared window functions, in declaration order.
-    void highlight(QWidget* dwc_calendar);
-    void showmonth(QWidget* dwc_calendar);
+    void highlight(CalendarDataWindow* dwc_calendar);
+    void showmonth(CalendarDataWindow* dwc_calendar);
     QDate startofmonth(const QDate& pdate) const;
     QDate endofmonth(const QDate& pdate) const;
     void pokupi_ljude(const QString& slovo, const QString& statt);

@@ -1,5 +1,60 @@
 #include "ui/search/tab_pretrazivanje.h"
 
+#include "runtime/widgets/command_button.h"
+#include "runtime/widgets/drop_down_list.h"
+#include "runtime/widgets/look.h"
+#include "runtime/widgets/units.h"
+#include "ui/search/obj_pretrazivanje.h"
+
+namespace {
+
+// Layout in window units: the panels in one column, the button and the connectors on their left.
+constexpr int PanelX = 560, PanelY = 60, PanelWidth = 3020, PanelHeight = 380, PanelGap = 120;
+constexpr int LeftX = 60, LeftWidth = 440, ControlHeight = 100;
+
+} // namespace
+
+const long tab_pretrazivanje::BojePanela[4] = {RGB(219, 186, 149), RGB(216, 203, 186),
+                                               RGB(230, 219, 234), RGB(189, 210, 213)};
+
 tab_pretrazivanje::tab_pretrazivanje(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("tab_pretrazivanje"));
+    setProperty("tag", QStringLiteral("Pretrazivanje"));
+
+    const char* panelNames[] = {"uo_2", "uo_4", "uo_5", "uo_6"};
+    for (int i = 0; i < 4; ++i) {
+        m_panels[i] = new obj_pretrazivanje(QString::fromLatin1(panelNames[i]), this);
+        m_panels[i]->promena_boje(BojePanela[i]);
+        placeInUnits(m_panels[i], PanelX, PanelY + i * (PanelHeight + PanelGap), PanelWidth,
+                     PanelHeight);
+    }
+    m_pretrazi = makeCommandButton(this, QStringLiteral("cb_1"), QStringLiteral("Pretraži"),
+                                   ScreenFont::ArialCE9Bold);
+    placeInUnits(m_pretrazi, LeftX, PanelY + (PanelHeight - ControlHeight) / 2, LeftWidth,
+                 ControlHeight);
+    // "Pretraži" has no action: the search itself is not part of the program.
+
+    for (int i = 0; i < 3; ++i) {
+        m_connectors[i] = new DropDownListBox(QStringLiteral("ddlb_lk%1").arg(i + 1), false, this);
+        setScreenFont(m_connectors[i], ScreenFont::Arial9);
+        for (const char* item : {"I", "ILI", "NE"})
+            m_connectors[i]->addItem(QString::fromLatin1(item));
+        m_connectors[i]->selectItem(2);
+        // Beside the panel it joins to the one above.
+        placeInUnits(m_connectors[i], LeftX,
+                     PanelY + (i + 1) * (PanelHeight + PanelGap) +
+                         (PanelHeight - ControlHeight) / 2,
+                     LeftWidth, ControlHeight);
+    }
+
+    // Tab order as on the form: the button, the four panels, then the three connectors.
+    QWidget* previous = m_pretrazi;
+    for (obj_pretrazivanje* panel : m_panels) {
+        setTabOrder(previous, panel->firstInTabOrder());
+        previous = panel->lastInTabOrder();
+    }
+    for (DropDownListBox* connector : m_connectors) {
+        setTabOrder(previous, connector);
+        previous = connector;
+    }
 }

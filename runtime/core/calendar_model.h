@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QAbstractTableModel>
+
+#include <array>
+
+// The cells of a month calendar data window: one data-window row of 42 numeric cells
+// cell1 .. cell42, shown as 6 week rows of 7 day columns (Sunday first), filled row by row. Each
+// cell also carries its border style (0 none, 5 sunken frame); the frame belongs to the cell
+// position, not to the day written into it.
+//
+// While redraw is off the model collects its changes and tells its views once, when redraw is
+// switched on again, so a whole month is repainted in one go.
+class CalendarModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    static constexpr int CellCount = 42;
+    static constexpr int DayColumns = 7;
+    static constexpr int WeekRows = CellCount / DayColumns;
+    // The border style of a cell, read through the model.
+    static constexpr int BorderRole = Qt::UserRole + 1;
+
+    explicit CalendarModel(QObject* parent = nullptr);
+
+    // Cell numbers count from 1, row by row; 0 for an index outside the grid.
+    static int cellAt(const QModelIndex& index);
+    QModelIndex indexOfCell(int cell) const;
+
+    // Reset drops the data-window row; InsertRow adds it back with every cell 0 and no frame.
+    void reset();
+    void insertRow();
+    bool hasRow() const { return m_hasRow; }
+
+    // False when there is no row or no such cell.
+    bool setValue(int cell, int value);
+    bool setBorder(int cell, int style);
+    int value(int cell) const;
+    int border(int cell) const;
+
+    void setRedraw(bool on);
+    bool redraw() const { return m_redraw; }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+private:
+    bool validCell(int cell) const { return m_hasRow && cell >= 1 && cell <= CellCount; }
+    void changed(int cell);
+
+    std::array<int, CellCount> m_values{};
+    std::array<int, CellCount> m_borders{};
+    bool m_hasRow = false;
+    bool m_redraw = true;
+    int m_firstChanged = 0; // cells changed while redraw was off; 0 when none
+    int m_lastChanged = 0;
+};

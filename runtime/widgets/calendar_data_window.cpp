@@ -1,0 +1,151 @@
+#include "runtime/widgets/calendar_data_window.h"
+
+#include "runtime/core/calendar_model.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QStyledItemDelegate>
+#include <qdrawutil.h>
+
+namespace {
+
+constexpr int SunkenFrame = 5;
+
+// Draws the day and, for a cell whose border style is 5, a sunken three-dimensional frame inside
+// the cell. The view's own focus mark is left out: the frame is the only mark a cell carries.
+class CalendarCellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem plain(option);
+        plain.state &= ~QStyle::State_HasFocus;
+        if (index.data(CalendarModel::BorderRole).toInt() == SunkenFrame) {
+            // The light edges of a sunken frame vanish on a white grid; on the button face the
+            // whole frame shows.
+            const QBrush face = option.palette.brush(QPalette::Button);
+            qDrawWinPanel(painter, option.rect.adjusted(1, 1, -1, -1), option.palette, true, &face);
+        }
+        QStyledItemDelegate::paint(painter, plain, index);
+    }
+};
+
+} // namespace
+
+CalendarDataWindow::CalendarDataWindow(const QString& name, QWidget* parent)
+    : QTableView(parent), m_model(new CalendarModel(this)) {
+    setObjectName(name);
+    setModel(m_model);
+    setItemDelegate(new CalendarCellDelegate(this));
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // No cell is in the tab order; a click still gives the keyboard to the calendar.
+    setFocusPolicy(Qt::ClickFocus);
+    setShowGrid(false);
+    setCornerButtonEnabled(false);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    horizontalHeader()->setSectionsClickable(false);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->viewport()->installEventFilter(this);
+}
+
+void CalendarDataWindow::setRedraw(bool on) {
+    viewport()->setUpdatesEnabled(on);
+    m_model->setRedraw(on);
+}
+
+void CalendarDataWindow::clearRows() {
+    m_model->reset();
+}
+
+int CalendarDataWindow::insertRow(int before) {
+    Q_UNUSED(before) // the calendar has one row, wherever it is asked to go
+    m_model->insertRow();
+    return 1;
+}
+
+int CalendarDataWindow::setItem(int row, int column, int value) {
+    return row == 1 && m_model->setValue(column, value) ? 1 : -1;
+}
+
+int CalendarDataWindow::getItemNumber(int row, int column) const {
+    return row == 1 ? m_model->value(column) : 0;
+}
+
+QString CalendarDataWindow::modify(const QString& commands) {
+    static const QRegularExpression border(QStringLiteral("^#(\\d+)\\.border\\s*=\\s*'?(\\d+)'?$"));
+    for (const QString& command : commands.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QRegularExpressionMatch match = border.match(command);
+        if (!match.hasMatch())
+            return QStringLiteral("Unknown command: %1").arg(command);
+        if (!m_model->setBorder(match.captured(1).toInt(), match.captured(2).toInt()))
+            return QStringLiteral("No column number %1").arg(match.captured(1));
+    }
+    return QString();
+}
+
+int CalendarDataWindow::columnUnder(const QPoint& position) const {
+    return CalendarModel::cellAt(indexAt(position));
+}
+
+void CalendarDataWindow::mousePressEvent(QMouseEvent* event) {
+    QTableView::mousePressEvent(event);
+    m_pressedColumn =
+        event->button() == Qt::LeftButton ? columnUnder(event->position().toPoint()) : -1;
+}
+
+void CalendarDataWindow::mouseReleaseEvent(QMouseEvent* event) {
+    QTableView::mouseReleaseEvent(event);
+    const int pressed = m_pressedColumn;
+    m_pressedColumn = -1;
+    if (event->button() != Qt::LeftButton || pressed < 0)
+        return;
+    // A press on one cell and a release on another is no click on either.
+    m_clickedColumn = columnUnder(event->position().toPoint()) == pressed ? pressed : 0;
+    emit clicked();
+}
+
+void CalendarDataWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+    QTableView::mouseDoubleClickEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_clickedColumn = columnUnder(event->position().toPoint());
+    emit doubleClicked();
+}
+
+void CalendarDataWindow::keyPressEvent(QKeyEvent* event) {
+    // Enter or Space on the current cell does what a click on it does, so days can be picked with
+    // the arrow keys alone.
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
+        currentIndex().isValid()) {
+        m_clickedColumn = CalendarModel::cellAt(currentIndex());
+        emit clicked();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+bool CalendarDataWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The header band belongs to the calendar: a click there is a click with no column.
+    if (watched == horizontalHeader()->viewport() &&
+        (event->type() == QEvent::MouseButtonRelease ||
+         event->type() == QEvent::MouseButtonDblClick) &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        m_clickedColumn = 0;
+        if (event->type() == QEvent::MouseButtonRelease)
+            emit clicked();
+        else
+            emit doubleClicked();
+    }
+    return QTableView::eventFilter(watched, event);
+}
