@@ -29,9 +29,9 @@ QFont screenFont(ScreenFont font) {
         bool bold;
     };
     static constexpr Style table[] = {
-        {"Arial", 9, false},     {"Arial", 9, true},    {"Arial", 10, false},
-        {"Arial CE", 9, false},  {"Arial CE", 9, true}, {"Arial CE", 10, true},
-        {"Arial CE", 12, false},
+        {"Arial", 9, false},    {"Arial", 9, true},      {"Arial", 10, false},
+        {"Arial CE", 9, false}, {"Arial CE", 9, true},   {"Arial CE", 10, false},
+        {"Arial CE", 10, true}, {"Arial CE", 12, false},
     };
     const Style& style = table[int(font)];
     QFont result(QString::fromLatin1(style.family), style.points);
