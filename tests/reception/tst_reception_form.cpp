@@ -1,9 +1,9 @@
 // The PRIJEM page: every control of the reception form, its start-up state, the yes/no toggles,
 // the tab order, and the laboratory buttons that do nothing.
-#include "runtime/builtins.h"
-#include "runtime/controls.h"
-#include "runtime/transaction.h"
-#include "runtime/units.h"
+#include "runtime/core/builtins.h"
+#include "runtime/core/transaction.h"
+#include "runtime/widgets/controls.h"
+#include "runtime/widgets/units.h"
 #include "tests/support/app_fixture.h"
 #include "ui/common/obj_da_ne.h"
 #include "ui/common/obj_da_ne_opis.h"
