@@ -4,6 +4,8 @@
 #include <QPalette>
 #include <QWidget>
 
+#include <iterator>
+
 long RGB(int red, int green, int blue) {
     return long(red) + 256L * green + 65536L * blue;
 }
@@ -29,10 +31,13 @@ QFont screenFont(ScreenFont font) {
         bool bold;
     };
     static constexpr Style table[] = {
-        {"Arial", 9, false},     {"Arial", 9, true},    {"Arial", 10, false},
-        {"Arial CE", 9, false},  {"Arial CE", 9, true}, {"Arial CE", 10, true},
-        {"Arial CE", 12, false}, {"Arial", 11, false},  {"Arial", 16, true},
+        {"Arial", 9, false},    {"Arial", 9, true},      {"Arial", 10, false},
+        {"Arial CE", 9, false}, {"Arial CE", 9, true},   {"Arial CE", 10, false},
+        {"Arial CE", 10, true}, {"Arial CE", 12, false}, {"Arial", 11, false},
+        {"Arial", 16, true},
     };
+    // One row per ScreenFont, in the enum's order.
+    static_assert(std::size(table) == size_t(ScreenFont::Arial16Bold) + 1);
     const Style& style = table[int(font)];
     QFont result(QString::fromLatin1(style.family), style.points);
     result.setBold(style.bold);

@@ -24,6 +24,7 @@ enum class ScreenFont {
     Arial10,
     ArialCE9,
     ArialCE9Bold,
+    ArialCE10,
     ArialCE10Bold,
     ArialCE12,
     Arial11,

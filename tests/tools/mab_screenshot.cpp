@@ -10,6 +10,7 @@
 #include "ui/common/w_obavestenje.h"
 #include "ui/lab/tab_lab_analize.h"
 #include "ui/main/mab_la.h"
+#include "ui/reception/multi_row_tabs.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -98,6 +99,20 @@ int main(int argc, char* argv[]) {
         if (!save(window, QDir(folder).filePath(QStringLiteral("%1-%2.png").arg(i + 1).arg(page))))
             return 1;
     }
+
+    // The reception form's inner pages, each with the header above it.
+    tabs->setCurrentIndex(0);
+    auto* inner = window->findChild<MultiRowTabs*>(QStringLiteral("tab_2a"));
+    for (int i = 0; i < inner->count(); ++i) {
+        inner->setCurrentIndex(i);
+        QTest::qWait(100);
+        const QString file = QDir(folder).filePath(
+            QStringLiteral("1.%1-%2.png").arg(i + 1).arg(inner->widget(i)->objectName()));
+        if (!window->grab().save(file))
+            return 1;
+        printf("%s\n", qPrintable(file));
+    }
+    inner->setCurrentIndex(0);
 
     // The hematology order window as the laboratory page opens it, two lines checked and a
     // discount picked, so that the price panel shows its amounts.

@@ -1,5 +1,69 @@
 #include "ui/reception/tab_prijem.h"
 
+#include "runtime/widgets/look.h"
+#include "ui/reception/form_controls.h"
+#include "ui/reception/multi_row_tabs.h"
+#include "ui/reception/tab_2a_pages.h"
+
+namespace {
+
+using K = ControlKind;
+using F = ScreenFont;
+
+// Three rows: the person framed by gb_imeiprezime, the address unframed, the protocol framed by
+// gb_protokol; the inner tab fills the rest of the page. Fields and their labels share a row's
+// top and height, so the labels stand level with the text. The sample person's fields start
+// empty: the desk types each patient in.
+constexpr int Row1 = 42;
+constexpr int Row2 = 190;
+constexpr int Row3 = 342;
+constexpr int H = 88;
+
+constexpr FormControl Header[] = {
+    {"sle_datum", K::Edit, "", 70, 1450, Row3, 500, H, F::Arial9},
+    {"st_datum", K::Static, "Datum", 0, 1230, Row3, 210, H},
+    {"tab_2a", K::Tabs, "", 120, 20, 480, 3590, 1670, F::ArialCE10},
+    {"sle_lekar", K::Edit, "", 20, 2260, Row3, 1300, H, F::Arial9},
+    {"sle_broj_protokola", K::Edit, "", 60, 540, Row3, 600, H, F::Arial9},
+    {"st_lekar", K::Static, "Lekar", 0, 2040, Row3, 210, H, F::Arial9},
+    {"st_broj_protokola", K::Static, "Broj protokola", 0, 60, Row3, 470, H},
+    {"sle_broj_ulice", K::Edit, "21", 70, 2580, Row2, 220, H},
+    {"st_broj_ulice", K::Static, "Broj", 0, 2410, Row2, 160, H, F::Arial9},
+    {"sle_grad", K::Edit, "Beograd", 80, 3030, Row2, 580, H, F::Arial9},
+    {"st_grad", K::Static, "Grad", 0, 2860, Row2, 160, H, F::Arial9},
+    {"sle_4", K::Edit, "", 90, 1400, Row1, 850, H, F::Arial9},
+    {"st_prezime", K::Static, "Prezime", 0, 1110, Row1, 280, H, F::Arial9},
+    {"sle_ime", K::Edit, "", 30, 200, Row1, 850, H, F::ArialCE10},
+    {"st_ime", K::Static, "Ime", 0, 60, Row1, 130, H},
+    {"st_adresa", K::Static, "Adresa ", 0, 60, Row2, 270, H},
+    {"sle_adresa", K::Edit, "11000 ", 40, 820, Row2, 300, H},
+    {"st_pbroj", K::Static, "Poštanski broj", 0, 340, Row2, 470, H},
+    {"st_ulica", K::Static, "Ulica", 0, 1170, Row2, 180, H},
+    {"sle_ulica", K::Edit, "", 50, 1360, Row2, 1000, H},
+    {"st_mb", K::Static, "Matični broj", 0, 2320, Row1, 440, H},
+    {"sle_mb", K::Edit, "", 100, 2770, Row1, 790, H},
+    {"gb_protokol", K::Group, "", 110, 20, Row3 - 32, 3590, 150, F::Arial9},
+    {"gb_imeiprezime", K::Group, "", 10, 20, Row1 - 32, 3590, 150},
+};
+
+} // namespace
+
 tab_prijem::tab_prijem(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("tab_prijem"));
+    const QList<BuiltControl> header = buildControls(this, Header);
+    for (const BuiltControl& control : header) {
+        if (auto* tabs = qobject_cast<MultiRowTabs*>(control.widget))
+            m_tab2a = tabs;
+    }
+    const QList<QWidget*> pageStops = buildInnerPages(m_tab2a);
+    m_tab2a->setCurrentIndex(0);
+
+    // The header's stops in their numbers; the inner tab's pages follow the tab control itself.
+    QList<QWidget*> order;
+    for (QWidget* stop : tabStops(header)) {
+        order.append(stop);
+        if (stop == m_tab2a)
+            order.append(pageStops);
+    }
+    chainTabOrder(order);
 }

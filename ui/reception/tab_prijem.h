@@ -2,10 +2,19 @@
 
 #include <QWidget>
 
-// The PRIJEM page. Its controls come with the page's own work; until then it is an empty page.
+class MultiRowTabs;
+
+// The PRIJEM page: the patient's identity, address and protocol rows above the inner tab of the
+// reception and anamnesis pages. It is a layout only: nothing typed here is checked, stored or
+// cleared, and no statement runs; the contents live until the program ends.
 class tab_prijem : public QWidget {
     Q_OBJECT
 
 public:
     explicit tab_prijem(QWidget* parent = nullptr);
+
+    MultiRowTabs* tab_2a() const { return m_tab2a; }
+
+private:
+    MultiRowTabs* m_tab2a = nullptr;
 };
