@@ -155,7 +155,7 @@ bool TestDataSource::writeOdbcFolder(bool registerMabZet) {
         if (m_engine == Engine::SQLite) {
             out << "Driver=" << MAB_SQLITE_ODBC_DRIVER << "\n"
                 << "Database=" << m_databaseName << "\n"
-                << "JournalMode=WAL\nTimeout=5000\n";
+                << "JournalMode=WAL\nTimeout=2000\n";
         } else {
             out << "Driver=" << MAB_PSQL_ODBC_DRIVER << "\n"
                 << "Servername=" << pgHost() << "\nPort=" << pgPort() << "\n"
