@@ -1,7 +1,7 @@
 // Text-to-number conversions and the numeric display formats: any text converts to a finite
 // number, and every number shows as digits that read back as that number, rounded to the format.
 #include "fuzz/fuzz_check.h"
-#include "runtime/convert.h"
+#include "runtime/core/convert.h"
 
 #include <QtGlobal>
 

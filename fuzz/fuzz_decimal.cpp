@@ -1,8 +1,8 @@
 // Money: a price read from text or from a double keeps its value, shows with the places asked for
 // and reads back unchanged; sums never overflow into nonsense.
 #include "fuzz/fuzz_check.h"
-#include "runtime/convert.h"
-#include "runtime/decimal.h"
+#include "runtime/core/convert.h"
+#include "runtime/core/decimal.h"
 
 #include <cmath>
 #include <cstring>

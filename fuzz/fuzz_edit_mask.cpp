@@ -1,8 +1,8 @@
 // The "0.00" edit mask: whatever text it is given (a stored value, a computed amount) or takes
 // from the keyboard, it shows an amount in its format that it shows the same way again.
 #include "fuzz/fuzz_check.h"
-#include "runtime/controls.h"
-#include "runtime/convert.h"
+#include "runtime/core/convert.h"
+#include "runtime/widgets/controls.h"
 
 #include <QApplication>
 #include <QValidator>
