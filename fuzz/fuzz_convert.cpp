@@ -5,6 +5,7 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -24,11 +25,11 @@ const Format formats[] = {
      QRegularExpression(QStringLiteral("^-?\\d{1,3}(,\\d\\d\\d)*\\.\\d\\d$"))},
 };
 
-// The shown text is the value rounded to the format's places; beyond 15 significant digits a
-// double has no more to show, so the bound grows with the value.
+// The shown text is the value rounded to the format's places, on its 15-digit form: the bound
+// is half a place plus that form's last digit, which grows with the value.
 bool showsValue(const QString& shown, double value, int places) {
     const double back = toDouble(QString(shown).remove(QLatin1Char(',')));
-    const double bound = 0.5 * std::pow(10.0, -places) + std::fabs(value) * 1e-14;
+    const double bound = 0.5 * std::pow(10.0, -places) + std::max(1.0, std::fabs(value)) * 1e-14;
     return std::fabs(back - value) <= bound * (1 + 1e-9);
 }
 

@@ -22,8 +22,8 @@ qint64 pow10(int n) {
 }
 
 // Rounds a non-negative decimal digit string "123456" with `fractionDigits` digits after the
-// point to `places` places, half away from zero; the result is scaled by 10^Places. `whole` has at
-// most Decimal::WholeDigits digits, so the scaled value fits.
+// point to `places` places, half away from zero; the result is scaled by 10^Places. `whole` is at
+// most 10^WholeDigits, so the scaled value fits.
 qint64 roundDigits(const QString& whole, QString fraction, int places) {
     const bool roundUp = fraction.size() > places && fraction.at(places) >= QLatin1Char('5');
     fraction = fraction.left(places).leftJustified(places, QLatin1Char('0'));
@@ -44,14 +44,16 @@ Decimal Decimal::fromText(const QString& text) {
     QString whole = match.captured(2);
     while (whole.startsWith(QLatin1Char('0')))
         whole.remove(0, 1);
-    if (whole.size() > WholeDigits)
+    if (whole.size() > WholeDigits + 1 || whole.toLongLong() > pow10(WholeDigits))
         return {};
     const qint64 magnitude = roundDigits(whole, match.captured(3), Places);
+    if (magnitude > pow10(WholeDigits + Places))
+        return {};
     return fromScaled(match.captured(1) == QLatin1String("-") ? -magnitude : magnitude);
 }
 
 Decimal Decimal::fromDouble(double value, int places) {
-    if (!std::isfinite(value) || std::fabs(value) >= pow10(WholeDigits))
+    if (!std::isfinite(value) || std::fabs(value) > pow10(WholeDigits))
         return {};
     places = qBound(0, places, int(Places));
     // 15 significant digits is the shortest form that every double reads back from unchanged
@@ -61,6 +63,8 @@ Decimal Decimal::fromDouble(double value, int places) {
     const QString whole = text.section(QLatin1Char('.'), 0, 0);
     const QString fraction = text.section(QLatin1Char('.'), 1, 1);
     const qint64 magnitude = roundDigits(whole, fraction, places);
+    if (magnitude > pow10(WholeDigits + Places))
+        return {};
     return fromScaled(value < 0 ? -magnitude : magnitude);
 }
 

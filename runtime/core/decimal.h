@@ -8,8 +8,8 @@
 class Decimal {
 public:
     static constexpr int Places = 4;
-    // Amounts have at most this many digits before the point (below 10^14); text or a double
-    // beyond that is no amount and gives 0, as text that is no number does.
+    // Amounts reach at most 10^WholeDigits, once rounded; text or a double beyond that is no
+    // amount and gives 0, as text that is no number does.
     static constexpr int WholeDigits = 14;
 
     constexpr Decimal() = default;

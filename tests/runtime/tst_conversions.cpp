@@ -64,6 +64,8 @@ private slots:
                                         << "10000000000000000.00";
         QTest::newRow("sixteen digits, negative, grouped") << -2.5e15 << "#,##0.00"
                                                            << "-2,500,000,000,000,000.00";
+        QTest::newRow("rounds up to fifteen digits") << 99999999999999.996 << "0.00"
+                                                     << "100000000000000.00";
     }
     void displayFormat() {
         QFETCH(double, value);
@@ -88,6 +90,9 @@ private slots:
                  QStringLiteral("12.5"));
         QCOMPARE(Decimal::fromText(QStringLiteral("9999999999999999")), Decimal());
         QCOMPARE(Decimal::fromDouble(4.827131984655926e15), Decimal());
+        QCOMPARE(Decimal::fromText(QStringLiteral("99999999999999.9999999")).toString(),
+                 QStringLiteral("100000000000000"));
+        QCOMPARE(Decimal::fromText(QStringLiteral("100000000000000.0001")), Decimal());
         const Decimal most = Decimal::fromText(QStringLiteral("99999999999999.9999"));
         QCOMPARE(most.toString(2), QStringLiteral("100000000000000.00"));
         Decimal many;
