@@ -5,7 +5,8 @@ MAB_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 MAB_BUILD_DIR=${MAB_BUILD_DIR:-$MAB_ROOT/build/app}
 MAB_DATA_DIR=${XDG_DATA_HOME:-$HOME/.local/share}/mab
 
-# The program's fixed database login, user and password (app/mab_oru.h holds the same pair).
+# The program's fixed database login, user and password (app/mab_oru.h holds the same pair, and
+# db/postgresql/roles.sql and privileges.sql name the role).
 MAB_LOGIN=(kiro qdxw)
 
 # What building and running needs; the tests add a PostgreSQL server of their own.

@@ -22,11 +22,15 @@ if [ ! -s "$database" ]; then
     mv "$tmp" "$database"
 fi
 
+# Timeout: how long a write waits for another program's lock, in milliseconds (the driver's own
+# default is 100 s, which freezes the window). A write held up by another writer gives up after
+# about twice this, a write on a stale snapshot after once this; either way the user sees the
+# database's message within seconds.
 register_user_data_source <<INI
 Description=MAB embedded database
 Driver=$driver
 Database=$database
 JournalMode=WAL
-Timeout=5000
+Timeout=2000
 INI
 say "registered data source MabZet -> $database"

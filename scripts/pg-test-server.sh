@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A private PostgreSQL server for the test suite: its own folder, its own port on the loopback
-# address, trust authentication, and the role the program logs in with. It touches no server of
-# the machine.   Usage: pg-test-server.sh start DIR PORT | stop DIR
+# address, trust authentication, and the roles of a real MAB server (db/postgresql/roles.sql), so
+# that the program runs under the same least-privileged login. It touches no server of the
+# machine.   Usage: pg-test-server.sh start DIR PORT | stop DIR
 set -euo pipefail
 . "$(dirname "$0")/common.sh"
 
@@ -28,7 +29,7 @@ start)
     run_pg "$bindir/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -o \
         "-p $port -k $dir -c listen_addresses=127.0.0.1 -c fsync=off -c max_connections=200" start >/dev/null
     psql -h 127.0.0.1 -p "$port" -U postgres -d postgres -q -v ON_ERROR_STOP=1 \
-        -c "CREATE ROLE ${MAB_LOGIN[0]} LOGIN SUPERUSER PASSWORD '${MAB_LOGIN[1]}'" >/dev/null
+        -f "$MAB_ROOT/db/postgresql/roles.sql" >/dev/null
     ;;
 stop)
     cd /

@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
 # Points this user's data source MabZet at a PostgreSQL server, so that several desks share one
-# database. Creates the tables (with the status categories and the hematology catalogue) when the
-# database has none yet; an existing database is used as it is.
+# database.
 #
 #   scripts/use-postgresql.sh [--host H] [--port P] [--database D] [--setup-local-server]
 #
-# --setup-local-server  on the server machine itself: install PostgreSQL if missing and create
-#                       the login role and the database (run once, needs root or sudo).
-# The program always logs in with its fixed role and password (MAB_LOGIN); the server must allow
-# that role to connect from the desks (pg_hba.conf, listen_addresses).
+# --setup-local-server  on the server machine itself (needs root or sudo): installs PostgreSQL if
+#                       missing, creates the roles and the database, creates the tables (with the
+#                       status categories and the hematology catalogue) when there are none,
+#                       brings older tables to the current column types, and grants the program's
+#                       login only what it uses. Safe to run again.
+# The tables belong to the role mab_owner; the program always logs in with its fixed role and
+# password (MAB_LOGIN, which db/postgresql/*.sql name too) and may only read status and nalazi and
+# read and write adresar. The server must allow that role to connect from the desks
+# (pg_hba.conf, listen_addresses).
 set -euo pipefail
 . "$(dirname "$0")/common.sh"
 role=${MAB_LOGIN[0]}
@@ -27,27 +31,36 @@ done
 
 install_packages "${MAB_RUN_PACKAGES[@]}" postgresql-client
 
+# Runs SQL from standard input as the server's superuser, in database $1.
+psql_admin() {
+    as_root runuser -u postgres -- psql -p "$port" -d "$1" -q -v ON_ERROR_STOP=1 -f - "${@:2}"
+}
+
 if [ $setup_local = yes ]; then
     install_packages postgresql
     as_root systemctl start postgresql 2>/dev/null || as_root service postgresql start >/dev/null 2>&1 || true
-    as_root runuser -u postgres -- psql -p "$port" -q -v ON_ERROR_STOP=1 <<SQL
-DO \$\$ BEGIN
-  IF NOT EXISTS (SELECT FROM pg_roles WHERE rolname = '$role') THEN
-    CREATE ROLE $role LOGIN PASSWORD '${MAB_LOGIN[1]}';
-  END IF;
-END \$\$;
-SELECT 'CREATE DATABASE $database OWNER $role'
- WHERE NOT EXISTS (SELECT FROM pg_database WHERE datname = '$database')\gexec
-SQL
+    psql_admin postgres <"$MAB_ROOT/db/postgresql/roles.sql"
+    echo "SELECT 'CREATE DATABASE $database OWNER mab_owner'
+           WHERE NOT EXISTS (SELECT FROM pg_database WHERE datname = '$database')\gexec" |
+        psql_admin postgres
+    if [ "$(echo "SELECT to_regclass('adresar') IS NOT NULL" | psql_admin "$database" -tA)" != t ]; then
+        say "creating the tables in $database"
+        { echo 'SET ROLE mab_owner;'; cat "$MAB_ROOT/db/postgresql/schema.sql" "$MAB_ROOT/db/seed.sql"; } |
+            psql_admin "$database" -1
+    fi
+    cat "$MAB_ROOT/db/postgresql/upgrade.sql" "$MAB_ROOT/db/postgresql/privileges.sql" |
+        psql_admin "$database" -1
 fi
 
 export PGPASSWORD=${MAB_LOGIN[1]}
 psql_mab() { psql -h "$host" -p "$port" -U "$role" -d "$database" -q -v ON_ERROR_STOP=1 "$@"; }
 psql_mab -c 'SELECT 1' >/dev/null || die "cannot log in to $database on $host:$port as $role"
-if [ "$(psql_mab -tA -c "SELECT to_regclass('adresar') IS NOT NULL")" != t ]; then
-    say "creating the tables in $database"
-    psql_mab -1 -f "$MAB_ROOT/db/postgresql/schema.sql" -f "$MAB_ROOT/db/seed.sql"
-fi
+[ "$(psql_mab -tA -c "SELECT to_regclass('adresar') IS NOT NULL")" = t ] ||
+    die "$database has no tables yet: run this script with --setup-local-server on the server"
+limited=$(psql_mab -tA -c "SELECT count(*) FROM information_schema.columns WHERE table_name = 'adresar'
+    AND character_maximum_length IS NOT NULL AND column_name <> 'mbr'")
+[ "$limited" = 0 ] || say "warning: adresar still limits the length of $limited text columns;" \
+    "run this script with --setup-local-server on the server to lift the limits"
 
 driver=$(odbc_driver_path psqlodbcw.so) || die "PostgreSQL ODBC driver not found (package odbc-postgresql)"
 if data_source_exists MabZet; then

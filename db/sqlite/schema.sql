@@ -1,6 +1,7 @@
 -- MAB database, embedded SQLite edition.
 -- adresar keeps its 22 columns in this order: the insert binds its values by position and the
--- record load reads SELECT * by position.
+-- record load reads SELECT * by position. Its text columns have no length: the form limits none of
+-- its fields but the 13-character identity number, and a save must not fail on a long entry.
 
 CREATE TABLE status (
     rbr   INTEGER NOT NULL PRIMARY KEY,
@@ -9,26 +10,26 @@ CREATE TABLE status (
 
 CREATE TABLE adresar (
     rbr         INTEGER NOT NULL PRIMARY KEY,
-    ime         VARCHAR(50) NOT NULL,
-    prezime     VARCHAR(50) NOT NULL,
-    s_slovo     VARCHAR(5),
+    ime         TEXT NOT NULL,
+    prezime     TEXT NOT NULL,
+    s_slovo     TEXT,
     mbr         VARCHAR(13) UNIQUE,
     pol         INTEGER,
     status      INTEGER,
-    ulica       VARCHAR(100),
-    grad        VARCHAR(50),
-    telefon     VARCHAR(30),
-    mob_telefon VARCHAR(30),
-    fax         VARCHAR(30),
-    email       VARCHAR(100),
-    firma       VARCHAR(100),
-    dept        VARCHAR(100),
-    p_ulica     VARCHAR(100),
-    p_grad      VARCHAR(50),
-    p_telefon1  VARCHAR(30),
-    p_telefon2  VARCHAR(30),
-    p_fax       VARCHAR(30),
-    p_email     VARCHAR(100),
+    ulica       TEXT,
+    grad        TEXT,
+    telefon     TEXT,
+    mob_telefon TEXT,
+    fax         TEXT,
+    email       TEXT,
+    firma       TEXT,
+    dept        TEXT,
+    p_ulica     TEXT,
+    p_grad      TEXT,
+    p_telefon1  TEXT,
+    p_telefon2  TEXT,
+    p_fax       TEXT,
+    p_email     TEXT,
     napomena    TEXT
 );
 

@@ -43,7 +43,12 @@ QString formatNumber(double value, const QString& format) {
     const qsizetype point = format.indexOf(QLatin1Char('.'));
     const int places = point < 0 ? 0 : int(format.size() - point - 1);
     const bool grouping = format.contains(QLatin1Char(','));
-    const QString rounded = Decimal::fromDouble(value, places).toString(places);
+    // From 15 whole digits on, a double carries no cents to round and leaves the decimal's range:
+    // its plain decimal form is shown instead.
+    const QString rounded =
+        std::isfinite(value) && std::fabs(value) > std::pow(10.0, Decimal::WholeDigits)
+            ? QString::number(value, 'f', places)
+            : Decimal::fromDouble(value, places).toString(places);
     if (!grouping)
         return rounded;
     QString whole = rounded.section(QLatin1Char('.'), 0, 0);

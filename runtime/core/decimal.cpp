@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -21,7 +22,8 @@ qint64 pow10(int n) {
 }
 
 // Rounds a non-negative decimal digit string "123456" with `fractionDigits` digits after the
-// point to `places` places, half away from zero; the result is scaled by 10^Places.
+// point to `places` places, half away from zero; the result is scaled by 10^Places. `whole` is at
+// most 10^WholeDigits, so the scaled value fits.
 qint64 roundDigits(const QString& whole, QString fraction, int places) {
     const bool roundUp = fraction.size() > places && fraction.at(places) >= QLatin1Char('5');
     fraction = fraction.left(places).leftJustified(places, QLatin1Char('0'));
@@ -39,12 +41,19 @@ Decimal Decimal::fromText(const QString& text) {
     const auto match = pattern.match(text.trimmed());
     if (!match.hasMatch() || (match.captured(2).isEmpty() && match.captured(3).isEmpty()))
         return {};
-    const qint64 magnitude = roundDigits(match.captured(2), match.captured(3), Places);
+    QString whole = match.captured(2);
+    while (whole.startsWith(QLatin1Char('0')))
+        whole.remove(0, 1);
+    if (whole.size() > WholeDigits + 1 || whole.toLongLong() > pow10(WholeDigits))
+        return {};
+    const qint64 magnitude = roundDigits(whole, match.captured(3), Places);
+    if (magnitude > pow10(WholeDigits + Places))
+        return {};
     return fromScaled(match.captured(1) == QLatin1String("-") ? -magnitude : magnitude);
 }
 
 Decimal Decimal::fromDouble(double value, int places) {
-    if (!std::isfinite(value))
+    if (!std::isfinite(value) || std::fabs(value) > pow10(WholeDigits))
         return {};
     places = qBound(0, places, int(Places));
     // 15 significant digits is the shortest form that every double reads back from unchanged
@@ -54,6 +63,8 @@ Decimal Decimal::fromDouble(double value, int places) {
     const QString whole = text.section(QLatin1Char('.'), 0, 0);
     const QString fraction = text.section(QLatin1Char('.'), 1, 1);
     const qint64 magnitude = roundDigits(whole, fraction, places);
+    if (magnitude > pow10(WholeDigits + Places))
+        return {};
     return fromScaled(value < 0 ? -magnitude : magnitude);
 }
 
@@ -64,9 +75,10 @@ double Decimal::toDouble() const {
 QString Decimal::toString(int places) const {
     places = qBound(0, places, int(Places));
     const qint64 step = pow10(Places - places);
-    qint64 magnitude = m_scaled < 0 ? -m_scaled : m_scaled;
-    magnitude = (magnitude + step / 2) / step; // half away from zero
-    const qint64 divisor = pow10(places);
+    // Unsigned, so that even the most negative scaled value has a magnitude.
+    quint64 magnitude = m_scaled < 0 ? 0 - quint64(m_scaled) : quint64(m_scaled);
+    magnitude = (magnitude + quint64(step) / 2) / quint64(step); // half away from zero
+    const quint64 divisor = quint64(pow10(places));
     QString text = QString::number(magnitude / divisor);
     if (places > 0)
         text += QLatin1Char('.') +
@@ -74,6 +86,16 @@ QString Decimal::toString(int places) const {
     if (m_scaled < 0 && magnitude != 0)
         text.prepend(QLatin1Char('-'));
     return text;
+}
+
+Decimal Decimal::saturated(qint64 a, qint64 b, bool subtract) {
+    qint64 result;
+    const bool overflow =
+        subtract ? __builtin_sub_overflow(a, b, &result) : __builtin_add_overflow(a, b, &result);
+    if (overflow)
+        result = (subtract ? b < 0 : b > 0) ? std::numeric_limits<qint64>::max()
+                                            : -std::numeric_limits<qint64>::max();
+    return fromScaled(result);
 }
 
 QString Decimal::toString() const {

@@ -8,6 +8,9 @@
 class Decimal {
 public:
     static constexpr int Places = 4;
+    // Amounts reach at most 10^WholeDigits, once rounded; text or a double beyond that is no
+    // amount and gives 0, as text that is no number does.
+    static constexpr int WholeDigits = 14;
 
     constexpr Decimal() = default;
     static Decimal fromScaled(qint64 scaled) {
@@ -28,15 +31,15 @@ public:
 
     qint64 scaled() const { return m_scaled; }
 
-    Decimal operator+(Decimal other) const { return fromScaled(m_scaled + other.m_scaled); }
-    Decimal operator-(Decimal other) const { return fromScaled(m_scaled - other.m_scaled); }
-    Decimal& operator+=(Decimal other) {
-        m_scaled += other.m_scaled;
-        return *this;
-    }
+    // Sums stop at the largest amount instead of wrapping round to a wrong sign.
+    Decimal operator+(Decimal other) const { return saturated(m_scaled, other.m_scaled, false); }
+    Decimal operator-(Decimal other) const { return saturated(m_scaled, other.m_scaled, true); }
+    Decimal& operator+=(Decimal other) { return *this = *this + other; }
     bool operator==(const Decimal& other) const = default;
     auto operator<=>(const Decimal& other) const = default;
 
 private:
+    static Decimal saturated(qint64 a, qint64 b, bool subtract);
+
     qint64 m_scaled = 0; // value × 10^Places
 };

@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+#include <limits>
+
 class TestConversions : public QObject {
     Q_OBJECT
 
@@ -57,6 +59,13 @@ private slots:
                                   << "1,234,567.89";
         QTest::newRow("large amount") << 123456789.125 << "0.00"
                                       << "123456789.13";
+        // Beyond the range of an exact amount these once overflowed into a wrong figure.
+        QTest::newRow("sixteen digits") << 9999999999999999.0 << "0.00"
+                                        << "10000000000000000.00";
+        QTest::newRow("sixteen digits, negative, grouped") << -2.5e15 << "#,##0.00"
+                                                           << "-2,500,000,000,000,000.00";
+        QTest::newRow("rounds up to fifteen digits") << 99999999999999.996 << "0.00"
+                                                     << "100000000000000.00";
     }
     void displayFormat() {
         QFETCH(double, value);
@@ -76,6 +85,22 @@ private slots:
         QCOMPARE(Decimal::fromText(QStringLiteral("abc")), Decimal());
         QCOMPARE(Decimal::fromDouble(0.1 + 0.2, 2).toString(2), QStringLiteral("0.30"));
         QCOMPARE(Decimal::fromText(QStringLiteral("-0.755")).toString(2), QStringLiteral("-0.76"));
+        // Past fourteen whole digits a text or double is no amount (it once overflowed).
+        QCOMPARE(Decimal::fromText(QStringLiteral("000000000000000012.5")).toString(),
+                 QStringLiteral("12.5"));
+        QCOMPARE(Decimal::fromText(QStringLiteral("9999999999999999")), Decimal());
+        QCOMPARE(Decimal::fromDouble(4.827131984655926e15), Decimal());
+        QCOMPARE(Decimal::fromText(QStringLiteral("99999999999999.9999999")).toString(),
+                 QStringLiteral("100000000000000"));
+        QCOMPARE(Decimal::fromText(QStringLiteral("100000000000000.0001")), Decimal());
+        const Decimal most = Decimal::fromText(QStringLiteral("99999999999999.9999"));
+        QCOMPARE(most.toString(2), QStringLiteral("100000000000000.00"));
+        Decimal many;
+        for (int i = 0; i < 10; ++i)
+            many += most;
+        QVERIFY(many.scaled() > 0);
+        QCOMPARE(Decimal::fromScaled(std::numeric_limits<qint64>::min()).toString(0),
+                 QStringLiteral("-922337203685478"));
     }
 
     void dayNumberCountsFromSunday() {

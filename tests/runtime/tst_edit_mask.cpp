@@ -21,6 +21,11 @@ private slots:
                                              << "7.58";
         QTest::newRow("letters") << "abc"
                                  << "0.00";
+        // A computed amount past the decimal range once overflowed into a wrong figure.
+        QTest::newRow("fifteen digits") << "999999999999999"
+                                        << "999999999999999.00";
+        QTest::newRow("beyond a double") << "1e999"
+                                         << "0.00";
     }
     void showsTwoDecimalsAndNoneAsZero() {
         QFETCH(QString, stored);

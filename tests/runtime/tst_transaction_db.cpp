@@ -11,7 +11,9 @@
 #include <memory>
 
 namespace {
-const QString InsertStatus = QStringLiteral("INSERT INTO status (rbr, naziv) VALUES (?, ?)");
+// Writes go to adresar, the one table the program's login may write on PostgreSQL.
+const QString InsertEntry =
+    QStringLiteral("INSERT INTO adresar (rbr, ime, prezime) VALUES (?, ?, 'Proba')");
 } // namespace
 
 class TestTransaction : public QObject {
@@ -28,8 +30,8 @@ class TestTransaction : public QObject {
         return transaction;
     }
 
-    int statusCount(int rbr) {
-        return m_db.count(QStringLiteral("status"), QStringLiteral("rbr = ?"), {rbr});
+    int entryCount(int rbr) {
+        return m_db.count(QStringLiteral("adresar"), QStringLiteral("rbr = ?"), {rbr});
     }
 
 private slots:
@@ -41,13 +43,13 @@ private slots:
         QVERIFY(transaction->isConnected());
 
         Transaction missing;
-        missing.dbparm = QString(mab_oru::DBParm).replace(QLatin1String("MabZet"),
-                                                          QLatin1String("NoSuchSource"));
+        missing.dbparm = QString(mab_oru::DBParm)
+                             .replace(QLatin1String("MabZet"), QLatin1String("NoSuchSource"));
         missing.connect();
         QVERIFY(missing.sqlcode < 0);
         QVERIFY(!missing.sqlerrtext.isEmpty());
         // Statements on a connection that never opened fail with a text, they do not crash.
-        missing.execute(InsertStatus, {90, QStringLiteral("x")});
+        missing.execute(InsertEntry, {90, QStringLiteral("x")});
         QVERIFY(missing.sqlcode < 0);
         QVERIFY(!missing.sqlerrtext.isEmpty());
         QVERIFY(!missing.selectInto(QStringLiteral("SELECT 1")).has_value());
@@ -56,27 +58,27 @@ private slots:
 
     void committedWriteIsVisibleToAnotherConnection() {
         auto transaction = connected();
-        transaction->execute(InsertStatus, {10, QStringLiteral("Prva")});
+        transaction->execute(InsertEntry, {10, QStringLiteral("Prva")});
         QCOMPARE(transaction->sqlcode, 0);
         transaction->commit();
         QCOMPARE(transaction->sqlcode, 0);
-        QCOMPARE(statusCount(10), 1);
+        QCOMPARE(entryCount(10), 1);
     }
 
     void autoCommitStaysOffAfterCommit() {
         {
             auto transaction = connected();
-            transaction->execute(InsertStatus, {11, QStringLiteral("Druga")});
+            transaction->execute(InsertEntry, {11, QStringLiteral("Druga")});
             transaction->commit();
             QCOMPARE(transaction->sqlcode, 0);
             // A write after the COMMIT but without a COMMIT of its own.
-            transaction->execute(InsertStatus, {12, QStringLiteral("Treća")});
+            transaction->execute(InsertEntry, {12, QStringLiteral("Treća")});
             QCOMPARE(transaction->sqlcode, 0);
-            transaction->execute(QStringLiteral("DELETE FROM status WHERE rbr = ?"), {11});
+            transaction->execute(QStringLiteral("DELETE FROM adresar WHERE rbr = ?"), {11});
             QCOMPARE(transaction->sqlcode, 0);
         } // the connection ends here without a COMMIT
-        QCOMPARE(statusCount(11), 1);
-        QCOMPARE(statusCount(12), 0);
+        QCOMPARE(entryCount(11), 1);
+        QCOMPARE(entryCount(12), 0);
     }
 
     void selectIntoCodes() {
@@ -93,35 +95,37 @@ private slots:
         QVERIFY(!row.has_value());
 
         // MAX over no rows is one row holding NULL.
-        row = transaction->selectInto(QStringLiteral("SELECT MAX(rbr) FROM adresar"));
+        row = transaction->selectInto(QStringLiteral("SELECT MAX(rbr) FROM adresar WHERE rbr < 0"));
         QCOMPARE(transaction->sqlcode, 0);
         QVERIFY(row->value(0).isNull());
     }
 
     void failedStatementLeavesConnectionUsable() {
+        QVERIFY2(m_db.exec(InsertEntry, {20, QStringLiteral("Postojeći")}),
+                 qPrintable(m_db.lastError()));
         auto transaction = connected();
-        transaction->execute(InsertStatus, {1, QStringLiteral("Duplikat ključa")});
+        transaction->execute(InsertEntry, {20, QStringLiteral("Duplikat ključa")});
         QVERIFY(transaction->sqlcode < 0);
         QVERIFY(!transaction->sqlerrtext.isEmpty());
         transaction->execute(QStringLiteral("SELECT * FROM no_such_table"));
         QVERIFY(transaction->sqlcode < 0);
 
-        transaction->execute(InsertStatus, {13, QStringLiteral("Posle greške")});
+        transaction->execute(InsertEntry, {13, QStringLiteral("Posle greške")});
         QCOMPARE(transaction->sqlcode, 0);
         transaction->commit();
         QCOMPARE(transaction->sqlcode, 0);
-        QCOMPARE(statusCount(13), 1);
+        QCOMPARE(entryCount(13), 1);
     }
 
     void boundTextIsNeverSql() {
         auto transaction = connected();
-        const QString hostile = QStringLiteral("O'Brien'); DELETE FROM status; --");
-        transaction->execute(InsertStatus, {14, hostile});
+        const QString hostile = QStringLiteral("O'Brien', 'x'); DELETE FROM adresar; --");
+        transaction->execute(InsertEntry, {14, hostile});
         QCOMPARE(transaction->sqlcode, 0);
         transaction->commit();
-        QCOMPARE(m_db.scalar(QStringLiteral("SELECT naziv FROM status WHERE rbr = 14")).toString(),
+        QCOMPARE(m_db.scalar(QStringLiteral("SELECT ime FROM adresar WHERE rbr = 14")).toString(),
                  hostile);
-        QVERIFY(statusCount(1) == 1);
+        QCOMPARE(entryCount(20), 1);
     }
 
     void typedNullsAndUnicodeRoundTrip() {

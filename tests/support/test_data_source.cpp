@@ -105,6 +105,9 @@ bool TestDataSource::provision(Contents contents, bool registerMabZet) {
         return false;
     if (contents == Contents::SchemaAndSeed && !runScript(QStringLiteral("db/seed.sql")))
         return false;
+    if (m_engine == Engine::PostgreSQL &&
+        !runScript(QStringLiteral("db/postgresql/privileges.sql")))
+        return false;
     closeVerifier();
     return true;
 }
@@ -121,7 +124,8 @@ bool TestDataSource::createDatabase() {
             m_error = admin.lastError().text();
         } else {
             QSqlQuery query(admin);
-            ok = query.exec(QStringLiteral("CREATE DATABASE %1").arg(m_databaseName));
+            ok = query.exec(
+                QStringLiteral("CREATE DATABASE %1 OWNER mab_owner").arg(m_databaseName));
             if (!ok)
                 m_error = query.lastError().text();
         }
@@ -131,11 +135,11 @@ bool TestDataSource::createDatabase() {
     return ok;
 }
 
+// The test server's superuser creates and drops the test databases; the program's login may not.
 QString TestDataSource::connectStringForSetup() const {
     return QStringLiteral("DRIVER=%1;Servername=%2;Port=%3;Database=postgres;"
-                          "Username=%4;Password=%5;CommLog=0;Debug=0")
-        .arg(QStringLiteral(MAB_PSQL_ODBC_DRIVER), pgHost(), pgPort(),
-             QLatin1String(mab_oru::Login.user), QLatin1String(mab_oru::Login.password));
+                          "Username=postgres;CommLog=0;Debug=0")
+        .arg(QStringLiteral(MAB_PSQL_ODBC_DRIVER), pgHost(), pgPort());
 }
 
 bool TestDataSource::writeOdbcFolder(bool registerMabZet) {
@@ -155,7 +159,7 @@ bool TestDataSource::writeOdbcFolder(bool registerMabZet) {
         if (m_engine == Engine::SQLite) {
             out << "Driver=" << MAB_SQLITE_ODBC_DRIVER << "\n"
                 << "Database=" << m_databaseName << "\n"
-                << "JournalMode=WAL\nTimeout=5000\n";
+                << "JournalMode=WAL\nTimeout=2000\n";
         } else {
             out << "Driver=" << MAB_PSQL_ODBC_DRIVER << "\n"
                 << "Servername=" << pgHost() << "\nPort=" << pgPort() << "\n"
@@ -178,10 +182,17 @@ QSqlDatabase TestDataSource::verifier() {
                           ? QSqlDatabase::database(m_verifierName, false)
                           : QSqlDatabase::addDatabase(QStringLiteral("QODBC"), m_verifierName);
     db.setDatabaseName(QStringLiteral("MabZet"));
-    db.setUserName(QLatin1String(mab_oru::Login.user));
-    db.setPassword(QLatin1String(mab_oru::Login.password));
-    if (!db.open())
+    const bool owner = m_engine == Engine::PostgreSQL;
+    db.setUserName(owner ? QStringLiteral("postgres") : QLatin1String(mab_oru::Login.user));
+    db.setPassword(owner ? QString() : QLatin1String(mab_oru::Login.password));
+    if (!db.open()) {
         m_error = db.lastError().text();
+    } else if (owner) {
+        // Tests prepare data and faults as the tables' owner; the program stays kiro.
+        QSqlQuery setRole(db);
+        if (!setRole.exec(QStringLiteral("SET ROLE mab_owner")))
+            m_error = setRole.lastError().text();
+    }
     return db;
 }
 

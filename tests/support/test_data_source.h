@@ -28,7 +28,8 @@ public:
     QString errorString() const { return m_error; }
 
     // A second connection through MabZet, in auto-commit, for reading back what the program wrote
-    // and for preparing test data.
+    // and for preparing test data. On PostgreSQL it acts as the tables' owner (mab_owner), while
+    // the program logs in as kiro with only the grants of db/postgresql/privileges.sql.
     QSqlDatabase verifier();
     // Runs a statement on the verifier; false on failure, with the database's text in lastError().
     bool exec(const QString& sql, const QVariantList& binds = {});

@@ -1,0 +1,12 @@
+-- Least privilege in one MAB database (after roles.sql): the database and its tables belong to
+-- mab_owner, and the program's login kiro may read the status categories and the analysis
+-- catalogue and read and write the address book, nothing more. Run by a superuser or by
+-- mab_owner while connected to the database; running it again changes nothing.
+DO $$ BEGIN EXECUTE format('ALTER DATABASE %I OWNER TO mab_owner', current_database()); END $$;
+ALTER TABLE status OWNER TO mab_owner;
+ALTER TABLE adresar OWNER TO mab_owner;
+ALTER TABLE nalazi OWNER TO mab_owner;
+REVOKE ALL ON status, adresar, nalazi FROM PUBLIC, kiro;
+GRANT SELECT ON status, nalazi TO kiro;
+GRANT SELECT, INSERT, UPDATE, DELETE ON adresar TO kiro;
+REVOKE CREATE ON SCHEMA public FROM PUBLIC, kiro;
