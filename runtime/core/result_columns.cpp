@@ -74,7 +74,7 @@ QString ResultColumns::text(qsizetype row, int column) const {
 void ResultColumns::appendText(int column, const char16_t* data, qsizetype length) {
     Column& c = m_columns[column];
     c.text.insert(c.text.end(), data, data + length);
-    c.offsets.push_back(qsizetype(c.text.size()));
+    c.offsets.push_back(quint32(c.text.size()));
     c.nulls.push_back(0);
 }
 
@@ -88,7 +88,7 @@ void ResultColumns::appendNull(int column) {
     Column& c = m_columns[column];
     switch (c.kind) {
     case Kind::Text:
-        c.offsets.push_back(qsizetype(c.text.size()));
+        c.offsets.push_back(quint32(c.text.size()));
         break;
     case Kind::Integer:
         c.integers.push_back(0);
@@ -116,8 +116,8 @@ bool ResultColumns::removeRow(qsizetype row) {
     for (Column& c : m_columns) {
         switch (c.kind) {
         case Kind::Text: {
-            const qsizetype begin = c.offsets[row];
-            const qsizetype length = c.offsets[row + 1] - begin;
+            const quint32 begin = c.offsets[row];
+            const quint32 length = c.offsets[row + 1] - begin;
             c.text.erase(c.text.begin() + begin, c.text.begin() + begin + length);
             c.offsets.erase(c.offsets.begin() + row + 1);
             for (auto it = c.offsets.begin() + row + 1; it != c.offsets.end(); ++it)

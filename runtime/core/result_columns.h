@@ -48,10 +48,10 @@ private:
     struct Column {
         Kind kind = Kind::Variant;
         QMetaType integerType;
-        std::vector<char16_t> text;     // Text: every value one after another
-        std::vector<qsizetype> offsets; // Text: where value i starts; one more at the end
-        std::vector<qint64> integers;   // Integer
-        QList<QVariant> variants;       // Variant
+        std::vector<char16_t> text;   // Text: every value one after another
+        std::vector<quint32> offsets; // Text: where value i starts, one more at the end
+        std::vector<qint64> integers; // Integer
+        QList<QVariant> variants;     // Variant
         std::vector<std::uint8_t> nulls;
     };
 
