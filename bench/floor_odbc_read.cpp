@@ -81,14 +81,30 @@ int main(int argc, char** argv) {
         }
         if (!SQL_SUCCEEDED(SQLExecute(stmt)))
             fail(SQL_HANDLE_STMT, stmt, "execute");
+        // Each column bound as what it is: integers as integers, texts as UTF-16 as wide as
+        // the driver declares them (at most Width).
         SQLSMALLINT columns = 0;
         SQLNumResultCols(stmt, &columns);
         const size_t count = size_t(columns);
-        std::vector<std::vector<char16_t>> buffers(count, std::vector<char16_t>(Block * Width));
+        std::vector<std::vector<char16_t>> buffers(count);
+        std::vector<std::vector<long long>> numbers(count);
         std::vector<std::vector<SQLLEN>> indicators(count, std::vector<SQLLEN>(Block));
-        for (SQLSMALLINT c = 0; c < columns; ++c)
-            SQLBindCol(stmt, SQLUSMALLINT(c + 1), SQL_C_WCHAR, buffers[c].data(), Width * 2,
-                       indicators[c].data());
+        for (SQLSMALLINT c = 0; c < columns; ++c) {
+            SQLSMALLINT type = 0, digits = 0, nullable = 0;
+            SQLULEN size = 0;
+            SQLDescribeColW(stmt, SQLUSMALLINT(c + 1), nullptr, 0, nullptr, &type, &size, &digits,
+                            &nullable);
+            if (type == SQL_INTEGER || type == SQL_SMALLINT || type == SQL_BIGINT) {
+                numbers[c].resize(Block);
+                SQLBindCol(stmt, SQLUSMALLINT(c + 1), SQL_C_SBIGINT, numbers[c].data(), 8,
+                           indicators[c].data());
+            } else {
+                const SQLULEN width = size > 0 && size < Width ? size + 1 : Width;
+                buffers[c].resize(Block * width);
+                SQLBindCol(stmt, SQLUSMALLINT(c + 1), SQL_C_WCHAR, buffers[c].data(),
+                           SQLLEN(width * 2), indicators[c].data());
+            }
+        }
         long rows = 0;
         SQLRETURN r;
         while (SQL_SUCCEEDED(r = SQLFetch(stmt)))
