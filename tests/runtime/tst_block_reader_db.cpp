@@ -1,6 +1,7 @@
 // The block reader against the plain cursor on a real data source: for a few thousand rows with
 // Serbian letters, empty texts, NULLs and texts wider than any first buffer, both give the same
 // rows, values, types and NULLs, and a read that fails half-way gives the same message.
+#include "app/mab_oru.h"
 #include "runtime/core/block_reader.h"
 #include "runtime/core/cursor_reader.h"
 #include "runtime/core/dynamic_sql.h"
@@ -86,7 +87,7 @@ private slots:
 
         m_sqlca = std::make_unique<Transaction>();
         m_sqlca->autocommit = false;
-        m_sqlca->dbparm = QStringLiteral("ConnectString='DSN=MabZet;UID=kiro;PWD=qdxw;'");
+        m_sqlca->dbparm = mab_oru::DBParm;
         m_sqlca->connect();
         QCOMPARE(m_sqlca->sqlcode, 0);
     }
