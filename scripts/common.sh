@@ -10,8 +10,8 @@ MAB_DATA_DIR=${XDG_DATA_HOME:-$HOME/.local/share}/mab
 MAB_LOGIN=(kiro qdxw)
 
 # What building and running needs; the tests add a PostgreSQL server of their own.
-MAB_RUN_PACKAGES=(cmake g++ make qt6-base-dev libqt6sql6-odbc unixodbc odbcinst libsqliteodbc
-    odbc-postgresql sqlite3 fonts-liberation)
+MAB_RUN_PACKAGES=(cmake g++ make qt6-base-dev libqt6sql6-odbc unixodbc unixodbc-dev odbcinst
+    libsqliteodbc odbc-postgresql sqlite3 fonts-liberation)
 MAB_TEST_PACKAGES=(postgresql postgresql-client)
 
 say() { printf 'mab: %s\n' "$*"; }

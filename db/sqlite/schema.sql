@@ -34,6 +34,9 @@ CREATE TABLE adresar (
 );
 
 CREATE INDEX adresar_prezime ON adresar (prezime);
+-- SQLite's LIKE ignores the case of ASCII letters, so only an index in that same collation lets
+-- the list's "surname begins with" condition read the matching entries instead of all of them.
+CREATE INDEX adresar_prezime_nocase ON adresar (prezime COLLATE NOCASE);
 
 CREATE TABLE nalazi (
     grupa      SMALLINT NOT NULL,

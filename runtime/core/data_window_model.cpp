@@ -1,7 +1,9 @@
 #include "runtime/core/data_window_model.h"
 
+#include "runtime/core/block_reader.h"
 #include "runtime/core/cursor_reader.h"
 #include "runtime/core/dynamic_sql.h"
+#include "runtime/core/transaction.h"
 
 #include <QTime>
 
@@ -25,22 +27,39 @@ int DataWindowModel::retrieve(const QVariantList& arguments) {
         return -1;
     }
     // The rows are collected first and shown in one reset; a failed read shows none of them.
-    QList<QVariantList> rows;
+    ResultColumns rows;
+    switch (readInBlocks(*m_transaction, m_definition.select, arguments, rows)) {
+    case BlockRead::Read:
+        m_errorText.clear();
+        beginResetModel();
+        m_rows = std::move(rows);
+        endResetModel();
+        return rowCount();
+    case BlockRead::Failed:
+        m_errorText = m_transaction->sqlerrtext;
+        return -1;
+    case BlockRead::Unsupported:
+        break;
+    }
+    QList<QVariantList> plain;
     DynamicStagingArea staging;
     DynamicCursor cursor;
     const ReadOutcome outcome =
         readRows(cursor, staging, *m_transaction, m_definition.select, arguments, nullptr,
-                 [&rows](const QVariantList& row) { rows << row; });
+                 [&plain](const QVariantList& row) { plain << row; });
     m_errorText = outcome.text;
     if (outcome.failed())
         return -1;
-    setRows(std::move(rows));
+    setRows(std::move(plain));
     return rowCount();
 }
 
-void DataWindowModel::setRows(QList<QVariantList> rows) {
+void DataWindowModel::setRows(const QList<QVariantList>& rows) {
     beginResetModel();
-    m_rows = std::move(rows);
+    m_rows.reset(
+        QList<ResultColumns::Kind>(m_definition.columns.size(), ResultColumns::Kind::Variant));
+    for (const QVariantList& row : rows)
+        m_rows.appendRow(row);
     endResetModel();
 }
 
@@ -49,19 +68,16 @@ void DataWindowModel::clear() {
 }
 
 bool DataWindowModel::removeRowAt(int row) {
-    if (row < 0 || row >= m_rows.size())
+    if (row < 0 || row >= m_rows.rowCount())
         return false;
     beginRemoveRows(QModelIndex(), row, row);
-    m_rows.removeAt(row);
+    m_rows.removeRow(row);
     endRemoveRows();
     return true;
 }
 
 QVariant DataWindowModel::value(int row, int column) const {
-    if (row < 0 || row >= m_rows.size() || column < 0)
-        return {};
-    const QVariantList& values = m_rows.at(row);
-    return column < values.size() ? values.at(column) : QVariant();
+    return m_rows.value(row, column);
 }
 
 QVariant DataWindowModel::value(int row, const QString& column) const {
@@ -72,16 +88,15 @@ int DataWindowModel::find(const QString& column, const QVariant& value) const {
     const int columnIndex = m_definition.columnIndex(column);
     if (columnIndex < 0)
         return -1;
-    for (int row = 0; row < m_rows.size(); ++row) {
-        const QVariant cell = this->value(row, columnIndex);
-        if (!cell.isNull() && cell.toString() == value.toString())
+    const QString wanted = value.toString();
+    for (int row = 0; row < m_rows.rowCount(); ++row)
+        if (!m_rows.isNull(row, columnIndex) && m_rows.text(row, columnIndex) == wanted)
             return row;
-    }
     return -1;
 }
 
 int DataWindowModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(m_rows.size());
+    return parent.isValid() ? 0 : int(m_rows.rowCount());
 }
 
 int DataWindowModel::columnCount(const QModelIndex& parent) const {
@@ -94,14 +109,15 @@ QVariant DataWindowModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole: {
         // A NULL shows as an empty cell; the drivers report some NULL numbers as a 0 that only
-        // isNull() tells apart.
-        const QVariant value = this->value(index.row(), index.column());
-        if (value.isNull())
-            return QString();
-        if (value.typeId() == QMetaType::QTime &&
-            !m_definition.columns.at(index.column()).format.isEmpty())
-            return value.toTime().toString(m_definition.columns.at(index.column()).format);
-        return value.toString();
+        // isNull() tells apart. The text comes from the storage without a QVariant in between,
+        // except for stored times, which show through their column's display format.
+        const QString& format = m_definition.columns.at(index.column()).format;
+        if (!format.isEmpty() && m_rows.kind(index.column()) == ResultColumns::Kind::Variant) {
+            const QVariant value = m_rows.value(index.row(), index.column());
+            if (value.typeId() == QMetaType::QTime)
+                return value.toTime().toString(format);
+        }
+        return QVariant(m_rows.text(index.row(), index.column()));
     }
     case Qt::TextAlignmentRole:
         return m_definition.columns.at(index.column()).isNumber()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "runtime/core/data_window_definition.h"
+#include "runtime/core/result_columns.h"
 
 #include <QAbstractTableModel>
 #include <QList>
@@ -9,8 +10,10 @@
 class Transaction;
 
 // The rows of a data window: its definition, the transaction it reads on, and the rows its
-// retrieval read, one QVariantList per row in the definition's column order. Rows are counted
-// from 0 here; the list data window numbers them from 1 for the screens.
+// retrieval read, held column by column in the definition's column order. A value becomes a
+// QVariant only when the view or a caller asks for it, so a list of tens of thousands of rows
+// costs what the view shows. Rows are counted from 0 here; the list data window numbers them
+// from 1 for the screens.
 class DataWindowModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -28,7 +31,7 @@ public:
     QString errorText() const { return m_errorText; }
 
     // Replaces every row at once (one model reset, however many rows there are).
-    void setRows(QList<QVariantList> rows);
+    void setRows(const QList<QVariantList>& rows);
     void clear();
     bool removeRowAt(int row);
     QVariant value(int row, int column) const;
@@ -46,5 +49,5 @@ private:
     DataWindowDefinition m_definition;
     Transaction* m_transaction = nullptr;
     QString m_errorText;
-    QList<QVariantList> m_rows;
+    ResultColumns m_rows;
 };

@@ -1,0 +1,245 @@
+// Every figure of the program beside its floor, measured in one run on one throwaway data source
+// (the embedded database, or PostgreSQL with MAB_TEST_ENGINE=postgresql), each repeated and
+// reported as a median. bench/run.sh builds and runs this and prints the table.
+//     QT_QPA_PLATFORM=offscreen bench_figures [REPEATS]
+// Output: one tab-separated line per figure: figure, median, floor, ratio, target.
+#include "bench/support/bench_data.h"
+#include "runtime/core/data_window_definition.h"
+#include "runtime/widgets/list_data_window.h"
+#include "tests/support/app_fixture.h"
+#include "ui/addressbook/obj_slova.h"
+#include "ui/addressbook/tab_adresar.h"
+#include "ui/lab/w_hematologija_unos.h"
+#include "ui/main/mab_la.h"
+
+#include "app/mab_oru.h"
+#include "runtime/core/builtins.h"
+#include "runtime/widgets/window.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+constexpr int FullBook = 32767;
+int repeats = 7;
+
+double median(QList<double> values) {
+    if (values.isEmpty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const qsizetype middle = values.size() / 2;
+    return values.size() % 2 ? values.at(middle) : (values.at(middle - 1) + values.at(middle)) / 2;
+}
+
+// Milliseconds of each of `rounds` runs of step (default: repeats), after one not counted.
+QList<double> timed(const std::function<void()>& step, const std::function<void()>& after = {},
+                    int rounds = 0) {
+    QList<double> times;
+    for (int round = 0; round <= (rounds > 0 ? rounds : repeats); ++round) {
+        QElapsedTimer timer;
+        timer.start();
+        step();
+        const double ms = timer.nsecsElapsed() / 1e6;
+        if (round > 0)
+            times << ms;
+        if (after)
+            after();
+    }
+    return times;
+}
+
+QString program(const char* name) {
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(name);
+}
+
+// A child program up to its "shown" line: milliseconds from its start, and its peak memory.
+struct ChildRun {
+    double shownMs = -1;
+    double peakMiB = -1;
+};
+
+ChildRun runChild(const QString& path, const QStringList& arguments) {
+    ChildRun run;
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QElapsedTimer timer;
+    timer.start();
+    process.start(path, arguments);
+    QByteArray output;
+    while (!output.contains("shown\n") && process.waitForReadyRead(60000))
+        output += process.readAllStandardOutput();
+    run.shownMs = timer.nsecsElapsed() / 1e6;
+    process.waitForFinished(60000);
+    output += process.readAllStandardOutput();
+    for (const QByteArray& line : output.split('\n'))
+        if (line.startsWith("peak "))
+            run.peakMiB = line.mid(5).toDouble() / 1024.0;
+    if (!output.contains("shown\n"))
+        qFatal("%s did not show its window", qPrintable(path));
+    return run;
+}
+
+QList<double> floorRead(const QString& sql, const QString& slovo) {
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(program("floor_odbc_read"),
+                  {sql, slovo, QStringLiteral("%"), QString::number(repeats + 1)});
+    process.waitForFinished(600000);
+    QList<double> times;
+    const QList<QByteArray> lines = process.readAllStandardOutput().trimmed().split('\n');
+    for (qsizetype i = 1; i < lines.size(); ++i) // the first read warms up
+        times << lines.at(i).split(' ').value(0).toDouble();
+    if (times.isEmpty())
+        qFatal("floor_odbc_read gave no figure");
+    return times;
+}
+
+QString engine;
+
+void row(const QString& figure, double value, double floor, const char* unit, double target) {
+    const double ratio = floor > 0 ? value / floor : 0;
+    std::printf("%s (%s)\t%.2f %s\t%.2f %s\t%.2fx\t<= %.1fx%s\n", qPrintable(figure),
+                qPrintable(engine), value, unit, floor, unit, ratio, target,
+                ratio <= target ? "" : "  MISSED");
+    std::fflush(stdout);
+}
+
+class Figures {
+public:
+    bool run();
+
+private:
+    QPushButton* button(const char* name) {
+        return m_window->adresar()->slova()->findChild<QPushButton*>(QString::fromUtf8(name));
+    }
+    void press(const char* name) {
+        button(name)->click();
+        QApplication::processEvents(); // painted, too
+    }
+    bool startProgram();
+    QList<double> saves(int existing);
+    QList<double> orderWindow();
+
+    AppFixture m_fixture;
+    mab_la* m_window = nullptr;
+};
+
+bool Figures::startProgram() {
+    m_window = m_fixture.start();
+    if (!m_window)
+        return false;
+    m_window->findChild<QTabWidget*>(QStringLiteral("tab_main"))->setCurrentIndex(1);
+    return QTest::qWaitForWindowExposed(m_window);
+}
+
+// Saving a new entry: the form filled, SAČUVAJ pressed. The entry is removed again untimed.
+QList<double> Figures::saves(int existing) {
+    int serial = 0;
+    auto field = [this](const char* name) {
+        return m_window->adresar()->findChild<QLineEdit*>(QString::fromUtf8(name));
+    };
+    auto fill = [&] {
+        button("cb_novi")->click();
+        field("sle_ime1")->setText(QStringLiteral("Ljiljana"));
+        field("sle_prezime")->setText(QStringLiteral("Đurđević"));
+        field("sle_mbr")->setText(QString::number(2000000000000LL + ++serial));
+    };
+    fill();
+    const QList<double> times = timed(
+        [&] { press("cb_sacuvaj"); },
+        [&] {
+            if (m_fixture.db().count(QStringLiteral("adresar")) != existing + 1)
+                qFatal("the save did not add the entry");
+            m_fixture.db().exec(QStringLiteral("DELETE FROM adresar WHERE rbr > ?"), {existing});
+            fill();
+        },
+        // A save takes well under a millisecond on SQLite: more rounds, or the noise of a
+        // shared machine decides the figure.
+        repeats * 5);
+    return times;
+}
+
+QList<double> Figures::orderWindow() {
+    return timed([] {
+        w_hematologija_unos* window = w_hematologija_unos::otvori();
+        QCoreApplication::processEvents(); // first layout and paint
+        app().zatvori = true;
+        Close(window);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    });
+}
+
+bool Figures::run() {
+    if (!m_fixture.provision())
+        return false;
+    TestDataSource& db = m_fixture.db();
+    engine = db.engineName();
+    QList<double> emptyPeak;
+    for (int i = 0; i < repeats; ++i)
+        emptyPeak << runChild(program("mab_probe"), {QStringLiteral("start")}).peakMiB;
+
+    if (!fillAddressBook(db, 0, 100) || !fillCatalogue(db, 20) || !startProgram())
+        return false;
+    const double save100 = median(saves(100));
+    const double lines20 = median(orderWindow()) / 20;
+    m_fixture.stop();
+    if (!fillCatalogue(db, 500) || !startProgram())
+        return false;
+    const double lines500 = median(orderWindow()) / 500;
+    m_fixture.stop();
+
+    if (!fillAddressBook(db, 100, FullBook - 1) || !startProgram())
+        return false;
+    const double save32766 = median(saves(FullBook - 1));
+    m_fixture.stop();
+    if (!fillAddressBook(db, FullBook - 1, FullBook) || !startProgram())
+        return false;
+    const double svi = median(timed([&] { press("cb_svi"); }));
+    if (m_window->adresar()->lista()->rowCount() != FullBook)
+        qFatal("\" SVI \" did not list every entry");
+    const double letter = median(timed([&] { press("cb_s"); }));
+    const int letterRows = m_window->adresar()->lista()->rowCount();
+    m_fixture.stop();
+
+    const QString sql = DataWindowDefinition::load(QStringLiteral("dw_pretraga_adresar"))->select;
+    const double sviFloor = median(floorRead(sql, QStringLiteral("%")));
+    const double letterFloor = median(floorRead(sql, QStringLiteral("S%")));
+
+    QList<double> startUp, bare, sviPeak;
+    for (int i = 0; i < repeats; ++i) {
+        startUp << runChild(program("mab_probe"), {QStringLiteral("start")}).shownMs;
+        bare << runChild(program("floor_bare_window"), {}).shownMs;
+        sviPeak << runChild(program("mab_probe"), {QStringLiteral("svi")}).peakMiB;
+    }
+
+    row(QStringLiteral("\" SVI \", 32,767 entries"), svi, sviFloor, "ms", 1.5);
+    row(QStringLiteral("letter \"S\", %1 of 32,767 entries").arg(letterRows), letter, letterFloor,
+        "ms", 1.5);
+    row(QStringLiteral("start-up to the main window, 32,767 entries"), median(startUp),
+        median(bare), "ms", 1.2);
+    row(QStringLiteral("peak memory after \" SVI \" / empty book"), median(sviPeak),
+        median(emptyPeak), "MiB", 1.3);
+    row(QStringLiteral("saving a new entry, 32,766 / 100 entries"), save32766, save100, "ms", 1.2);
+    row(QStringLiteral("order window per line, 500 / 20 analyses"), lines500, lines20, "ms", 1.2);
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    if (argc > 1)
+        repeats = qMax(1, atoi(argv[1]));
+    Figures figures;
+    return figures.run() ? 0 : 1;
+}

@@ -1,0 +1,53 @@
+// The program itself, started as its entry point starts it, for the start-up and memory figures.
+//     mab_probe start   prints "shown" once the main window is exposed and painted
+//     mab_probe svi     then also presses " SVI " on the ADRESAR page
+// and in both cases "peak KiB" (the process's peak resident memory) before it quits.
+#include "app/mab_oru.h"
+#include "runtime/widgets/list_data_window.h"
+#include "ui/addressbook/obj_slova.h"
+#include "ui/addressbook/tab_adresar.h"
+#include "ui/main/mab_la.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+long peakKiB() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    const bool svi = QApplication::arguments().value(1) == QLatin1String("svi");
+    mab_oru mab;
+    mab.create();
+    mab.open(QString());
+    mab_la* window = mab.mab_la.data();
+    if (!window || !QTest::qWaitForWindowExposed(window))
+        return 1;
+    QApplication::processEvents();
+    std::printf("shown\n");
+    std::fflush(stdout);
+    if (svi) {
+        window->findChild<QTabWidget*>(QStringLiteral("tab_main"))->setCurrentIndex(1);
+        window->adresar()->slova()->findChild<QPushButton*>(QStringLiteral("cb_svi"))->click();
+        QApplication::processEvents();
+        std::printf("rows %d\n", window->adresar()->lista()->rowCount());
+    }
+    std::printf("peak %ld\n", peakKiB());
+    std::fflush(stdout);
+    mab.destroy();
+    return 0;
+}

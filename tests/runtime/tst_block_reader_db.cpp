@@ -1,0 +1,208 @@
+// The block reader against the plain cursor on a real data source: for a few thousand rows with
+// Serbian letters, empty texts, NULLs and texts wider than any first buffer, both give the same
+// rows, values, types and NULLs, and a read that fails half-way gives the same message.
+#include "app/mab_oru.h"
+#include "runtime/core/block_reader.h"
+#include "runtime/core/cursor_reader.h"
+#include "runtime/core/dynamic_sql.h"
+#include "runtime/core/result_columns.h"
+#include "runtime/core/transaction.h"
+#include "tests/support/test_data_source.h"
+
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+constexpr int Rows = 3000;
+
+const QStringList Names = {QStringLiteral("Čedomir"), QStringLiteral("Ćirilo"),
+                           QStringLiteral("Džemal"),  QStringLiteral("Đorđe"),
+                           QStringLiteral("Ljubica"), QStringLiteral("Njegoš"),
+                           QStringLiteral("Šćepan"),  QStringLiteral("Žarko"),
+                           QStringLiteral("Ana"),     QString(QLatin1String(""))};
+
+// Row i's note: NULL, empty, short, or (now and then) far wider than a first buffer.
+QVariant note(int i) {
+    if (i % 7 == 0)
+        return nullText();
+    if (i % 7 == 1)
+        return QString(QLatin1String(""));
+    const int length = i == 1777 ? 5000 : i % 500 == 3 ? 300 : i % 40;
+    return QStringLiteral("šđčćž ").repeated(length / 6 + 1).left(length) + QString::number(i);
+}
+
+struct Plain {
+    QList<QVariantList> rows;
+    int sqlcode = 0;
+    QString error;
+};
+
+} // namespace
+
+class TestBlockReader : public QObject {
+    Q_OBJECT
+
+    TestDataSource m_db;
+    std::unique_ptr<Transaction> m_sqlca;
+
+    Plain readPlain(const QString& sql, const QVariantList& inputs) {
+        Plain result;
+        DynamicStagingArea staging;
+        staging.prepare(sql, *m_sqlca);
+        DynamicCursor cursor;
+        cursor.declare(staging);
+        cursor.open(inputs);
+        QVariantList row;
+        while (m_sqlca->sqlcode == 0) {
+            cursor.fetch(row);
+            if (m_sqlca->sqlcode == 0)
+                result.rows << row;
+        }
+        result.sqlcode = m_sqlca->sqlcode;
+        result.error = m_sqlca->sqlerrtext;
+        cursor.close();
+        return result;
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY2(m_db.provision(TestDataSource::Contents::Schema), qPrintable(m_db.errorString()));
+        QVERIFY2(m_db.exec(QStringLiteral("CREATE TABLE proba (id INTEGER NOT NULL, "
+                                          "ime VARCHAR(20), napomena TEXT, broj SMALLINT, "
+                                          "veliki BIGINT)")),
+                 qPrintable(m_db.lastError()));
+        QVERIFY(m_db.verifier().transaction());
+        for (int i = 1; i <= Rows; ++i) {
+            const QString name = Names.at(i % Names.size());
+            QVERIFY2(m_db.exec(QStringLiteral("INSERT INTO proba VALUES (?, ?, ?, ?, ?)"),
+                               {i, i % 13 == 0 ? nullText() : QVariant(name), note(i),
+                                i % 11 == 0 ? nullInteger() : QVariant(i % 300 - 150),
+                                i % 17 == 0 ? QVariant(QMetaType::fromType<qlonglong>())
+                                            : QVariant(qlonglong(i) * 100000000000LL)}),
+                     qPrintable(m_db.lastError()));
+        }
+        QVERIFY(m_db.verifier().commit());
+
+        m_sqlca = std::make_unique<Transaction>();
+        m_sqlca->autocommit = false;
+        m_sqlca->dbparm = mab_oru::DBParm;
+        m_sqlca->connect();
+        QCOMPARE(m_sqlca->sqlcode, 0);
+    }
+
+    void sameRowsAsThePlainCursor_data() {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QVariantList>("inputs");
+        QTest::addColumn<int>("expectedRows");
+        const QString all = QStringLiteral("SELECT id, ime, napomena, broj, veliki FROM proba");
+        QTest::newRow("every row")
+            << all + QStringLiteral(" ORDER BY id") << QVariantList() << Rows;
+        QTest::newRow("a letter as parameter")
+            << all + QStringLiteral(" WHERE ime LIKE ? ORDER BY id")
+            << QVariantList{QStringLiteral("Đ%")} << 277;
+        QTest::newRow("text and number parameters")
+            << all + QStringLiteral(" WHERE napomena LIKE ? AND id > ? ORDER BY id")
+            << QVariantList{QStringLiteral("šđ%"), 2900} << 69;
+        QTest::newRow("no row") << all + QStringLiteral(" WHERE id < 0") << QVariantList() << 0;
+        QTest::newRow("the list's own join")
+            << QStringLiteral("SELECT p.ime, p.napomena, p.id FROM proba p INNER JOIN proba q "
+                              "ON q.id = p.id + 1 WHERE p.id <= ? ORDER BY p.id")
+            << QVariantList{2500} << 2500;
+    }
+
+    void sameRowsAsThePlainCursor() {
+        QFETCH(QString, sql);
+        QFETCH(QVariantList, inputs);
+        QFETCH(int, expectedRows);
+
+        const Plain plain = readPlain(sql, inputs);
+        QCOMPARE(plain.sqlcode, 100);
+        QCOMPARE(plain.rows.size(), expectedRows);
+
+        // The program's row loop reads in blocks now and must hand over the very same rows.
+        QList<QVariantList> looped;
+        DynamicStagingArea staging;
+        DynamicCursor cursor;
+        const ReadOutcome outcome = readRows(cursor, staging, *m_sqlca, sql, inputs, nullptr,
+                                             [&looped](const QVariantList& row) { looped << row; });
+        QCOMPARE(outcome.code, 100);
+        QCOMPARE(looped, plain.rows);
+
+        ResultColumns fast;
+        QCOMPARE(readInBlocks(*m_sqlca, sql, inputs, fast), BlockRead::Read);
+        QCOMPARE(m_sqlca->sqlcode, 100);
+        QCOMPARE(fast.rowCount(), plain.rows.size());
+        for (qsizetype row = 0; row < plain.rows.size(); ++row) {
+            const QVariantList& expected = plain.rows.at(row);
+            QCOMPARE(fast.columnCount(), expected.size());
+            for (int column = 0; column < expected.size(); ++column) {
+                const QVariant got = fast.value(row, column);
+                const QByteArray where = QByteArray("row ") + QByteArray::number(row) +
+                                         ", column " + QByteArray::number(column);
+                QVERIFY2(got.metaType() == expected.at(column).metaType(), where);
+                QVERIFY2(got.isNull() == expected.at(column).isNull(), where);
+                QVERIFY2(got == expected.at(column), where);
+            }
+        }
+    }
+
+    void seesTheConnectionsUncommittedWrite() {
+        m_sqlca->execute(QStringLiteral("INSERT INTO proba (id, ime) VALUES (?, ?)"),
+                         {Rows + 1, QStringLiteral("Nikola Đurić")});
+        QCOMPARE(m_sqlca->sqlcode, 0);
+        ResultColumns fast;
+        QCOMPARE(readInBlocks(*m_sqlca, QStringLiteral("SELECT ime FROM proba WHERE id = ?"),
+                              {Rows + 1}, fast),
+                 BlockRead::Read);
+        QCOMPARE(fast.rowCount(), 1);
+        QCOMPARE(fast.text(0, 0), QStringLiteral("Nikola Đurić"));
+        m_sqlca->rollback();
+        QCOMPARE(m_db.count(QStringLiteral("proba")), Rows);
+    }
+
+    void failureHalfWayGivesTheSameMessage() {
+        // Row 2500 cannot be computed; the rows before it read fine.
+        const QString failing = m_db.engine() == TestDataSource::Engine::SQLite
+                                    ? QStringLiteral("abs(-9223372036854775807 - 1)")
+                                    : QStringLiteral("1 / (id - 2500)");
+        const QString sql =
+            QStringLiteral("SELECT id, CASE WHEN id = 2500 THEN %1 ELSE id END AS vrednost "
+                           "FROM proba ORDER BY id")
+                .arg(failing);
+        const Plain plain = readPlain(sql, {});
+        QVERIFY(plain.sqlcode < 0);
+        QVERIFY(!plain.error.isEmpty());
+
+        ResultColumns fast;
+        QCOMPARE(readInBlocks(*m_sqlca, sql, {}, fast), BlockRead::Failed);
+        QVERIFY(m_sqlca->sqlcode < 0);
+        QCOMPARE(m_sqlca->sqlerrtext, plain.error);
+        QCOMPARE(fast.rowCount(), 0);
+
+        // The cursor loop hands over the rows before the failure, as the cursor always did.
+        DynamicStagingArea staging;
+        DynamicCursor cursor;
+        qsizetype handed = 0;
+        const ReadOutcome outcome = readRows(cursor, staging, *m_sqlca, sql, {}, nullptr,
+                                             [&handed](const QVariantList&) { ++handed; });
+        QCOMPARE(outcome.text, plain.error);
+        QCOMPARE(handed, plain.rows.size());
+
+        // The connection goes on working after the failure.
+        QCOMPARE(readInBlocks(*m_sqlca, QStringLiteral("SELECT COUNT(*) FROM proba"), {}, fast),
+                 BlockRead::Read);
+        QCOMPARE(fast.value(0, 0).toInt(), Rows);
+    }
+
+    void otherColumnTypesAreLeftToThePlainPath() {
+        ResultColumns fast;
+        QCOMPARE(readInBlocks(*m_sqlca, QStringLiteral("SELECT 1.5 FROM proba"), {}, fast),
+                 BlockRead::Unsupported);
+        QCOMPARE(fast.rowCount(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBlockReader)
+#include "tst_block_reader_db.moc"
