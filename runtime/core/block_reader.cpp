@@ -357,10 +357,8 @@ Pass BlockReader::run(const QString& sql, std::vector<Parameter>& parameters) {
     return Pass::Wider;
 }
 
-} // namespace
-
-BlockRead readInBlocks(Transaction& transaction, const QString& sql, const QVariantList& inputs,
-                       ResultColumns& rows) {
+BlockRead readAll(Transaction& transaction, const QString& sql, const QVariantList& inputs,
+                  ResultColumns& rows) {
     const SQLHDBC connection = connectionHandle(transaction);
     std::vector<Parameter> parameters;
     if (!connection || !toParameters(inputs, parameters))
@@ -383,4 +381,15 @@ BlockRead readInBlocks(Transaction& transaction, const QString& sql, const QVari
     }
     rows.clear();
     return BlockRead::Unsupported;
+}
+
+} // namespace
+
+BlockRead readInBlocks(Transaction& transaction, const QString& sql, const QVariantList& inputs,
+                       ResultColumns& rows) {
+    const BlockRead outcome = readAll(transaction, sql, inputs, rows);
+    // The read is over and its statement freed: no snapshot of it may outlive the user action.
+    if (outcome != BlockRead::Unsupported)
+        transaction.endReading();
+    return outcome;
 }

@@ -46,8 +46,12 @@ ReadOutcome readRows(DynamicCursor& cursor, DynamicStagingArea& staging, Transac
     if (readInBlocks(transaction, text, inputs, rows) == BlockRead::Read)
         return handOver(rows, transaction, opened, row);
     cursor.open(inputs);
-    if (transaction.sqlcode < 0)
-        return {ReadOutcome::Stage::OpenFailed, transaction.sqlcode, transaction.sqlerrtext};
+    if (transaction.sqlcode < 0) {
+        const ReadOutcome failure{ReadOutcome::Stage::OpenFailed, transaction.sqlcode,
+                                  transaction.sqlerrtext};
+        transaction.endReading();
+        return failure;
+    }
     if (opened)
         opened();
 
@@ -61,11 +65,14 @@ ReadOutcome readRows(DynamicCursor& cursor, DynamicStagingArea& staging, Transac
             const ReadOutcome failure{ReadOutcome::Stage::FetchFailed, transaction.sqlcode,
                                       transaction.sqlerrtext};
             cursor.close();
+            transaction.endReading();
             return failure;
         }
     }
     const int code = transaction.sqlcode;
     cursor.close();
+    // The read is over: no snapshot of it may outlive the user action (see Transaction).
+    transaction.endReading();
     return {ReadOutcome::Stage::Finished, code, QString()};
 }
 

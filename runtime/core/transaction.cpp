@@ -67,6 +67,7 @@ void Transaction::connect() {
         return;
     }
     setSuccess();
+    m_holdsWrites = false;
     if (!autocommit)
         beginUnitOfWork();
 }
@@ -80,6 +81,7 @@ void Transaction::disconnect() {
     // What was never committed is dropped: the program commits every write it wants kept.
     if (!autocommit)
         db.rollback();
+    m_holdsWrites = false;
     db.close();
     setSuccess();
 }
@@ -98,8 +100,7 @@ void Transaction::beginUnitOfWork() {
         setFailure(sqlErrorText(db.lastError()));
 }
 
-std::optional<QVariantList> Transaction::selectInto(const QString& sql,
-                                                    const QVariantList& inputs) {
+std::optional<QVariantList> Transaction::selectRow(const QString& sql, const QVariantList& inputs) {
     if (!isConnected()) {
         setFailure(notConnectedText());
         return std::nullopt;
@@ -121,6 +122,13 @@ std::optional<QVariantList> Transaction::selectInto(const QString& sql,
     return row;
 }
 
+std::optional<QVariantList> Transaction::selectInto(const QString& sql,
+                                                    const QVariantList& inputs) {
+    std::optional<QVariantList> row = selectRow(sql, inputs);
+    endReading();
+    return row;
+}
+
 void Transaction::execute(const QString& sql, const QVariantList& inputs) {
     if (!isConnected()) {
         setFailure(notConnectedText());
@@ -128,10 +136,13 @@ void Transaction::execute(const QString& sql, const QVariantList& inputs) {
     }
     QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
     query.setForwardOnly(true);
+    // A refused write counts too: its unit must end in a ROLLBACK before anything else runs.
+    m_holdsWrites = !autocommit;
     if (!runPrepared(query, sql, inputs, *this))
         return;
-    sqlnrows = query.numRowsAffected();
+    const int affected = query.numRowsAffected();
     setSuccess();
+    sqlnrows = affected;
 }
 
 void Transaction::commit() {
@@ -140,6 +151,22 @@ void Transaction::commit() {
 
 void Transaction::rollback() {
     endUnitOfWork(false);
+}
+
+void Transaction::endReading() {
+    if (autocommit || m_holdsWrites || !isConnected())
+        return;
+    const int code = sqlcode;
+    const QString text = sqlerrtext;
+    const int rows = sqlnrows;
+    QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    // Nothing was written, so ROLLBACK and COMMIT end it alike; ROLLBACK cannot fail on a
+    // conflict. A connection that is gone reports that at its next real statement.
+    db.rollback();
+    beginUnitOfWork();
+    sqlcode = code;
+    sqlerrtext = text;
+    sqlnrows = rows;
 }
 
 void Transaction::endUnitOfWork(bool keep) {
@@ -152,6 +179,7 @@ void Transaction::endUnitOfWork(bool keep) {
         return;
     }
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+    m_holdsWrites = false;
     if (keep ? db.commit() : db.rollback())
         setSuccess();
     else

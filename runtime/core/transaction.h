@@ -40,6 +40,12 @@ public:
     void execute(const QString& sql, const QVariantList& inputs = {});
     void commit();
     void rollback();
+    // Ends a unit of work that holds only reads, so that no snapshot or lock outlives the user
+    // action that read. It changes nothing anyone can see and leaves sqlcode as it was; a unit
+    // that holds writes is left for the caller's COMMIT or ROLLBACK.
+    void endReading();
+    // Whether the open unit of work holds an INSERT, UPDATE or DELETE (tried, not only succeeded).
+    bool holdsWrites() const { return m_holdsWrites; }
 
     // The Qt connection name, for the runtime's own cursors and data windows.
     QString connectionName() const { return m_connectionName; }
@@ -49,10 +55,12 @@ public:
     void setSuccess(int code = Success);
 
 private:
+    std::optional<QVariantList> selectRow(const QString& sql, const QVariantList& inputs);
     void beginUnitOfWork();
     void endUnitOfWork(bool keep);
 
     QString m_connectionName;
+    bool m_holdsWrites = false;
 };
 
 // A typed NULL: the ODBC drivers want to know the type of a NULL parameter.

@@ -10,6 +10,7 @@ const QString MaxRbr = QStringLiteral("SELECT MAX ( rbr ) FROM adresar");
 const QString CountMbr = QStringLiteral("SELECT COUNT ( rbr ) FROM adresar WHERE mbr = ?");
 const QString CountMbrOthers =
     QStringLiteral("SELECT COUNT ( rbr ) FROM adresar WHERE mbr = ? AND rbr <> ?");
+const QString KeyExists = QStringLiteral("SELECT COUNT ( rbr ) FROM adresar WHERE rbr = ?");
 const QString Insert = QStringLiteral("INSERT INTO adresar VALUES ( ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
                                       "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ? )");
 const QString Update = QStringLiteral(
@@ -45,6 +46,10 @@ int brojIstogMbr(Transaction& sqlca, const QVariant& mbr) {
 
 int brojIstogMbr(Transaction& sqlca, const QVariant& mbr, int rbr) {
     return countOf(sqlca.selectInto(CountMbrOthers, {mbr, rbr}));
+}
+
+bool postojiRbr(Transaction& sqlca, int rbr) {
+    return countOf(sqlca.selectInto(KeyExists, {rbr})) > 0;
 }
 
 QVariantList vrednostiZaUnos(const AdresarUnos& unos) {

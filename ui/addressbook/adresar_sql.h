@@ -25,6 +25,8 @@ QVariant najveciRbr(Transaction& sqlca);
 int brojIstogMbr(Transaction& sqlca, const QVariant& mbr);
 // S3: as S2, leaving out the row rbr itself.
 int brojIstogMbr(Transaction& sqlca, const QVariant& mbr, int rbr);
+// Whether a row holds key rbr: after a refused INSERT, tells a key another desk took meanwhile.
+bool postojiRbr(Transaction& sqlca, int rbr);
 // S4: inserts the entry with its rbr and status.
 void unesi(Transaction& sqlca, const AdresarUnos& unos);
 // S5: writes the entry's 21 values over row unos.rbr.

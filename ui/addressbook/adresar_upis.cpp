@@ -16,6 +16,13 @@ IshodUpisa obavestenje(const QString& tekst) {
     return ishod;
 }
 
+IshodUpisa neupisano(const QString& tekstBaze) {
+    IshodUpisa ishod;
+    ishod.kraj = IshodUpisa::Kraj::Neupisano;
+    ishod.tekstBaze = tekstBaze;
+    return ishod;
+}
+
 // The duplicate check shared by a new entry and an update; empty when the number may be saved.
 QString proveraDuplogMbr(Transaction& sqlca, int rabr) {
     if (sqlca.sqlcode != Transaction::Success)
@@ -27,7 +34,8 @@ QString proveraDuplogMbr(Transaction& sqlca, int rabr) {
 
 } // namespace
 
-IshodUpisa sacuvaj(Transaction& sqlca, AdresarUnos unos, int postojeciRbr, int rbrStatus) {
+IshodUpisa sacuvaj(Transaction& sqlca, AdresarUnos unos, int postojeciRbr, int rbrStatus,
+                   const std::function<void()>& pred_upisom) {
     if (unos.ime.isEmpty())
         return obavestenje(QStringLiteral("Morate uneti ime u adresar!"));
     if (unos.prezime.isEmpty())
@@ -36,48 +44,84 @@ IshodUpisa sacuvaj(Transaction& sqlca, AdresarUnos unos, int postojeciRbr, int r
     if (!unos.mbr.isEmpty() && unos.mbr.size() != MbrLength)
         return obavestenje(QStringLiteral("Maticni broj mora imati 13 cifara!"));
     const QVariant mbr = textOrNull(unos.mbr);
-
-    const QVariant najveci = adresar_sql::najveciRbr(sqlca);
-    const bool najveciNeprocitan = sqlca.sqlcode != Transaction::Success;
-    const QString greskaNajveceg = sqlca.sqlerrtext;
-    // An empty address book has no largest key (NULL): its first entry gets key 1.
-    int rbr = (najveci.isNull() ? 0 : najveci.toInt()) + 1;
     unos.status = rbrStatus;
+    // The save reads what other desks have committed up to now, never an older snapshot.
+    sqlca.endReading();
 
-    auto uz = [&](IshodUpisa ishod) {
-        ishod.najveciNeprocitan = najveciNeprocitan;
-        ishod.greskaNajveceg = greskaNajveceg;
-        return ishod;
-    };
-    if (postojeciRbr == 0) {
-        if (rbr > adresar_sql::NajveciRbr)
-            return uz(obavestenje(
-                QStringLiteral("Adresar je pun: redni broj novog unosa bio bi veći od %1!")
-                    .arg(adresar_sql::NajveciRbr)));
-        const int rabr = adresar_sql::brojIstogMbr(sqlca, mbr);
-        if (const QString odbijeno = proveraDuplogMbr(sqlca, rabr); !odbijeno.isEmpty())
-            return uz(obavestenje(odbijeno));
-        unos.rbr = rbr;
-        adresar_sql::unesi(sqlca, unos);
-    } else {
-        rbr = postojeciRbr;
-        const int rabr = adresar_sql::brojIstogMbr(sqlca, mbr, rbr);
-        if (const QString odbijeno = proveraDuplogMbr(sqlca, rabr); !odbijeno.isEmpty())
-            return uz(obavestenje(odbijeno));
-        unos.rbr = rbr;
-        adresar_sql::izmeni(sqlca, unos);
-    }
+    for (int pokusaj = 1;; ++pokusaj) {
+        const QVariant najveci = adresar_sql::najveciRbr(sqlca);
+        const bool najveciNeprocitan = sqlca.sqlcode != Transaction::Success;
+        const QString greskaNajveceg = sqlca.sqlerrtext;
+        // An empty address book has no largest key (NULL): its first entry gets key 1.
+        int rbr = (najveci.isNull() ? 0 : najveci.toInt()) + 1;
 
-    IshodUpisa ishod;
-    // A failed write is neither committed nor rolled back, and the form keeps its values.
-    if (sqlca.sqlcode != Transaction::Success) {
-        ishod.kraj = IshodUpisa::Kraj::Neupisano;
-        ishod.tekstBaze = sqlca.sqlerrtext;
+        auto uz = [&](IshodUpisa ishod) {
+            ishod.najveciNeprocitan = najveciNeprocitan;
+            ishod.greskaNajveceg = greskaNajveceg;
+            return ishod;
+        };
+        // A refused write keeps no lock and no half-done unit: the next save starts clean.
+        // Another desk's entry with the same number shows as the duplicate it is.
+        auto odbijen = [&](int drugiOsim) {
+            const QString tekst = sqlca.sqlerrtext;
+            sqlca.rollback();
+            const bool dupli =
+                !mbr.isNull() &&
+                (drugiOsim == 0 ? adresar_sql::brojIstogMbr(sqlca, mbr)
+                                : adresar_sql::brojIstogMbr(sqlca, mbr, drugiOsim)) > 0;
+            return uz(dupli ? obavestenje(QStringLiteral("Uneli ste dupli MBR!"))
+                            : neupisano(tekst));
+        };
+
+        if (postojeciRbr == 0) {
+            if (rbr > adresar_sql::NajveciRbr)
+                return uz(obavestenje(
+                    QStringLiteral("Adresar je pun: redni broj novog unosa bio bi veći od %1!")
+                        .arg(adresar_sql::NajveciRbr)));
+            const int rabr = adresar_sql::brojIstogMbr(sqlca, mbr);
+            if (const QString odbijeno = proveraDuplogMbr(sqlca, rabr); !odbijeno.isEmpty())
+                return uz(obavestenje(odbijeno));
+            unos.rbr = rbr;
+            if (pred_upisom)
+                pred_upisom();
+            adresar_sql::unesi(sqlca, unos);
+            if (sqlca.sqlcode != Transaction::Success) {
+                // Another desk took the key between our read and our INSERT: read it again.
+                const QString tekst = sqlca.sqlerrtext;
+                sqlca.rollback();
+                if (pokusaj < NajvisePokusaja && adresar_sql::postojiRbr(sqlca, rbr))
+                    continue;
+                sqlca.sqlerrtext = tekst;
+                return odbijen(0);
+            }
+        } else {
+            rbr = postojeciRbr;
+            const int rabr = adresar_sql::brojIstogMbr(sqlca, mbr, rbr);
+            if (const QString odbijeno = proveraDuplogMbr(sqlca, rabr); !odbijeno.isEmpty())
+                return uz(obavestenje(odbijeno));
+            unos.rbr = rbr;
+            if (pred_upisom)
+                pred_upisom();
+            adresar_sql::izmeni(sqlca, unos);
+            if (sqlca.sqlcode != Transaction::Success)
+                return odbijen(rbr);
+            if (sqlca.sqlnrows == 0) { // the row is gone: the edits must not vanish silently
+                sqlca.rollback();
+                return uz(obavestenje(obrisanUMedjuvremenu()));
+            }
+        }
+
+        adresar_sql::potvrdi(sqlca);
+        if (sqlca.sqlcode != Transaction::Success) // the form must not take a key never stored
+            return odbijen(postojeciRbr);
+        IshodUpisa ishod;
+        ishod.rbr = rbr;
         return uz(ishod);
     }
-    ishod.rbr = rbr;
-    adresar_sql::potvrdi(sqlca);
-    return uz(ishod);
+}
+
+QString obrisanUMedjuvremenu() {
+    return QStringLiteral("Ovaj unos je u međuvremenu obrisan iz adresara: izmene nisu upisane!");
 }
 
 QString pitanjeZaBrisanje() {
@@ -86,14 +130,17 @@ QString pitanjeZaBrisanje() {
 
 IshodBrisanja obrisi(Transaction& sqlca, int rbr) {
     IshodBrisanja ishod;
+    sqlca.endReading();
     adresar_sql::obrisi(sqlca, rbr);
+    if (sqlca.sqlcode == Transaction::Success)
+        adresar_sql::potvrdi(sqlca);
     if (sqlca.sqlcode != Transaction::Success) {
         ishod.kraj = IshodBrisanja::Kraj::Neobrisano;
         ishod.poruka = QStringLiteral("GR0020 Greska pri brisanju podatka iz adresara!");
         ishod.tekstBaze = sqlca.sqlerrtext;
+        sqlca.rollback(); // no lock and no half-done unit stays behind
         return ishod;
     }
-    adresar_sql::potvrdi(sqlca);
     return ishod;
 }
 

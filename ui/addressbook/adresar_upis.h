@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class Transaction;
 
 // What "SAČUVAJ" and "OBRIŠI" do with an address-book entry, as plain functions over the
@@ -14,8 +16,8 @@ namespace adresar_upis {
 struct IshodUpisa {
     enum class Kraj {
         Upisano,     // written and committed under key rbr
-        Obavestenje, // refused before any write: the notice `obavestenje` says why
-        Neupisano,   // the INSERT or UPDATE failed (tekstBaze); nothing committed or rolled back
+        Obavestenje, // refused, nothing written: the notice `obavestenje` says why
+        Neupisano,   // the INSERT, UPDATE or COMMIT failed (tekstBaze); the unit is rolled back
     };
 
     Kraj kraj = Kraj::Upisano;
@@ -28,15 +30,25 @@ struct IshodUpisa {
     QString greskaNajveceg;
 };
 
+// Tries of a new entry's INSERT when other desks keep taking the key just read.
+constexpr int NajvisePokusaja = 5;
+
+// Shown when an update finds its row gone: another desk deleted the entry meanwhile.
+QString obrisanUMedjuvremenu();
+
 // Saves the form's entry: a new one (postojeciRbr 0) under the next free key, else over row
 // postojeciRbr, with the status rbrStatus. Checks the names, the identity number's length and
-// that no other entry carries the same number.
-IshodUpisa sacuvaj(Transaction& sqlca, AdresarUnos unos, int postojeciRbr, int rbrStatus);
+// that no other entry carries the same number. Anything that fails is rolled back, so the
+// connection is ready for the next save. pred_upisom runs after the reads and right before
+// each INSERT or UPDATE: where another desk's write can fall between the two.
+IshodUpisa sacuvaj(Transaction& sqlca, AdresarUnos unos, int postojeciRbr, int rbrStatus,
+                   const std::function<void()>& pred_upisom = {});
 
 struct IshodBrisanja {
     enum class Kraj {
         Obrisano,  // deleted and committed
-        Neobrisano // the DELETE failed (tekstBaze); the question window shows `poruka`
+        Neobrisano // the DELETE or its COMMIT failed (tekstBaze), rolled back; the question
+                   // window shows `poruka`
     };
 
     Kraj kraj = Kraj::Obrisano;
