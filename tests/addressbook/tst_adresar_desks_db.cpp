@@ -6,6 +6,7 @@
 #include "runtime/core/cursor_reader.h"
 #include "runtime/core/dynamic_sql.h"
 #include "runtime/core/transaction.h"
+#include "tests/addressbook/adresar_forma.h"
 #include "tests/addressbook/write_failures.h"
 #include "ui/addressbook/adresar_sql.h"
 #include "ui/addressbook/adresar_upis.h"
@@ -22,15 +23,6 @@ using adresar_upis::IshodUpisa;
 using Kraj = IshodUpisa::Kraj;
 
 namespace {
-
-AdresarUnos forma(const QString& ime, const QString& prezime, const QString& mbr = QString()) {
-    AdresarUnos unos;
-    unos.ime = ime;
-    unos.prezime = prezime;
-    unos.mbr = mbr;
-    unos.pol = 1;
-    return unos;
-}
 
 std::unique_ptr<Transaction> desk() {
     auto sqlca = std::make_unique<Transaction>();

@@ -3,6 +3,7 @@
 // new entry gets, what is committed, and what a refused statement leaves behind.
 #include "app/mab_oru.h"
 #include "runtime/core/transaction.h"
+#include "tests/addressbook/adresar_forma.h"
 #include "tests/addressbook/write_failures.h"
 #include "ui/addressbook/adresar_upis.h"
 
@@ -12,19 +13,6 @@
 
 using adresar_upis::IshodBrisanja;
 using adresar_upis::IshodUpisa;
-
-namespace {
-
-AdresarUnos forma(const QString& ime, const QString& prezime, const QString& mbr = QString()) {
-    AdresarUnos unos;
-    unos.ime = ime;
-    unos.prezime = prezime;
-    unos.mbr = mbr;
-    unos.pol = 1;
-    return unos;
-}
-
-} // namespace
 
 class TestAdresarUpis : public QObject {
     Q_OBJECT
