@@ -2,7 +2,7 @@
 
 // A form as the save functions take it: the two names, an optional identity number, and the
 // rest left empty, as a user who fills in only what is required.
-#include "ui/addressbook/adresar_unos.h"
+#include "domain/addressbook/adresar_unos.h"
 
 inline AdresarUnos forma(const QString& ime, const QString& prezime,
                          const QString& mbr = QString()) {

@@ -8,8 +8,8 @@
 #include "runtime/core/transaction.h"
 #include "tests/addressbook/adresar_forma.h"
 #include "tests/addressbook/write_failures.h"
-#include "ui/addressbook/adresar_sql.h"
-#include "ui/addressbook/adresar_upis.h"
+#include "domain/addressbook/adresar_sql.h"
+#include "domain/addressbook/adresar_upis.h"
 
 #include <QProcess>
 #include <QTest>

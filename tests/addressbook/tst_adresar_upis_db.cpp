@@ -5,7 +5,7 @@
 #include "runtime/core/transaction.h"
 #include "tests/addressbook/adresar_forma.h"
 #include "tests/addressbook/write_failures.h"
-#include "ui/addressbook/adresar_upis.h"
+#include "domain/addressbook/adresar_upis.h"
 
 #include <QTest>
 

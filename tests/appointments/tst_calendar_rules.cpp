@@ -1,6 +1,6 @@
 // The calendar arithmetic: month grids, start and end of month, captions. Expected cells come
 // from a printed calendar, not from the code under test.
-#include "ui/appointments/calendar_rules.h"
+#include "domain/appointments/calendar_rules.h"
 
 #include <QTest>
 

@@ -3,7 +3,7 @@
 #include "runtime/core/dynamic_sql.h"
 #include "runtime/widgets/message_box.h"
 #include "tests/lab/lab_support.h"
-#include "ui/lab/nalazi_sql.h"
+#include "domain/lab/nalazi_sql.h"
 
 #include <QFile>
 #include <QScrollArea>

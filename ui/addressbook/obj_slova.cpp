@@ -9,7 +9,7 @@
 #include "runtime/widgets/message_box.h"
 #include "runtime/widgets/picture_list.h"
 #include "runtime/widgets/units.h"
-#include "ui/addressbook/adresar_sql.h"
+#include "domain/addressbook/adresar_sql.h"
 #include "ui/main/mab_la.h"
 
 #include <QPushButton>

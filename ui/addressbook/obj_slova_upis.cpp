@@ -3,7 +3,7 @@
 
 #include "runtime/core/convert.h"
 #include "runtime/widgets/message_box.h"
-#include "ui/addressbook/adresar_upis.h"
+#include "domain/addressbook/adresar_upis.h"
 #include "ui/addressbook/tab_adresar.h"
 #include "ui/common/globals.h"
 #include "ui/common/w_da_ne.h"

@@ -10,7 +10,7 @@
 #include "runtime/widgets/message_box.h"
 #include "runtime/widgets/multi_line_edit.h"
 #include "runtime/widgets/picture_list.h"
-#include "ui/addressbook/adresar_sql.h"
+#include "domain/addressbook/adresar_sql.h"
 #include "ui/addressbook/obj_slova.h"
 #include "ui/common/globals.h"
 #include "ui/common/w_da_ne.h"

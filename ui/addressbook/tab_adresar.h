@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/addressbook/adresar_unos.h"
+#include "domain/addressbook/adresar_unos.h"
 
 #include <QList>
 #include <QWidget>

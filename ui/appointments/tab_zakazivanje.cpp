@@ -7,7 +7,7 @@
 #include "runtime/widgets/look.h"
 #include "runtime/widgets/static_text.h"
 #include "runtime/widgets/units.h"
-#include "ui/appointments/calendar_rules.h"
+#include "domain/appointments/calendar_rules.h"
 
 #include <QGroupBox>
 #include <QListWidget>

@@ -8,7 +8,7 @@
 #include "runtime/widgets/picture_button.h"
 #include "runtime/widgets/units.h"
 #include "ui/common/globals.h"
-#include "ui/lab/nalazi_sql.h"
+#include "domain/lab/nalazi_sql.h"
 #include "ui/lab/obj_hemanaliza_cena.h"
 #include "ui/lab/obj_hemanaliza_unos.h"
 

@@ -1,4 +1,4 @@
-#include "ui/lab/nalazi_sql.h"
+#include "domain/lab/nalazi_sql.h"
 
 #include "runtime/core/builtins.h"
 

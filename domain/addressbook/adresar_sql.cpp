@@ -1,4 +1,4 @@
-#include "ui/addressbook/adresar_sql.h"
+#include "domain/addressbook/adresar_sql.h"
 
 #include "runtime/core/transaction.h"
 

@@ -1,7 +1,7 @@
-#include "ui/addressbook/adresar_upis.h"
+#include "domain/addressbook/adresar_upis.h"
 
 #include "runtime/core/transaction.h"
-#include "ui/addressbook/adresar_sql.h"
+#include "domain/addressbook/adresar_sql.h"
 
 namespace adresar_upis {
 

@@ -1,4 +1,4 @@
-#include "ui/appointments/calendar_rules.h"
+#include "domain/appointments/calendar_rules.h"
 
 #include "runtime/core/dates.h"
 
