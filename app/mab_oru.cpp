@@ -34,6 +34,10 @@ mab_oru& app() {
     return *runningApplication;
 }
 
+::mab_la* mab_oru::glavniProzor() const {
+    return qobject_cast<::mab_la*>(mab_la.data());
+}
+
 void mab_oru::create() {
     QCoreApplication::setApplicationName(QStringLiteral("mab-oru"));
     installFontSubstitutions();

@@ -34,7 +34,7 @@ int main(int argc, char* argv[]) {
     mab_oru mab;
     mab.create();
     mab.open(QString());
-    mab_la* window = mab.mab_la.data();
+    mab_la* window = mab.glavniProzor();
     if (!window || !QTest::qWaitForWindowExposed(window))
         return 1;
     QApplication::processEvents();

@@ -107,12 +107,15 @@ AdresarUnos unosIzReda(const QVariantList& red) {
     return unos;
 }
 
-QString upitStatusa() {
-    return QStringLiteral("SELECT rbr, naziv FROM status");
+Rows<AdresarUnos> unos(Transaction& sqlca, int rbr) {
+    return readRowsAs<AdresarUnos>(sqlca, upitZaUnos(rbr), {}, unosIzReda);
 }
 
-QString upitStatusaPoRbr() {
-    return QStringLiteral("SELECT rbr, naziv FROM status ORDER BY rbr");
+Rows<Status> statusi(Transaction& sqlca) {
+    return readRowsAs<Status>(sqlca, QStringLiteral("SELECT rbr, naziv FROM status ORDER BY rbr"),
+                              {}, [](const QVariantList& red) {
+                                  return Status{red.value(0).toInt(), red.value(1).toString()};
+                              });
 }
 
 void potvrdi(Transaction& sqlca) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "domain/addressbook/adresar_unos.h"
+#include "runtime/core/cursor_reader.h"
 
 #include <QString>
 #include <QVariant>
@@ -38,11 +39,19 @@ std::optional<int> rbrStatusa(Transaction& sqlca, const QString& naziv);
 // S8: the record load's text. It is built from the key as an integer, so nothing the user typed
 // can become part of it.
 QString upitZaUnos(int rbr);
+// S8: the entry with key rbr (no row when there is none).
+Rows<AdresarUnos> unos(Transaction& sqlca, int rbr);
 // A fetched S8 row as an entry.
 AdresarUnos unosIzReda(const QVariantList& red);
-// S9 and S10: the statuses for the editor's filter and for the form's status field.
-QString upitStatusa();
-QString upitStatusaPoRbr();
+
+// One status category as the drop-downs list it.
+struct Status {
+    int rbr = 0;
+    QString naziv;
+};
+// S10: the statuses in rbr order. The one list feeds both the editor's filter and the form's
+// status field.
+Rows<Status> statusi(Transaction& sqlca);
 // S11
 void potvrdi(Transaction& sqlca);
 

@@ -1,6 +1,5 @@
 #include "domain/lab/nalazi_sql.h"
 
-#include "runtime/core/builtins.h"
 
 #include <QVariant>
 #include <QVariantList>
@@ -26,7 +25,9 @@ Decimal toDecimal(const QVariant& value) {
     return Decimal::fromText(value.toString());
 }
 
-nalaz toNalaz(const QVariantList& columns) {
+} // namespace
+
+nalaz nalazIzReda(const QVariantList& columns) {
     const auto column = [&columns](int i) {
         return i < columns.size() ? columns.at(i) : QVariant();
     };
@@ -43,16 +44,8 @@ nalaz toNalaz(const QVariantList& columns) {
     return row;
 }
 
-} // namespace
-
-ReadOutcome ucitaj(Transaction& sqlca, DynamicCursor& dyn_cursor, const QString& ls_select_string,
-                   const std::function<void()>& opened,
-                   const std::function<void(const nalaz&)>& row) {
-    return readRows(dyn_cursor, sqlsa(), sqlca, ls_select_string, {}, opened,
-                    [&row](const QVariantList& columns) {
-                        if (row)
-                            row(toNalaz(columns));
-                    });
+Rows<nalaz> ucitaj(Transaction& sqlca, const QString& ls_select_string) {
+    return readRowsAs<nalaz>(sqlca, ls_select_string, {}, nalazIzReda);
 }
 
 } // namespace nalazi_sql

@@ -6,9 +6,6 @@
 #include <QString>
 #include <QtGlobal>
 
-#include <functional>
-
-class DynamicCursor;
 class Transaction;
 
 // One row of the analysis catalogue `nalazi`, received in the order of the select list. Only the
@@ -33,12 +30,11 @@ namespace nalazi_sql {
 extern const QString hematologija;       // subgroup 0, in ascending rbr
 extern const QString leukocitna_formula; // subgroup 1, in ascending rbr
 
-// Loads one subgroup: prepares ls_select_string into sqlsa on sqlca, declares and opens
-// dyn_cursor on it, calls `opened` once the cursor is open and `row` for every fetched row, in
-// fetch order. The outcome's code is 100 after the last row, or negative after a failure (the
-// cursor could not be opened, or a fetch failed; the rows handed over before stay).
-ReadOutcome ucitaj(Transaction& sqlca, DynamicCursor& dyn_cursor, const QString& ls_select_string,
-                   const std::function<void()>& opened,
-                   const std::function<void(const nalaz&)>& row);
+// Loads one subgroup (ls_select_string is one of the two statements above), its rows in fetch
+// order. The outcome's code is 100 after the last row, or negative after a failure (the query
+// could not be opened, or a fetch failed; the rows read before it are kept).
+Rows<nalaz> ucitaj(Transaction& sqlca, const QString& ls_select_string);
+// A fetched row, its columns in select order.
+nalaz nalazIzReda(const QVariantList& columns);
 
 } // namespace nalazi_sql

@@ -1,7 +1,6 @@
 #include "runtime/core/cursor_reader.h"
 
 #include "runtime/core/block_reader.h"
-#include "runtime/core/builtins.h"
 #include "runtime/core/dynamic_sql.h"
 #include "runtime/core/result_columns.h"
 #include "runtime/core/transaction.h"
@@ -31,20 +30,13 @@ ReadOutcome handOver(const ResultColumns& rows, Transaction& transaction,
     return {ReadOutcome::Stage::Finished, transaction.sqlcode, QString()};
 }
 
-} // namespace
-
-ReadOutcome readRows(DynamicCursor& cursor, DynamicStagingArea& staging, Transaction& transaction,
-                     const QString& text, const QVariantList& inputs,
-                     const std::function<void()>& opened,
-                     const std::function<void(const QVariantList&)>& row) {
+// The cursor itself, row by row.
+ReadOutcome readThroughCursor(DynamicCursor& cursor, DynamicStagingArea& staging,
+                              Transaction& transaction, const QString& text,
+                              const QVariantList& inputs, const std::function<void()>& opened,
+                              const std::function<void(const QVariantList&)>& row) {
     staging.prepare(text, transaction);
     cursor.declare(staging);
-    // Read in blocks where the driver and the column types allow. A read that fails is read
-    // again through the cursor, so that the handler gets the rows before the failure and the
-    // caller the stage it failed at, exactly as the cursor reports them.
-    ResultColumns rows;
-    if (readInBlocks(transaction, text, inputs, rows) == BlockRead::Read)
-        return handOver(rows, transaction, opened, row);
     cursor.open(inputs);
     if (transaction.sqlcode < 0) {
         const ReadOutcome failure{ReadOutcome::Stage::OpenFailed, transaction.sqlcode,
@@ -76,8 +68,42 @@ ReadOutcome readRows(DynamicCursor& cursor, DynamicStagingArea& staging, Transac
     return {ReadOutcome::Stage::Finished, code, QString()};
 }
 
-ReadOutcome readThroughCursor(DynamicCursor& dyn_cursor, const QString& text,
-                              const std::function<void()>& opened,
-                              const std::function<void(const QVariantList&)>& row) {
-    return readRows(dyn_cursor, sqlsa(), sqlca(), text, {}, opened, row);
+} // namespace
+
+ReadOutcome readRows(DynamicCursor& cursor, DynamicStagingArea& staging, Transaction& transaction,
+                     const QString& text, const QVariantList& inputs,
+                     const std::function<void()>& opened,
+                     const std::function<void(const QVariantList&)>& row) {
+    // Read in blocks where the driver and the column types allow. A read that fails is read
+    // again through the cursor, so that the handler gets the rows before the failure and the
+    // caller the stage it failed at, exactly as the cursor reports them.
+    ResultColumns rows;
+    if (readInBlocks(transaction, text, inputs, rows) == BlockRead::Read)
+        return handOver(rows, transaction, opened, row);
+    return readThroughCursor(cursor, staging, transaction, text, inputs, opened, row);
+}
+
+ResultRead readResult(Transaction& transaction, const QString& sql, const QVariantList& inputs) {
+    ResultRead result;
+    if (readInBlocks(transaction, sql, inputs, result.rows) == BlockRead::Read) {
+        result.outcome = {ReadOutcome::Stage::Finished, transaction.sqlcode, QString()};
+        return result;
+    }
+    // Unsupported types or driver, or a failure: the cursor, once, gives the rows it reaches.
+    bool first = true;
+    DynamicStagingArea staging;
+    DynamicCursor cursor;
+    result.rows.clear();
+    result.outcome = readThroughCursor(
+        cursor, staging, transaction, sql, inputs, nullptr, [&](const QVariantList& columns) {
+            if (first) {
+                result.rows.reset(QList<ResultColumns::Kind>(columns.size(),
+                                                             ResultColumns::Kind::Variant));
+                first = false;
+            }
+            result.rows.appendRow(columns);
+        });
+    if (first)
+        result.rows.reset({});
+    return result;
 }

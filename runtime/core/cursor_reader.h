@@ -1,5 +1,8 @@
 #pragma once
 
+#include "runtime/core/result_columns.h"
+
+#include <QList>
 #include <QString>
 #include <QVariantList>
 
@@ -9,9 +12,9 @@ class DynamicCursor;
 class DynamicStagingArea;
 class Transaction;
 
-// How a read through a cursor ended. The reader shows nothing: the caller decides what the user
-// sees (the screens show "DataBase Error!" when the cursor could not be opened and "DataBase
-// Error" when a fetch failed, with the database's text).
+// How a read ended. The reader shows nothing: the caller decides what the user sees (the screens
+// show "DataBase Error!" when the cursor could not be opened and "DataBase Error" when a fetch
+// failed, with the database's text).
 struct ReadOutcome {
     enum class Stage { Finished, OpenFailed, FetchFailed };
 
@@ -22,16 +25,53 @@ struct ReadOutcome {
     bool failed() const { return code < 0; }
 };
 
-// The program's one row-reading loop: text is prepared in staging on transaction, the cursor is
-// declared on it and opened with the inputs bound in order, `opened` runs once the cursor is open,
-// and `row` gets every fetched row in fetch order. A cursor that cannot be opened is left as it
-// is; after a failed fetch the cursor is closed and the rows handed over so far stay.
+// Every row a statement gave, held column by column, and how the read ended. After a failed fetch
+// the rows before it are there, as a cursor hands them over.
+struct ResultRead {
+    ResultColumns rows;
+    ReadOutcome outcome;
+};
+
+// The program's one way to read rows: sql runs on transaction with the inputs bound in order.
+// Where the driver and the column types allow, the ODBC block reader reads the whole result;
+// otherwise, and to find the rows before a failure and the stage it failed at, a cursor does.
+// The unit of work that holds only this read ends with it; the transaction's SQL code is the
+// outcome's.
+ResultRead readResult(Transaction& transaction, const QString& sql,
+                      const QVariantList& inputs = {});
+
+// A read whose rows are converted to what the caller works with.
+template <class Row>
+struct Rows {
+    QList<Row> rows;
+    ReadOutcome outcome;
+
+    bool failed() const { return outcome.failed(); }
+};
+
+template <class Row, class Convert>
+Rows<Row> readRowsAs(Transaction& transaction, const QString& sql, const QVariantList& inputs,
+                     Convert convert) {
+    const ResultRead result = readResult(transaction, sql, inputs);
+    Rows<Row> typed;
+    typed.outcome = result.outcome;
+    typed.rows.reserve(result.rows.rowCount());
+    QVariantList columns;
+    for (qsizetype r = 0; r < result.rows.rowCount(); ++r) {
+        columns.clear();
+        for (int c = 0; c < result.rows.columnCount(); ++c)
+            columns << result.rows.value(r, c);
+        typed.rows << convert(columns);
+    }
+    return typed;
+}
+
+// The cursor loop underneath: text is prepared in staging on transaction, the cursor is declared
+// on it and opened with the inputs bound in order, `opened` runs once the cursor is open, and
+// `row` gets every fetched row in fetch order. A cursor that cannot be opened is left as it is;
+// after a failed fetch the cursor is closed and the rows handed over so far stay. Rows come in
+// blocks where they can, as in readResult.
 ReadOutcome readRows(DynamicCursor& cursor, DynamicStagingArea& staging, Transaction& transaction,
                      const QString& text, const QVariantList& inputs,
                      const std::function<void()>& opened,
                      const std::function<void(const QVariantList&)>& row);
-
-// The same read as every list of the screens does it: on sqlca, through sqlsa, without inputs.
-ReadOutcome readThroughCursor(DynamicCursor& dyn_cursor, const QString& text,
-                              const std::function<void()>& opened,
-                              const std::function<void(const QVariantList&)>& row);

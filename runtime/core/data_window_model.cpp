@@ -1,8 +1,6 @@
 #include "runtime/core/data_window_model.h"
 
-#include "runtime/core/block_reader.h"
 #include "runtime/core/cursor_reader.h"
-#include "runtime/core/dynamic_sql.h"
 #include "runtime/core/transaction.h"
 
 #include <QTime>
@@ -27,30 +25,15 @@ int DataWindowModel::retrieve(const QVariantList& arguments) {
         return -1;
     }
     // The rows are collected first and shown in one reset; a failed read shows none of them.
-    ResultColumns rows;
-    switch (readInBlocks(*m_transaction, m_definition.select, arguments, rows)) {
-    case BlockRead::Read:
-        m_errorText.clear();
-        beginResetModel();
-        m_rows = std::move(rows);
-        endResetModel();
-        return rowCount();
-    case BlockRead::Failed:
-        m_errorText = m_transaction->sqlerrtext;
+    ResultRead result = readResult(*m_transaction, m_definition.select, arguments);
+    m_errorText = result.outcome.text;
+    if (result.outcome.failed())
         return -1;
-    case BlockRead::Unsupported:
-        break;
-    }
-    QList<QVariantList> plain;
-    DynamicStagingArea staging;
-    DynamicCursor cursor;
-    const ReadOutcome outcome =
-        readRows(cursor, staging, *m_transaction, m_definition.select, arguments, nullptr,
-                 [&plain](const QVariantList& row) { plain << row; });
-    m_errorText = outcome.text;
-    if (outcome.failed())
-        return -1;
-    setRows(std::move(plain));
+    if (result.rows.rowCount() == 0)
+        return 0;
+    beginResetModel();
+    m_rows = std::move(result.rows);
+    endResetModel();
     return rowCount();
 }
 

@@ -55,7 +55,7 @@ private slots:
         QCOMPARE(h.modals().seen().first().text,
                  QStringLiteral("GR0120 Greska pri upitu nad STATUS tabelom!"));
         QCOMPARE(int(app().rbr_status), 1);
-        QVERIFY(h.window->menjano);
+        QVERIFY(h.window->menjano());
     }
 
     void aRefusedInsert() {

@@ -127,7 +127,7 @@ private slots:
         QCOMPARE(field->selectedIndex(), 1);
         QCOMPARE(int(app().rbr_status), 1);
         QVERIFY(picture(field, 0) != picture(field, 1));
-        QVERIFY(!h.window->menjano);
+        QVERIFY(!h.window->menjano());
     }
 
     void formTexts() {

@@ -57,8 +57,6 @@ QPoint cellCentre(CalendarDataWindow* calendar, int cell) {
 class TestZakazivanjePage : public QObject {
     Q_OBJECT
 
-    QDate m_dcaldate;
-    qint16 m_icalhilite = 0;
     std::unique_ptr<tab_zakazivanje> m_page;
     std::unique_ptr<QAbstractItemModelTester> m_tester1, m_tester2;
 
@@ -107,7 +105,7 @@ class TestZakazivanjePage : public QObject {
 private slots:
     void init() {
         setTodayForTesting(Today_);
-        m_page = std::make_unique<tab_zakazivanje>(m_dcaldate, m_icalhilite);
+        m_page = std::make_unique<tab_zakazivanje>();
         m_tester1 = std::make_unique<QAbstractItemModelTester>(calendar(1)->calendarModel());
         m_tester2 = std::make_unique<QAbstractItemModelTester>(calendar(2)->calendarModel());
         m_page->resize(900, 560);
@@ -123,8 +121,8 @@ private slots:
     }
 
     void startUp() {
-        QCOMPARE(m_dcaldate, QDate(2000, 7, 1));
-        QCOMPARE(m_icalhilite, qint16(0));
+        QCOMPARE(m_page->dcaldate(), QDate(2000, 7, 1));
+        QCOMPARE(m_page->icalhilite(), qint16(0));
         auto* model = calendar(1)->calendarModel();
         QCOMPARE(model->rowCount(), 6);
         QCOMPARE(model->columnCount(), 7);
@@ -224,8 +222,8 @@ private slots:
         perform(actions);
         if (QTest::currentTestFailed())
             return;
-        QCOMPARE(m_dcaldate, held);
-        QCOMPARE(int(m_icalhilite), hilite);
+        QCOMPARE(m_page->dcaldate(), held);
+        QCOMPARE(int(m_page->icalhilite()), hilite);
         QCOMPARE(framed(calendar(1)), frames1);
         QCOMPARE(framed(calendar(2)), frames2);
         MAB_FIND(st_cal_1, QLabel, m_page.get(), "st_cal_1");
@@ -283,8 +281,8 @@ private slots:
         QVERIFY(window);
         tab_zakazivanje* page = window->zakazivanje();
         window->tabMain()->setCurrentWidget(page);
-        QCOMPARE(window->dcaldate, QDate(2000, 7, 1));
-        QCOMPARE(window->icalhilite, qint16(0));
+        QCOMPARE(window->dcaldate(), QDate(2000, 7, 1));
+        QCOMPARE(window->icalhilite(), qint16(0));
         const int people = fixture.db().count(QStringLiteral("adresar"));
 
         sqlca().sqlcode = -4242;
@@ -296,8 +294,8 @@ private slots:
         QTest::mouseClick(right->viewport(), Qt::LeftButton, {}, cellCentre(right, 16));
         QTest::mouseDClick(right->viewport(), Qt::LeftButton, {}, cellCentre(right, 16));
         // August (from cell 3) on the right, July on the left: cell 16 is 14 August.
-        QCOMPARE(window->dcaldate, QDate(2000, 8, 14));
-        QCOMPARE(window->icalhilite, qint16(16));
+        QCOMPARE(window->dcaldate(), QDate(2000, 8, 14));
+        QCOMPARE(window->icalhilite(), qint16(16));
         window->showmonth(page->dw_calendar_1());
         QCOMPARE(framed(page->dw_calendar_1()), (Cells{16, 18}));
         MAB_FIND(list, QListWidget, page, "lb_1");

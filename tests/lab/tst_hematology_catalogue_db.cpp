@@ -285,12 +285,13 @@ private slots:
         // Neither engine's driver lets a row fail after the cursor has opened (both read the
         // result when it opens), so the fetch is made to fail by closing the cursor under it.
         DynamicCursor dyn_cursor;
+        DynamicStagingArea staging;
         QStringList names;
         bool opened = false;
-        const ReadOutcome outcome = nalazi_sql::ucitaj(
-            sqlca(), dyn_cursor, nalazi_sql::hematologija, [&] { opened = true; },
-            [&](const nalaz& row) {
-                names << row.naziv;
+        const ReadOutcome outcome = readRows(
+            dyn_cursor, staging, sqlca(), nalazi_sql::hematologija, {}, [&] { opened = true; },
+            [&](const QVariantList& row) {
+                names << nalazi_sql::nalazIzReda(row).naziv;
                 if (names.size() == 2)
                     dyn_cursor.close();
             });
@@ -312,11 +313,9 @@ private slots:
         QVERIFY(m_fixture.db().exec(QStringLiteral("DELETE FROM nalazi")));
         QVERIFY(m_fixture.db().exec(QStringLiteral(
             "INSERT INTO nalazi VALUES (1, 1, 7, 'Limfociti', '%', 20.5, 45, 0.125, 44.750)")));
-        DynamicCursor dyn_cursor;
-        QList<nalaz> rows;
-        const ReadOutcome outcome =
-            nalazi_sql::ucitaj(sqlca(), dyn_cursor, nalazi_sql::leukocitna_formula, {},
-                               [&](const nalaz& row) { rows << row; });
+        const Rows<nalaz> read = nalazi_sql::ucitaj(sqlca(), nalazi_sql::leukocitna_formula);
+        const ReadOutcome outcome = read.outcome;
+        const QList<nalaz>& rows = read.rows;
         QCOMPARE(outcome.code, int(Transaction::NotFound));
         QCOMPARE(rows.size(), 1);
         const nalaz& row = rows.first();

@@ -46,7 +46,7 @@ private slots:
         QCOMPARE(m_window->objectName(), QStringLiteral("mab_la"));
         QCOMPARE(m_window->windowTitle(), QStringLiteral("MAB"));
         QVERIFY(m_window->isVisible());
-        QVERIFY(!m_window->menjano);
+        QVERIFY(!m_window->menjano());
         QVERIFY(qAbs(unitsWidth(m_window) - 3694) <= 5);
         QVERIFY(qAbs(unitsHeight(m_window) - 2324) <= 4);
 
@@ -159,7 +159,7 @@ private slots:
     }
 
     void closingTheMainWindowAsksNothing() {
-        m_window->menjano = true;
+        m_window->setMenjano(true);
         const qsizetype modalsBefore = m_fixture.modals().seen().size();
         QPointer<mab_la> window = m_window;
         window->close();

@@ -15,7 +15,7 @@
 
 namespace {
 
-constexpr int Rows = 3000;
+constexpr int RowCount = 3000;
 
 const QStringList Names = {QStringLiteral("Čedomir"), QStringLiteral("Ćirilo"),
                            QStringLiteral("Džemal"),  QStringLiteral("Đorđe"),
@@ -78,7 +78,7 @@ private slots:
             QVERIFY2(m_db.exec(QStringLiteral("GRANT SELECT, INSERT ON proba TO kiro")),
                      qPrintable(m_db.lastError()));
         QVERIFY(m_db.verifier().transaction());
-        for (int i = 1; i <= Rows; ++i) {
+        for (int i = 1; i <= RowCount; ++i) {
             const QString name = Names.at(i % Names.size());
             QVERIFY2(m_db.exec(QStringLiteral("INSERT INTO proba VALUES (?, ?, ?, ?, ?)"),
                                {i, i % 13 == 0 ? nullText() : QVariant(name), note(i),
@@ -102,7 +102,7 @@ private slots:
         QTest::addColumn<int>("expectedRows");
         const QString all = QStringLiteral("SELECT id, ime, napomena, broj, veliki FROM proba");
         QTest::newRow("every row")
-            << all + QStringLiteral(" ORDER BY id") << QVariantList() << Rows;
+            << all + QStringLiteral(" ORDER BY id") << QVariantList() << RowCount;
         QTest::newRow("a letter as parameter")
             << all + QStringLiteral(" WHERE ime LIKE ? ORDER BY id")
             << QVariantList{QStringLiteral("Đ%")} << 277;
@@ -154,16 +154,16 @@ private slots:
 
     void seesTheConnectionsUncommittedWrite() {
         m_sqlca->execute(QStringLiteral("INSERT INTO proba (id, ime) VALUES (?, ?)"),
-                         {Rows + 1, QStringLiteral("Nikola Đurić")});
+                         {RowCount + 1, QStringLiteral("Nikola Đurić")});
         QCOMPARE(m_sqlca->sqlcode, 0);
         ResultColumns fast;
         QCOMPARE(readInBlocks(*m_sqlca, QStringLiteral("SELECT ime FROM proba WHERE id = ?"),
-                              {Rows + 1}, fast),
+                              {RowCount + 1}, fast),
                  BlockRead::Read);
         QCOMPARE(fast.rowCount(), 1);
         QCOMPARE(fast.text(0, 0), QStringLiteral("Nikola Đurić"));
         m_sqlca->rollback();
-        QCOMPARE(m_db.count(QStringLiteral("proba")), Rows);
+        QCOMPARE(m_db.count(QStringLiteral("proba")), RowCount);
     }
 
     void failureHalfWayGivesTheSameMessage() {
@@ -197,7 +197,7 @@ private slots:
         // The connection goes on working after the failure.
         QCOMPARE(readInBlocks(*m_sqlca, QStringLiteral("SELECT COUNT(*) FROM proba"), {}, fast),
                  BlockRead::Read);
-        QCOMPARE(fast.value(0, 0).toInt(), Rows);
+        QCOMPARE(fast.value(0, 0).toInt(), RowCount);
     }
 
     void otherColumnTypesAreLeftToThePlainPath() {

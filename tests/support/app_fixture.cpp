@@ -35,5 +35,5 @@ void AppFixture::stop() {
 }
 
 mab_la* AppFixture::window() const {
-    return m_app ? m_app->mab_la.data() : nullptr;
+    return m_app ? m_app->glavniProzor() : nullptr;
 }

@@ -1,16 +1,11 @@
 #include "ui/addressbook/obj_slova.h"
 
-#include "runtime/core/builtins.h"
-#include "runtime/core/cursor_reader.h"
-#include "runtime/core/dynamic_sql.h"
-#include "runtime/core/transaction.h"
 #include "runtime/widgets/command_button.h"
+#include "runtime/widgets/factories.h"
 #include "runtime/widgets/look.h"
 #include "runtime/widgets/message_box.h"
 #include "runtime/widgets/picture_list.h"
 #include "runtime/widgets/units.h"
-#include "domain/addressbook/adresar_sql.h"
-#include "ui/main/mab_la.h"
 
 #include <QPushButton>
 
@@ -40,11 +35,13 @@ const QList<obj_slova::Slovo>& obj_slova::slova() {
     return letters;
 }
 
-obj_slova::obj_slova(mab_la* window, tab_adresar* page, QWidget* parent)
-    : QWidget(parent), m_window(window), m_page(page) {
+obj_slova::obj_slova(Transaction& sqlca, tab_adresar* page, QWidget* parent)
+    : QWidget(parent), m_sqlca(sqlca), m_page(page) {
     setObjectName(QStringLiteral("uo_slova"));
     napraviDugmad();
-    napraviStatusFilter();
+    gruupa = QStringLiteral("%");
+    for (int picture = 1; picture <= StockPictures; ++picture)
+        ddplb_status->addPicture(stockPicture(picture));
 }
 
 void obj_slova::napraviDugmad() {
@@ -81,14 +78,8 @@ void obj_slova::napraviDugmad() {
     resizeInUnits(this, FilterX + FilterWidth, SecondRowY + SecondRowHeight);
 
     // Tab order: the letters left to right, " SVI ", then the second row left to right.
-    QWidget* previous = nullptr;
-    for (QWidget* next :
-         QList<QWidget*>(m_slova.begin(), m_slova.end()) +
-             QList<QWidget*>{cb_svi, cb_novi, cb_sacuvaj, cb_obrisi, ddplb_status}) {
-        if (previous)
-            setTabOrder(previous, next);
-        previous = next;
-    }
+    chainTabOrder(QList<QWidget*>(m_slova.begin(), m_slova.end()) +
+                  QList<QWidget*>{cb_svi, cb_novi, cb_sacuvaj, cb_obrisi, ddplb_status});
 
     for (QPushButton* letter : m_slova)
         connect(letter, &QPushButton::clicked, this, [this, letter] { filtriraj(letter->text()); });
@@ -100,26 +91,19 @@ void obj_slova::napraviDugmad() {
 }
 
 void obj_slova::filtriraj(const QString& slovo) {
-    m_window->pokupi_ljude(slovo, gruupa);
+    emit filter(slovo, gruupa);
 }
 
-void obj_slova::napraviStatusFilter() {
-    gruupa = QStringLiteral("%");
-    for (int picture = 1; picture <= StockPictures; ++picture)
-        ddplb_status->addPicture(stockPicture(picture));
-
-    int position = 1;
-    DynamicCursor dyn_cursor;
-    const ReadOutcome outcome = readThroughCursor(
-        dyn_cursor, adresar_sql::upitStatusa(),
-        // "Svi" carries the pattern of every status, each status its own name, so that the
-        // choice means the same whatever order the items stand in.
-        [this] { ddplb_status->insertItem(QStringLiteral("Svi"), 1, 1, QStringLiteral("%")); },
-        [this, &position](const QVariantList& row) {
-            const QString naziv = row.value(1).toString();
-            ddplb_status->insertItem(naziv, row.value(0).toInt() + 1, ++position, naziv);
-        });
-    if (reportReadFailure(outcome) >= 0)
+void obj_slova::napraviStatusFilter(const Rows<adresar_sql::Status>& statusi) {
+    // "Svi" carries the pattern of every status, each status its own name, so that the choice
+    // means the same whatever order the items stand in. A read that never opened lists nothing.
+    if (statusi.outcome.stage != ReadOutcome::Stage::OpenFailed) {
+        ddplb_status->insertItem(QStringLiteral("Svi"), 1, 1, QStringLiteral("%"));
+        int position = 1;
+        for (const adresar_sql::Status& status : statusi.rows)
+            ddplb_status->insertItem(status.naziv, status.rbr + 1, ++position, status.naziv);
+    }
+    if (reportReadFailure(statusi.outcome) >= 0)
         ddplb_status->selectItem(1);
 }
 

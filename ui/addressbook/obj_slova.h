@@ -1,12 +1,14 @@
 #pragma once
 
+#include "domain/addressbook/adresar_sql.h"
+
 #include <QList>
 #include <QString>
 #include <QWidget>
 
 class DropDownPictureList;
 class QPushButton;
-class mab_la;
+class Transaction;
 class tab_adresar;
 
 // The editor bar at the top of the ADRESAR page (placed there as `uo_slova`): a button per letter
@@ -23,7 +25,10 @@ public:
     // The 30 letter buttons in their order on screen, left to right.
     static const QList<Slovo>& slova();
 
-    obj_slova(mab_la* window, tab_adresar* page, QWidget* parent = nullptr);
+    obj_slova(Transaction& sqlca, tab_adresar* page, QWidget* parent = nullptr);
+
+    // Fills the status filter from the statuses the page has read: "Svi", then each status.
+    void napraviStatusFilter(const Rows<adresar_sql::Status>& statusi);
 
     // Clears the page's form for a new entry.
     void obrisipolja();
@@ -41,13 +46,16 @@ public:
     QPushButton* cb_svi = nullptr;
     DropDownPictureList* ddplb_status = nullptr;
 
+signals:
+    // A letter button or " SVI ": list the surnames beginning with slovo under the status filter.
+    void filter(const QString& slovo, const QString& gruupa);
+
 private:
     void napraviDugmad();
-    void napraviStatusFilter();
     void izabranFilter(int index);
     void filtriraj(const QString& slovo);
 
-    mab_la* m_window;
+    Transaction& m_sqlca;
     tab_adresar* m_page;
     QList<QPushButton*> m_slova; // left to right
 };

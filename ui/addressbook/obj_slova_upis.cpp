@@ -12,7 +12,7 @@
 void obj_slova::sacuvaj() {
     using Kraj = adresar_upis::IshodUpisa::Kraj;
     const adresar_upis::IshodUpisa ishod = adresar_upis::sacuvaj(
-        sqlca(), m_page->forma(), toInteger(m_page->rbrText()), globals().rbr_status);
+        m_sqlca, m_page->forma(), toInteger(m_page->rbrText()), globals().rbr_status);
     if (ishod.najveciNeprocitan)
         MessageBox(QString(), ishod.greskaNajveceg);
     switch (ishod.kraj) {
@@ -34,7 +34,7 @@ void obj_slova::obrisi() {
         return;
     if (!w_da_ne::pitaj(adresar_upis::pitanjeZaBrisanje()))
         return;
-    const adresar_upis::IshodBrisanja ishod = adresar_upis::obrisi(sqlca(), rbr);
+    const adresar_upis::IshodBrisanja ishod = adresar_upis::obrisi(m_sqlca, rbr);
     if (ishod.kraj == adresar_upis::IshodBrisanja::Kraj::Neobrisano)
         w_da_ne::pitaj(ishod.poruka);
     else

@@ -1,9 +1,6 @@
 #include "ui/addressbook/tab_adresar.h"
 
-#include "runtime/core/builtins.h"
 #include "runtime/core/convert.h"
-#include "runtime/core/cursor_reader.h"
-#include "runtime/core/dynamic_sql.h"
 #include "runtime/core/transaction.h"
 #include "runtime/widgets/controls.h"
 #include "runtime/widgets/list_data_window.h"
@@ -14,7 +11,6 @@
 #include "ui/addressbook/obj_slova.h"
 #include "ui/common/globals.h"
 #include "ui/common/w_da_ne.h"
-#include "ui/main/mab_la.h"
 
 #include <QButtonGroup>
 #include <QRadioButton>
@@ -23,10 +19,20 @@ namespace {
 const QString KeyColumn = QStringLiteral("adresar_rbr");
 }
 
-tab_adresar::tab_adresar(mab_la* window, QWidget* parent) : QWidget(parent), m_window(window) {
+tab_adresar::tab_adresar(Transaction& sqlca, QWidget* parent) : QWidget(parent), m_sqlca(sqlca) {
     setObjectName(QStringLiteral("tab_adresar"));
     napraviKontrole();
     poveziDogadjaje();
+}
+
+void tab_adresar::ucitaj() {
+    // One read of the statuses feeds the form's status field and the editor's filter; each
+    // reports a failed read as its own list would. The list starts with the surnames on "A".
+    const Rows<adresar_sql::Status> statusi = adresar_sql::statusi(m_sqlca);
+    napraviStatuse(statusi);
+    dw_pretraga->setTransObject(m_sqlca);
+    pokupi_ljude(QStringLiteral("A"), QStringLiteral("%"));
+    uo_slova->napraviStatusFilter(statusi);
 }
 
 void tab_adresar::poveziDogadjaje() {
@@ -39,10 +45,11 @@ void tab_adresar::poveziDogadjaje() {
             &tab_adresar::izabranStatus);
     connect(dw_pretraga, &ListDataWindow::clickedRow, this, &tab_adresar::kliknutRed);
     connect(dw_pretraga, &ListDataWindow::doubleClickedRow, this, &tab_adresar::dvaputKliknutRed);
+    connect(uo_slova, &obj_slova::filter, this, &tab_adresar::pokupi_ljude);
 }
 
 void tab_adresar::oznaciPromenu() {
-    m_window->menjano = true;
+    m_menjano = true;
 }
 
 void tab_adresar::pokupi_ljude(const QString& slovo, const QString& statt) {
@@ -52,62 +59,53 @@ void tab_adresar::pokupi_ljude(const QString& slovo, const QString& statt) {
 }
 
 int tab_adresar::popunipodatke(const QString& mmbr) {
-    int loaded = 0;
-    DynamicCursor dyn_cursor;
-    const ReadOutcome outcome = readThroughCursor(
-        dyn_cursor, adresar_sql::upitZaUnos(toInteger(mmbr)),
-        [this] { sle_rbr->setText(QString()); },
-        [this, &loaded](const QVariantList& row) {
-            const AdresarUnos unos = adresar_sql::unosIzReda(row);
-            sle_rbr->setText(QString::number(unos.rbr));
-            // Only a stored 0 is female; any other value, and NULL, shows as male.
-            const bool zenski = !unos.pol.isNull() && unos.pol.toInt() == 0;
-            rb_zenski->setChecked(zenski);
-            rb_muski->setChecked(!zenski);
-            // The entry's status becomes the one a save writes back: saving a loaded entry must
-            // not move it into whatever category was picked last.
-            ddplb_status->selectItem(unos.status.isNull() ? 0
-                                                          : ddplb_status->findValue(unos.status));
-            if (!unos.status.isNull())
-                globals().rbr_status = qint16(unos.status.toInt());
-            for (const TextField& field : std::as_const(m_textFields))
-                field.edit->setText(unos.*field.column);
-            mle_napomena->setText(unos.napomena);
-            m_window->menjano = false;
-            ++loaded;
-        });
-    return reportReadFailure(outcome) < 0 ? -1 : loaded;
+    const Rows<AdresarUnos> procitano = adresar_sql::unos(m_sqlca, toInteger(mmbr));
+    if (procitano.outcome.stage == ReadOutcome::Stage::OpenFailed)
+        return reportReadFailure(procitano.outcome);
+    sle_rbr->setText(QString());
+    for (const AdresarUnos& unos : procitano.rows) {
+        sle_rbr->setText(QString::number(unos.rbr));
+        // Only a stored 0 is female; any other value, and NULL, shows as male.
+        const bool zenski = !unos.pol.isNull() && unos.pol.toInt() == 0;
+        rb_zenski->setChecked(zenski);
+        rb_muski->setChecked(!zenski);
+        // The entry's status becomes the one a save writes back: saving a loaded entry must not
+        // move it into whatever category was picked last.
+        ddplb_status->selectItem(unos.status.isNull() ? 0 : ddplb_status->findValue(unos.status));
+        if (!unos.status.isNull())
+            globals().rbr_status = qint16(unos.status.toInt());
+        for (const TextField& field : std::as_const(m_textFields))
+            field.edit->setText(unos.*field.column);
+        mle_napomena->setText(unos.napomena);
+        m_menjano = false;
+    }
+    return reportReadFailure(procitano.outcome) < 0 ? -1 : int(procitano.rows.size());
 }
 
 int tab_adresar::promenjeno() {
-    if (!m_window->menjano)
+    if (!m_menjano)
         return 0;
     if (w_da_ne::pitaj(QStringLiteral("Da li zelite da snimite promenjene podatke?")))
         uo_slova->sacuvaj();
     return 0;
 }
 
-void tab_adresar::napraviStatuse() {
+void tab_adresar::napraviStatuse(const Rows<adresar_sql::Status>& statusi) {
     globals().rbr_status = 0;
     int position = 0;
-    DynamicCursor dyn_cursor;
-    const ReadOutcome outcome = readThroughCursor(
-        dyn_cursor, adresar_sql::upitStatusaPoRbr(), nullptr,
-        [this, &position](const QVariantList& row) {
-            const int rbr = row.value(0).toInt();
-            ddplb_status->insertItem(row.value(1).toString(), rbr, ++position, rbr);
-            if (globals().rbr_status == 0)
-                globals().rbr_status = qint16(rbr);
-        });
-    if (reportReadFailure(outcome) >= 0)
+    for (const adresar_sql::Status& status : statusi.rows) {
+        ddplb_status->insertItem(status.naziv, status.rbr, ++position, status.rbr);
+        if (globals().rbr_status == 0)
+            globals().rbr_status = qint16(status.rbr);
+    }
+    if (reportReadFailure(statusi.outcome) >= 0)
         ddplb_status->selectItem(1);
 }
 
 void tab_adresar::izabranStatus(int index) {
-    m_window->menjano = true;
-    Transaction& transaction = sqlca();
-    const auto stat = adresar_sql::rbrStatusa(transaction, ddplb_status->text(index));
-    if (transaction.sqlcode != Transaction::Success || !stat) {
+    m_menjano = true;
+    const auto stat = adresar_sql::rbrStatusa(m_sqlca, ddplb_status->text(index));
+    if (m_sqlca.sqlcode != Transaction::Success || !stat) {
         w_da_ne::pitaj(QStringLiteral("GR0120 Greska pri upitu nad STATUS tabelom!"));
         return;
     }
@@ -115,11 +113,11 @@ void tab_adresar::izabranStatus(int index) {
 }
 
 void tab_adresar::kliknutRed(int row) {
-    m_window->promenjeno();
+    promenjeno();
     dw_pretraga->selectRow(0, false);
     if (row > 0) {
         dw_pretraga->selectRow(row, true);
-        m_window->popunipodatke(QString::number(dw_pretraga->getItemNumber(row, KeyColumn)));
+        popunipodatke(QString::number(dw_pretraga->getItemNumber(row, KeyColumn)));
     }
 }
 

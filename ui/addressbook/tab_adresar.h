@@ -1,6 +1,6 @@
 #pragma once
 
-#include "domain/addressbook/adresar_unos.h"
+#include "domain/addressbook/adresar_sql.h"
 
 #include <QList>
 #include <QWidget>
@@ -12,15 +12,19 @@ class QGroupBox;
 class QLabel;
 class QRadioButton;
 class SingleLineEdit;
-class mab_la;
+class Transaction;
 class obj_slova;
 
-// The ADRESAR page: the editor bar, the list of matching entries and the form of one entry.
+// The ADRESAR page: the editor bar, the list of matching entries and the form of one entry. It is
+// built without touching the database and reads when told to (ucitaj), so it can stand alone.
 class tab_adresar : public QWidget {
     Q_OBJECT
 
 public:
-    explicit tab_adresar(mab_la* window, QWidget* parent = nullptr);
+    explicit tab_adresar(Transaction& sqlca, QWidget* parent = nullptr);
+
+    // The page's first reads: the statuses of both status lists, then the surnames on "A".
+    void ucitaj();
 
     // Re-reads the list: surnames beginning with slovo, statuses matching statt.
     void pokupi_ljude(const QString& slovo, const QString& statt);
@@ -28,6 +32,10 @@ public:
     int popunipodatke(const QString& mmbr);
     // Offers to save the form's unsaved edits; runs the whole save on "DA".
     int promenjeno();
+
+    // Whether the form holds edits that were not saved (the main window's changed flag).
+    bool menjano() const { return m_menjano; }
+    void setMenjano(bool menjano) { m_menjano = menjano; }
 
     // What the editor bar needs of the form. The page owns the controls; the bar only asks.
     AdresarUnos forma() const; // the form's texts and sex; rbr and status are the bar's business
@@ -48,7 +56,7 @@ private:
 
     void napraviKontrole();
     void poveziDogadjaje();
-    void napraviStatuse();
+    void napraviStatuse(const Rows<adresar_sql::Status>& statusi);
     void izabranStatus(int index);
     void kliknutRed(int row);
     void dvaputKliknutRed(int row);
@@ -56,7 +64,8 @@ private:
     QLabel* labela(const char* name, const QString& text);
     SingleLineEdit* polje(const char* name);
 
-    mab_la* m_window;
+    Transaction& m_sqlca;
+    bool m_menjano = false;
 
     SingleLineEdit* sle_rbr = nullptr;
     QRadioButton* rb_zenski = nullptr;

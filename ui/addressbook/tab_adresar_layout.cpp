@@ -1,9 +1,8 @@
 // Builds the ADRESAR page's controls in their creation order and places them in window units.
 #include "ui/addressbook/tab_adresar.h"
 
-#include "runtime/core/builtins.h"
-#include "runtime/core/transaction.h"
 #include "runtime/widgets/controls.h"
+#include "runtime/widgets/factories.h"
 #include "runtime/widgets/list_data_window.h"
 #include "runtime/widgets/look.h"
 #include "runtime/widgets/multi_line_edit.h"
@@ -72,10 +71,7 @@ constexpr int LabelDrop = 6;
 } // namespace
 
 QLabel* tab_adresar::labela(const char* name, const QString& text) {
-    auto* label = new QLabel(text, this);
-    label->setObjectName(QString::fromUtf8(name));
-    setScreenFont(label, ScreenFont::ArialCE9);
-    return label;
+    return makeLabel(this, QString::fromUtf8(name), text, ScreenFont::ArialCE9);
 }
 
 SingleLineEdit* tab_adresar::polje(const char* name) {
@@ -147,14 +143,9 @@ void tab_adresar::napraviKontrole() {
     QLabel* st_6 = labela("st_6", QStringLiteral("Status:"));
     ddplb_status = new DropDownPictureList(QStringLiteral("ddplb_status"), this);
     setScreenFont(ddplb_status, ScreenFont::ArialCE9);
-    napraviStatuse();
     dw_pretraga = new ListDataWindow(QStringLiteral("dw_pretraga"), this);
     setScreenFont(dw_pretraga, ScreenFont::ArialCE9);
     dw_pretraga->setDataObject(QStringLiteral("dw_pretraga_adresar"));
-    dw_pretraga->setTransObject(sqlca());
-    // The main window does not know this page yet while it is being built, so the list's first
-    // read is the page's own call rather than one through mab_la.
-    pokupi_ljude(QStringLiteral("A"), QStringLiteral("%"));
     mle_napomena = new MultiLineEdit(QStringLiteral("mle_napomena"), this);
     setScreenFont(mle_napomena, ScreenFont::ArialCE9);
     QLabel* st_7 = labela("st_7", QStringLiteral("Napomena:"));
@@ -169,7 +160,7 @@ void tab_adresar::napraviKontrole() {
         group->lower(); // a frame behind its fields, not a cover over them
     }
     sle_mbr = polje("sle_mbr");
-    uo_slova = new obj_slova(m_window, this, this);
+    uo_slova = new obj_slova(m_sqlca, this, this);
 
     // Placement.
     moveInUnits(uo_slova, Left, BarY);
@@ -245,6 +236,5 @@ void tab_adresar::napraviKontrole() {
     for (const auto& [label, field] : work)
         order << field;
     order << mle_napomena;
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order.at(i - 1), order.at(i));
+    chainTabOrder(order);
 }

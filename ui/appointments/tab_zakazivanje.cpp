@@ -46,8 +46,7 @@ StaticText* makeCaption(const QString& name, const QString& text, QWidget* paren
 
 } // namespace
 
-tab_zakazivanje::tab_zakazivanje(QDate& dcaldate, qint16& icalhilite, QWidget* parent)
-    : QWidget(parent), m_dcaldate(dcaldate), m_icalhilite(icalhilite) {
+tab_zakazivanje::tab_zakazivanje(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("tab_zakazivanje"));
     setProperty("tag", QStringLiteral("Zakazivanje bolidima"));
     build();

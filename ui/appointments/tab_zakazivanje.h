@@ -12,13 +12,16 @@ class StaticText;
 // The ZAKAZIVANJE page: a fixed half-hour day sheet beside two Sunday-first month calendars that
 // browse the months and frame a picked day. Nothing on it reads or writes the database.
 //
-// The held date and the framed cell are the main window's variables dcaldate and icalhilite; the
-// page works on them through the references it is built with.
+// The page holds the calendars' state: the held date (dcaldate) and the framed cell (icalhilite),
+// which the main window offers under those names.
 class tab_zakazivanje : public QWidget {
     Q_OBJECT
 
 public:
-    tab_zakazivanje(QDate& dcaldate, qint16& icalhilite, QWidget* parent = nullptr);
+    explicit tab_zakazivanje(QWidget* parent = nullptr);
+
+    QDate dcaldate() const { return m_dcaldate; }
+    qint16 icalhilite() const { return m_icalhilite; }
 
     // Writes the month of the held date into the calendar, then frames the held date's cell when
     // a frame is being tracked. The calendar is repainted once.
@@ -38,8 +41,8 @@ private:
     void dayDoubleClicked();
     QDate shownMonth(const CalendarDataWindow* calendar) const;
 
-    QDate& m_dcaldate;
-    qint16& m_icalhilite;
+    QDate m_dcaldate;
+    qint16 m_icalhilite = 0;
     // The first day of the month each calendar shows, so that a day clicked in the calendar that
     // does not show the held date's month picks the day under the pointer.
     QDate m_shown1;

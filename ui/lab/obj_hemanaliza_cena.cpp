@@ -1,7 +1,9 @@
 #include "ui/lab/obj_hemanaliza_cena.h"
 
+#include "domain/lab/racun.h"
 #include "runtime/core/convert.h"
 #include "runtime/widgets/controls.h"
+#include "runtime/widgets/factories.h"
 #include "runtime/widgets/look.h"
 #include "runtime/widgets/picture_button.h"
 #include "runtime/widgets/units.h"
@@ -9,31 +11,15 @@
 #include <QComboBox>
 #include <QLabel>
 
-namespace {
-
-QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    setScreenFont(label, ScreenFont::Arial9);
-    return label;
-}
-
-EditMask* makeAmount(const QString& name, QWidget* parent) {
-    auto* field = new EditMask(name, QStringLiteral("0.00"), parent);
-    setScreenFont(field, ScreenFont::Arial9);
-    field->setValue(QStringLiteral("0.00"));
-    return field;
-}
-
-} // namespace
-
 obj_hemanaliza_cena::obj_hemanaliza_cena(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("obj_hemanaliza_cena"));
     resizeInUnits(this, WidthUnits, HeightUnits);
 
-    m_zaNaplatu = makeAmount(QStringLiteral("em_hemat_cena_ukupnapopust"), this);
+    m_zaNaplatu = makeAmount(this, QStringLiteral("em_hemat_cena_ukupnapopust"), ScreenFont::Arial9,
+                             QStringLiteral("0.00"));
     placeInUnits(m_zaNaplatu, 1700, 156, 560, 92);
-    m_ukupna = makeAmount(QStringLiteral("em_hemat_cena_ukupna"), this);
+    m_ukupna = makeAmount(this, QStringLiteral("em_hemat_cena_ukupna"), ScreenFont::Arial9,
+                          QStringLiteral("0.00"));
     placeInUnits(m_ukupna, 560, 24, 560, 92);
 
     m_prihvati = new PictureButton(QStringLiteral("pb_hemanaliza_cene"), this);
@@ -42,7 +28,7 @@ obj_hemanaliza_cena::obj_hemanaliza_cena(QWidget* parent) : QWidget(parent) {
     placeInUnits(m_prihvati, 3020, 280, 520, 112);
 
     m_popustLabel =
-        makeLabel(QStringLiteral("st_hemat_cena_popust"), QStringLiteral("Popust"), this);
+        makeLabel(this, QStringLiteral("st_hemat_cena_popust"), QStringLiteral("Popust"), ScreenFont::Arial9);
     placeInUnits(m_popustLabel, 60, 164, 480, 80);
 
     m_popust = new QComboBox(this);
@@ -57,9 +43,9 @@ obj_hemanaliza_cena::obj_hemanaliza_cena(QWidget* parent) : QWidget(parent) {
     m_popust->setCurrentIndex(0);
 
     m_zaNaplatuLabel =
-        makeLabel(QStringLiteral("st_hemat_cenapopust"), QStringLiteral("Za naplatu"), this);
+        makeLabel(this, QStringLiteral("st_hemat_cenapopust"), QStringLiteral("Za naplatu"), ScreenFont::Arial9);
     placeInUnits(m_zaNaplatuLabel, 1160, 164, 520, 80);
-    m_ukupnaLabel = makeLabel(QStringLiteral("st_hemat_cena"), QStringLiteral("Ukupna cena"), this);
+    m_ukupnaLabel = makeLabel(this, QStringLiteral("st_hemat_cena"), QStringLiteral("Ukupna cena"), ScreenFont::Arial9);
     placeInUnits(m_ukupnaLabel, 60, 32, 480, 80);
 
     // activated: every pick by the user, even of the entry already shown, so that picking the
@@ -71,9 +57,7 @@ obj_hemanaliza_cena::obj_hemanaliza_cena(QWidget* parent) : QWidget(parent) {
     connect(m_prihvati, &QPushButton::clicked, this, &obj_hemanaliza_cena::prihvati);
 
     // From the total over the discount to the amount and "Prihvati".
-    setTabOrder(m_ukupna, m_popust);
-    setTabOrder(m_popust, m_zaNaplatu);
-    setTabOrder(m_zaNaplatu, m_prihvati);
+    chainTabOrder({m_ukupna, m_popust, m_zaNaplatu, m_prihvati});
 }
 
 void obj_hemanaliza_cena::unesi_cenu(Decimal cena) {
@@ -82,12 +66,9 @@ void obj_hemanaliza_cena::unesi_cenu(Decimal cena) {
 }
 
 void obj_hemanaliza_cena::za_naplatu() {
-    const double cena = toDouble(m_ukupna->text());
-    // Before the first pick procenat is empty, which converts to 0: the amount equals the total,
-    // as the list's "0" promises.
-    const double proc = toDouble(procenat);
-    const double amount = cena - (proc * cena) / 100;
-    m_zaNaplatu->setValue(numberToText(amount));
+    // Before the first pick procenat is empty, which counts as 0: the amount equals the total, as
+    // the list's "0" promises.
+    m_zaNaplatu->setValue(numberToText(racun::zaNaplatu(m_ukupna->text(), procenat)));
 }
 
 void obj_hemanaliza_cena::prihvati() {

@@ -1,13 +1,13 @@
 #include "ui/lab/tab_lab_analize.h"
 
-#include "runtime/core/convert.h"
+#include "domain/lab/racun.h"
 #include "runtime/widgets/controls.h"
+#include "runtime/widgets/factories.h"
 #include "runtime/widgets/look.h"
 #include "runtime/widgets/picture_button.h"
 #include "runtime/widgets/units.h"
 #include "ui/lab/obj_hemanaliza_cena.h"
 #include "ui/lab/w_hematologija_unos.h"
-#include "ui/main/mab_la.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -25,14 +25,6 @@ constexpr int FieldWidth = 620;
 constexpr int FieldHeight = 92;
 constexpr int PriceListX = 2330;
 
-EditMask* makeAmount(const QString& name, QWidget* parent) {
-    auto* field = new EditMask(name, QStringLiteral("0.00"), parent);
-    setScreenFont(field, ScreenFont::Arial10);
-    // Never filled yet: the stored text "none" shows and counts as 0.
-    field->setValue(QStringLiteral("none"));
-    return field;
-}
-
 PictureButton* makePicture(const QString& name, const QString& picture, QWidget* parent) {
     auto* button = new PictureButton(name, parent);
     button->setPictureName(picture);
@@ -48,23 +40,21 @@ QGroupBox* makeGroup(const QString& name, const QString& text, QWidget* parent) 
 
 } // namespace
 
-tab_lab_analize::tab_lab_analize(mab_la* window, QWidget* parent)
-    : QWidget(parent), m_window(window) {
+tab_lab_analize::tab_lab_analize(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("tab_lab_analize"));
     setProperty("tag", QStringLiteral("laboratorijske_analize"));
 
-    m_svega = makeAmount(QStringLiteral("em_svega_analize"), this);
+    m_svega = makeAmount(this, QStringLiteral("em_svega_analize"), ScreenFont::Arial10, QStringLiteral("none"));
     m_hemat = makePicture(QStringLiteral("pb_hemat_analize"), QStringLiteral("hemato2.bmp"), this);
     m_biohemija = makePicture(QStringLiteral("pb_biohemija"), QStringLiteral("bioh.bmp"), this);
     m_biohemija->setProperty("tag", QStringLiteral("biohemijske_analize"));
     m_urin = makePicture(QStringLiteral("pb_urin"), QStringLiteral("urin1.bmp"), this);
     m_urin->setProperty("tag", QStringLiteral("biohemijske_analize"));
-    m_ukupnoHem = makeAmount(QStringLiteral("em_ukupno_hem"), this);
-    m_ukupnoBiohem = makeAmount(QStringLiteral("em_ukupno_biohem"), this);
-    m_ukupnoUrin = makeAmount(QStringLiteral("em_ukupno_urin"), this);
-    m_svegaLabel = new QLabel(QStringLiteral("Svega za naplatu"), this);
-    m_svegaLabel->setObjectName(QStringLiteral("st_9"));
-    setScreenFont(m_svegaLabel, ScreenFont::ArialCE10Bold);
+    m_ukupnoHem = makeAmount(this, QStringLiteral("em_ukupno_hem"), ScreenFont::Arial10, QStringLiteral("none"));
+    m_ukupnoBiohem = makeAmount(this, QStringLiteral("em_ukupno_biohem"), ScreenFont::Arial10, QStringLiteral("none"));
+    m_ukupnoUrin = makeAmount(this, QStringLiteral("em_ukupno_urin"), ScreenFont::Arial10, QStringLiteral("none"));
+    m_svegaLabel = makeLabel(this, QStringLiteral("st_9"), QStringLiteral("Svega za naplatu"),
+                             ScreenFont::ArialCE10Bold);
     m_urincen = makePicture(QStringLiteral("pb_urincen"), QStringLiteral("urincen.bmp"), this);
     m_biohcen = makePicture(QStringLiteral("pb_biohcen"), QStringLiteral("biohcen.bmp"), this);
     m_hemcen = makePicture(QStringLiteral("pb_hemcen"), QStringLiteral("hemcen1.BMP"), this);
@@ -91,25 +81,17 @@ tab_lab_analize::tab_lab_analize(mab_la* window, QWidget* parent)
 
     connect(m_hemat, &QPushButton::clicked, this, &tab_lab_analize::otvoriHematologiju);
     for (EditMask* subtotal : subtotals)
-        connect(subtotal, &EditMask::modified, this, &tab_lab_analize::subtotalModified);
+        connect(subtotal, &EditMask::modified, this, &tab_lab_analize::svega_za_naplatu);
     // The bill total's own modified does nothing: what is typed there stands until the next
     // recomputation overwrites it.
 
-    setTabOrder(m_hemat, m_ukupnoHem);
-    setTabOrder(m_ukupnoHem, m_biohemija);
-    setTabOrder(m_biohemija, m_ukupnoBiohem);
-    setTabOrder(m_ukupnoBiohem, m_urin);
-    setTabOrder(m_urin, m_ukupnoUrin);
-    setTabOrder(m_ukupnoUrin, m_svega);
-    setTabOrder(m_svega, m_hemcen);
-    setTabOrder(m_hemcen, m_biohcen);
-    setTabOrder(m_biohcen, m_urincen);
+    chainTabOrder({m_hemat, m_ukupnoHem, m_biohemija, m_ukupnoBiohem, m_urin, m_ukupnoUrin, m_svega,
+                   m_hemcen, m_biohcen, m_urincen});
 }
 
 void tab_lab_analize::svega_za_naplatu() {
-    const double sum = toDouble(m_ukupnoHem->text()) + toDouble(m_ukupnoBiohem->text()) +
-                       toDouble(m_ukupnoUrin->text());
-    m_svega->setValue(formatNumber(sum, QStringLiteral("0.00")));
+    m_svega->setValue(
+        racun::svegaZaNaplatu(m_ukupnoHem->text(), m_ukupnoBiohem->text(), m_ukupnoUrin->text()));
 }
 
 void tab_lab_analize::postavi_ukupno_hem(Decimal iznos) {
@@ -124,15 +106,5 @@ void tab_lab_analize::otvoriHematologiju() {
 
 void tab_lab_analize::prihvacenaHematologija(Decimal iznos) {
     postavi_ukupno_hem(iznos);
-    if (m_window)
-        m_window->svega_za_naplatu();
-    else
-        svega_za_naplatu();
-}
-
-void tab_lab_analize::subtotalModified() {
-    if (m_window)
-        m_window->svega_za_naplatu();
-    else
-        svega_za_naplatu();
+    svega_za_naplatu();
 }

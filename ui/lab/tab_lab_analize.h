@@ -8,7 +8,6 @@ class EditMask;
 class PictureButton;
 class QGroupBox;
 class QLabel;
-class mab_la;
 
 // The LABORATORIJSKE ANALIZE page: the three service buttons with their subtotals, the bill
 // total, and the price-list pictures. Only hematology has an order window; the biochemistry and
@@ -17,7 +16,7 @@ class tab_lab_analize : public QWidget {
     Q_OBJECT
 
 public:
-    explicit tab_lab_analize(mab_la* window, QWidget* parent = nullptr);
+    explicit tab_lab_analize(QWidget* parent = nullptr);
 
     // Bill total = the three subtotals added in doubles, shown as "0.00".
     void svega_za_naplatu();
@@ -34,10 +33,6 @@ private:
     void otvoriHematologiju();
     // The order window's accepted amount becomes the hematology subtotal of the bill.
     void prihvacenaHematologija(Decimal iznos);
-    // A subtotal changed by the user: the main window recomputes the bill total.
-    void subtotalModified();
-
-    mab_la* m_window;
     EditMask* m_svega;
     PictureButton* m_hemat;
     PictureButton* m_biohemija;

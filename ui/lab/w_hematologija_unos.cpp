@@ -1,14 +1,16 @@
 #include "ui/lab/w_hematologija_unos.h"
 
-#include "runtime/core/dynamic_sql.h"
+#include "domain/lab/nalazi_sql.h"
+#include "domain/lab/racun.h"
+#include "runtime/core/builtins.h"
 #include "runtime/widgets/command_button.h"
 #include "runtime/widgets/controls.h"
+#include "runtime/widgets/factories.h"
 #include "runtime/widgets/look.h"
 #include "runtime/widgets/message_box.h"
 #include "runtime/widgets/picture_button.h"
 #include "runtime/widgets/units.h"
-#include "ui/common/globals.h"
-#include "domain/lab/nalazi_sql.h"
+#include "ui/lab/hematologija_globals.h"
 #include "ui/lab/obj_hemanaliza_cena.h"
 #include "ui/lab/obj_hemanaliza_unos.h"
 
@@ -87,7 +89,7 @@ w_hematologija_unos::w_hematologija_unos(QWidget* parent)
 
     // "Prihvati" lets the window close; the laboratory page takes the amount itself.
     connect(m_cena, &obj_hemanaliza_cena::prihvacen, this, [this] {
-        globals().zatvori = true;
+        hematologija().zatvori = true;
         Close(this);
     });
     connect(m_inverzno, &QPushButton::clicked, this,
@@ -110,14 +112,14 @@ w_hematologija_unos::w_hematologija_unos(QWidget* parent)
 w_hematologija_unos* w_hematologija_unos::otvori() {
     // A window that has just been accepted is hidden and only waits to be deleted: it does not
     // count as open.
-    w_hematologija_unos* open = globals().w_hematologija_unos;
+    w_hematologija_unos* open = hematologija().w_hematologija_unos;
     if (open && open->isVisible()) {
         open->raise();
         open->activateWindow();
         return open;
     }
     auto* window = new w_hematologija_unos;
-    globals().w_hematologija_unos = window;
+    hematologija().w_hematologija_unos = window;
     openWindow(window);
     return window;
 }
@@ -125,45 +127,40 @@ w_hematologija_unos* w_hematologija_unos::otvori() {
 void w_hematologija_unos::openEvent() {
     if (mainWindow())
         centreOnScreen(this); // what mab_la::centriraj_prozor does
-    globals().zatvori = false;
+    hematologija().zatvori = false;
 
     // The count starts again before anything is loaded, so that after a failed load no line of
     // an earlier window is counted, summed or touched.
-    ProgramGlobals& program = globals();
+    HematologijaGlobals& program = hematologija();
     program.uoo = {QPointer<obj_hemanaliza_unos>()};
     program.uoo_broj = 0;
 
-    DynamicCursor dyn_cursor;
     // The line count is a 16-bit number; rows past 32767 lines would make it wrap to a negative
     // index, so they are not shown.
     const auto fits = [&program] { return program.uoo_broj < std::numeric_limits<qint16>::max(); };
-    ReadOutcome outcome = nalazi_sql::ucitaj(
-        sqlca(), dyn_cursor, nalazi_sql::hematologija, {}, [&](const nalaz& row) {
-            if (!fits())
-                return;
-            ++program.uoo_broj;
-            dodaj_liniju(row.naziv, LeftColumnX, lineY(program.uoo_broj));
-        });
-    if (reportReadFailure(outcome) < 0) {
+    const Rows<nalaz> obicne = nalazi_sql::ucitaj(sqlca(), nalazi_sql::hematologija);
+    for (const nalaz& row : obicne.rows) {
+        if (!fits())
+            break;
+        ++program.uoo_broj;
+        dodaj_liniju(row.naziv, LeftColumnX, lineY(program.uoo_broj));
+    }
+    if (reportReadFailure(obicne.outcome) < 0) {
         poredaj_fokus();
         return;
     }
 
-    qint16 left = 0;
-    outcome = nalazi_sql::ucitaj(
-        sqlca(), dyn_cursor, nalazi_sql::leukocitna_formula,
-        [&] {
-            left = program.uoo_broj;
-            if (fits())
-                pocetak_leukocita = qint16(program.uoo_broj + 1);
-        },
-        [&](const nalaz& row) {
-            if (!fits())
-                return;
-            ++program.uoo_broj;
-            dodaj_liniju(row.naziv, RightColumnX, lineY(program.uoo_broj - left));
-        });
-    reportReadFailure(outcome);
+    const Rows<nalaz> leukociti = nalazi_sql::ucitaj(sqlca(), nalazi_sql::leukocitna_formula);
+    const qint16 left = program.uoo_broj;
+    if (leukociti.outcome.stage != ReadOutcome::Stage::OpenFailed && fits())
+        pocetak_leukocita = qint16(program.uoo_broj + 1);
+    for (const nalaz& row : leukociti.rows) {
+        if (!fits())
+            break;
+        ++program.uoo_broj;
+        dodaj_liniju(row.naziv, RightColumnX, lineY(program.uoo_broj - left));
+    }
+    reportReadFailure(leukociti.outcome);
     poredaj_fokus();
 }
 
@@ -179,15 +176,15 @@ void w_hematologija_unos::keyPressEvent(QKeyEvent* event) {
 }
 
 bool w_hematologija_unos::closequery() {
-    return globals().zatvori;
+    return hematologija().zatvori;
 }
 
 void w_hematologija_unos::dodaj_liniju(const QString& naziv, int x, int y) {
     auto* line = new obj_hemanaliza_unos(m_linije);
-    globals().uoo.append(line);
+    hematologija().uoo.append(line);
     moveInUnits(line, x, y);
     line->raise();
-    line->popuni_polja(naziv, Decimal::fromText(QStringLiteral("10.00")));
+    line->popuni_polja(naziv, racun::podrazumevanaCena());
     line->show();
     connect(line, &obj_hemanaliza_unos::raditiClicked, this, &w_hematologija_unos::sracunaj_cenu);
 
@@ -197,7 +194,7 @@ void w_hematologija_unos::dodaj_liniju(const QString& naziv, int x, int y) {
 }
 
 obj_hemanaliza_unos* w_hematologija_unos::linija(int index) const {
-    const ProgramGlobals& program = globals();
+    const HematologijaGlobals& program = hematologija();
     if (index < 1 || index > program.uoo_broj || index >= program.uoo.size())
         return nullptr;
     obj_hemanaliza_unos* line = program.uoo.at(index);
@@ -205,15 +202,15 @@ obj_hemanaliza_unos* w_hematologija_unos::linija(int index) const {
 }
 
 void w_hematologija_unos::sracunaj_cenu() {
-    Decimal total;
-    for (int index = 1; index <= globals().uoo_broj; ++index)
+    QList<Decimal> cene;
+    for (int index = 1; index <= hematologija().uoo_broj; ++index)
         if (obj_hemanaliza_unos* line = linija(index))
-            total += line->dodavanje_cene();
-    m_cena->unesi_cenu(total);
+            cene << line->dodavanje_cene();
+    m_cena->unesi_cenu(racun::ukupnaCena(cene));
 }
 
 void w_hematologija_unos::oznaci(int prva, bool (*novoStanje)(bool)) {
-    for (int index = prva; index <= globals().uoo_broj; ++index)
+    for (int index = prva; index <= hematologija().uoo_broj; ++index)
         if (obj_hemanaliza_unos* line = linija(index))
             line->setRaditi(novoStanje(line->raditi()));
     sracunaj_cenu();
@@ -222,28 +219,19 @@ void w_hematologija_unos::oznaci(int prva, bool (*novoStanje)(bool)) {
 void w_hematologija_unos::poredaj_fokus() {
     // Tab goes down the check boxes of the lines, then along the buttons as they stand, then
     // through the price panel.
-    QWidget* previous = nullptr;
-    for (int index = 1; index <= globals().uoo_broj; ++index) {
-        obj_hemanaliza_unos* line = linija(index);
-        if (!line)
-            continue;
-        if (previous)
-            setTabOrder(previous, line->cbx_raditi());
-        previous = line->cbx_raditi();
-    }
-    const QList<QWidget*> rest{m_inverzno,
-                               m_leukocit,
-                               m_selektSve,
-                               m_deselektSve,
-                               m_cena->em_hemat_cena_ukupna(),
-                               m_cena->ddlb_hem_popust(),
-                               m_cena->em_hemat_cena_ukupnapopust(),
-                               m_cena->pb_hemanaliza_cene()};
-    for (QWidget* next : rest) {
-        if (previous)
-            setTabOrder(previous, next);
-        previous = next;
-    }
+    QList<QWidget*> order;
+    for (int index = 1; index <= hematologija().uoo_broj; ++index)
+        if (obj_hemanaliza_unos* line = linija(index))
+            order << line->cbx_raditi();
+    order << QList<QWidget*>{m_inverzno,
+                             m_leukocit,
+                             m_selektSve,
+                             m_deselektSve,
+                             m_cena->em_hemat_cena_ukupna(),
+                             m_cena->ddlb_hem_popust(),
+                             m_cena->em_hemat_cena_ukupnapopust(),
+                             m_cena->pb_hemanaliza_cene()};
+    chainTabOrder(order);
     if (obj_hemanaliza_unos* first = linija(1))
         first->cbx_raditi()->setFocus();
     else

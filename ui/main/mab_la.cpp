@@ -1,5 +1,6 @@
 #include "ui/main/mab_la.h"
 
+#include "runtime/core/builtins.h"
 #include "runtime/widgets/look.h"
 #include "runtime/widgets/units.h"
 #include "ui/addressbook/tab_adresar.h"
@@ -22,12 +23,13 @@ mab_la::mab_la(QWidget* parent) : Window(Type::Main, QSize(3694, 2324), parent) 
     // The pages are built once, with the window, in tab order; their constructors run then.
     m_prijem = new tab_prijem;
     tabs->addTab(m_prijem, QStringLiteral("PRIJEM"));
-    m_adresar = new tab_adresar(this);
+    m_adresar = new tab_adresar(sqlca());
     tabs->addTab(m_adresar, QStringLiteral("ADRESAR"));
+    m_adresar->ucitaj();
     tabs->setTabToolTip(1, QStringLiteral("Adresar za idiote"));
-    m_zakazivanje = new tab_zakazivanje(dcaldate, icalhilite);
+    m_zakazivanje = new tab_zakazivanje;
     tabs->addTab(m_zakazivanje, QStringLiteral("ZAKAZIVANJE"));
-    m_labAnalize = new tab_lab_analize(this);
+    m_labAnalize = new tab_lab_analize;
     tabs->addTab(m_labAnalize, QStringLiteral("LABORATORIJSKE ANALIZE"));
     m_pretrazivanje = new tab_pretrazivanje;
     tabs->addTab(m_pretrazivanje, QStringLiteral("PRETRAŽIVANJE"));
@@ -40,7 +42,23 @@ mab_la::mab_la(QWidget* parent) : Window(Type::Main, QSize(3694, 2324), parent) 
 
 void mab_la::openEvent() {
     centriraj_prozor(this);
-    menjano = false;
+    setMenjano(false);
+}
+
+bool mab_la::menjano() const {
+    return m_adresar->menjano();
+}
+
+void mab_la::setMenjano(bool menjano) {
+    m_adresar->setMenjano(menjano);
+}
+
+QDate mab_la::dcaldate() const {
+    return m_zakazivanje->dcaldate();
+}
+
+qint16 mab_la::icalhilite() const {
+    return m_zakazivanje->icalhilite();
 }
 
 void mab_la::highlight(CalendarDataWindow* dwc_calendar) {

@@ -33,17 +33,19 @@ public:
     void centriraj_prozor(QWidget* prozor); // the runtime's centreOnScreen
     int promenjeno();
 
+    // The address book's changed flag and the calendars' held date and framed cell, kept by the
+    // pages that use them.
+    bool menjano() const;
+    void setMenjano(bool menjano);
+    QDate dcaldate() const;
+    qint16 icalhilite() const;
+
     QTabWidget* tabMain() const { return m_tabMain; }
     tab_prijem* prijem() const { return m_prijem; }
     tab_adresar* adresar() const { return m_adresar; }
     tab_zakazivanje* zakazivanje() const { return m_zakazivanje; }
     tab_lab_analize* labAnalize() const { return m_labAnalize; }
     tab_pretrazivanje* pretrazivanje() const { return m_pretrazivanje; }
-
-    // Instance variables.
-    QDate dcaldate;
-    qint16 icalhilite = 0;
-    bool menjano = false;
 
 private:
     QTabWidget* m_tabMain = nullptr;

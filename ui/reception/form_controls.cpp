@@ -116,8 +116,3 @@ QList<QWidget*> tabStops(const QList<BuiltControl>& controls) {
         order.append(control.focusTarget);
     return order;
 }
-
-void chainTabOrder(const QList<QWidget*>& order) {
-    for (qsizetype i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order.at(i - 1), order.at(i));
-}

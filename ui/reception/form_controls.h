@@ -47,6 +47,3 @@ QList<BuiltControl> buildControls(QWidget* parent, std::span<const FormControl> 
 
 // The controls Tab stops at, in tab-order number, equal numbers in creation order.
 QList<QWidget*> tabStops(const QList<BuiltControl>& controls);
-
-// Chains the widgets so that Tab visits them in this order.
-void chainTabOrder(const QList<QWidget*>& order);

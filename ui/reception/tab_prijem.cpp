@@ -1,5 +1,6 @@
 #include "ui/reception/tab_prijem.h"
 
+#include "runtime/widgets/factories.h"
 #include "runtime/widgets/look.h"
 #include "ui/reception/form_controls.h"
 #include "ui/reception/multi_row_tabs.h"
