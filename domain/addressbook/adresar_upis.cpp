@@ -1,7 +1,7 @@
 #include "domain/addressbook/adresar_upis.h"
 
-#include "runtime/core/transaction.h"
 #include "domain/addressbook/adresar_sql.h"
+#include "runtime/core/transaction.h"
 
 namespace adresar_upis {
 

@@ -1,6 +1,5 @@
 #include "domain/lab/nalazi_sql.h"
 
-
 #include <QVariant>
 #include <QVariantList>
 

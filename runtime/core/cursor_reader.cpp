@@ -97,8 +97,8 @@ ResultRead readResult(Transaction& transaction, const QString& sql, const QVaria
     result.outcome = readThroughCursor(
         cursor, staging, transaction, sql, inputs, nullptr, [&](const QVariantList& columns) {
             if (first) {
-                result.rows.reset(QList<ResultColumns::Kind>(columns.size(),
-                                                             ResultColumns::Kind::Variant));
+                result.rows.reset(
+                    QList<ResultColumns::Kind>(columns.size(), ResultColumns::Kind::Variant));
                 first = false;
             }
             result.rows.appendRow(columns);

@@ -41,8 +41,7 @@ ResultRead readResult(Transaction& transaction, const QString& sql,
                       const QVariantList& inputs = {});
 
 // A read whose rows are converted to what the caller works with.
-template <class Row>
-struct Rows {
+template <class Row> struct Rows {
     QList<Row> rows;
     ReadOutcome outcome;
 

@@ -1,4 +1,5 @@
-// The layers link one way only: runtime core <- runtime widgets <- screens <- application. This
+// The layers link one way only: runtime core <- domain <- screens <- application, and runtime core
+// <- runtime widgets <- screens. This
 // reads every source file's includes and names each one that reaches up a layer, so a wrong
 // include fails here even where the build would happen to find the header.
 #include <QDir>
@@ -76,8 +77,9 @@ private slots:
         QTest::addColumn<QStringList>("forbidden"); // prefixes of quoted includes
         const QStringList pages{"ui/addressbook/",  "ui/lab/",    "ui/reception/",
                                 "ui/appointments/", "ui/search/", "ui/main/"};
-        QTest::newRow("runtime") << "runtime" << QStringList{"ui/", "app/"};
+        QTest::newRow("runtime") << "runtime" << QStringList{"domain/", "ui/", "app/"};
         QTest::newRow("runtime core") << "runtime/core" << QStringList{"runtime/widgets/"};
+        QTest::newRow("domain") << "domain" << QStringList{"runtime/widgets/", "ui/", "app/"};
         QTest::newRow("screens") << "ui" << QStringList{"app/"};
         QTest::newRow("screens' common part") << "ui/common" << pages;
     }
@@ -95,12 +97,18 @@ private slots:
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
     }
 
-    void theCoreUsesNoWindowsOrPainting() {
+    void theCoreAndTheDomainUseNoWindowsOrPainting_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("runtime core") << "runtime/core";
+        QTest::newRow("domain") << "domain";
+    }
+    void theCoreAndTheDomainUseNoWindowsOrPainting() {
+        QFETCH(QString, folder);
         const QSet<QString> gui = guiHeaders();
         QVERIFY2(gui.contains(QStringLiteral("QWidget")) && gui.contains(QStringLiteral("QFont")),
                  "the Qt Gui and Widgets headers were not found");
         QStringList wrong;
-        for (const Include& include : includesUnder(QStringLiteral("runtime/core"))) {
+        for (const Include& include : includesUnder(folder)) {
             if (include.quoted)
                 continue;
             const QString name = include.header.section(QLatin1Char('/'), -1);

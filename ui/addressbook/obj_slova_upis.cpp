@@ -1,9 +1,9 @@
 // What "SAČUVAJ", "OBRIŠI" and "NOVI" show: the work itself is adresar_upis's.
 #include "ui/addressbook/obj_slova.h"
 
+#include "domain/addressbook/adresar_upis.h"
 #include "runtime/core/convert.h"
 #include "runtime/widgets/message_box.h"
-#include "domain/addressbook/adresar_upis.h"
 #include "ui/addressbook/tab_adresar.h"
 #include "ui/common/globals.h"
 #include "ui/common/w_da_ne.h"

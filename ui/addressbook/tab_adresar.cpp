@@ -1,5 +1,6 @@
 #include "ui/addressbook/tab_adresar.h"
 
+#include "domain/addressbook/adresar_sql.h"
 #include "runtime/core/convert.h"
 #include "runtime/core/transaction.h"
 #include "runtime/widgets/controls.h"
@@ -7,7 +8,6 @@
 #include "runtime/widgets/message_box.h"
 #include "runtime/widgets/multi_line_edit.h"
 #include "runtime/widgets/picture_list.h"
-#include "domain/addressbook/adresar_sql.h"
 #include "ui/addressbook/obj_slova.h"
 #include "ui/common/globals.h"
 #include "ui/common/w_da_ne.h"

@@ -1,5 +1,6 @@
 #include "ui/appointments/tab_zakazivanje.h"
 
+#include "domain/appointments/calendar_rules.h"
 #include "runtime/core/dates.h"
 #include "runtime/widgets/beep.h"
 #include "runtime/widgets/calendar_data_window.h"
@@ -7,7 +8,6 @@
 #include "runtime/widgets/look.h"
 #include "runtime/widgets/static_text.h"
 #include "runtime/widgets/units.h"
-#include "domain/appointments/calendar_rules.h"
 
 #include <QGroupBox>
 #include <QListWidget>

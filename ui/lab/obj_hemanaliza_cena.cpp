@@ -27,8 +27,8 @@ obj_hemanaliza_cena::obj_hemanaliza_cena(QWidget* parent) : QWidget(parent) {
     setScreenFont(m_prihvati, ScreenFont::ArialCE9);
     placeInUnits(m_prihvati, 3020, 280, 520, 112);
 
-    m_popustLabel =
-        makeLabel(this, QStringLiteral("st_hemat_cena_popust"), QStringLiteral("Popust"), ScreenFont::Arial9);
+    m_popustLabel = makeLabel(this, QStringLiteral("st_hemat_cena_popust"),
+                              QStringLiteral("Popust"), ScreenFont::Arial9);
     placeInUnits(m_popustLabel, 60, 164, 480, 80);
 
     m_popust = new QComboBox(this);
@@ -42,10 +42,11 @@ obj_hemanaliza_cena::obj_hemanaliza_cena(QWidget* parent) : QWidget(parent) {
     // "0" is shown from the start; procenat stays empty until the user picks an entry.
     m_popust->setCurrentIndex(0);
 
-    m_zaNaplatuLabel =
-        makeLabel(this, QStringLiteral("st_hemat_cenapopust"), QStringLiteral("Za naplatu"), ScreenFont::Arial9);
+    m_zaNaplatuLabel = makeLabel(this, QStringLiteral("st_hemat_cenapopust"),
+                                 QStringLiteral("Za naplatu"), ScreenFont::Arial9);
     placeInUnits(m_zaNaplatuLabel, 1160, 164, 520, 80);
-    m_ukupnaLabel = makeLabel(this, QStringLiteral("st_hemat_cena"), QStringLiteral("Ukupna cena"), ScreenFont::Arial9);
+    m_ukupnaLabel = makeLabel(this, QStringLiteral("st_hemat_cena"), QStringLiteral("Ukupna cena"),
+                              ScreenFont::Arial9);
     placeInUnits(m_ukupnaLabel, 60, 32, 480, 80);
 
     // activated: every pick by the user, even of the entry already shown, so that picking the

@@ -44,15 +44,19 @@ tab_lab_analize::tab_lab_analize(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("tab_lab_analize"));
     setProperty("tag", QStringLiteral("laboratorijske_analize"));
 
-    m_svega = makeAmount(this, QStringLiteral("em_svega_analize"), ScreenFont::Arial10, QStringLiteral("none"));
+    m_svega = makeAmount(this, QStringLiteral("em_svega_analize"), ScreenFont::Arial10,
+                         QStringLiteral("none"));
     m_hemat = makePicture(QStringLiteral("pb_hemat_analize"), QStringLiteral("hemato2.bmp"), this);
     m_biohemija = makePicture(QStringLiteral("pb_biohemija"), QStringLiteral("bioh.bmp"), this);
     m_biohemija->setProperty("tag", QStringLiteral("biohemijske_analize"));
     m_urin = makePicture(QStringLiteral("pb_urin"), QStringLiteral("urin1.bmp"), this);
     m_urin->setProperty("tag", QStringLiteral("biohemijske_analize"));
-    m_ukupnoHem = makeAmount(this, QStringLiteral("em_ukupno_hem"), ScreenFont::Arial10, QStringLiteral("none"));
-    m_ukupnoBiohem = makeAmount(this, QStringLiteral("em_ukupno_biohem"), ScreenFont::Arial10, QStringLiteral("none"));
-    m_ukupnoUrin = makeAmount(this, QStringLiteral("em_ukupno_urin"), ScreenFont::Arial10, QStringLiteral("none"));
+    m_ukupnoHem = makeAmount(this, QStringLiteral("em_ukupno_hem"), ScreenFont::Arial10,
+                             QStringLiteral("none"));
+    m_ukupnoBiohem = makeAmount(this, QStringLiteral("em_ukupno_biohem"), ScreenFont::Arial10,
+                                QStringLiteral("none"));
+    m_ukupnoUrin = makeAmount(this, QStringLiteral("em_ukupno_urin"), ScreenFont::Arial10,
+                              QStringLiteral("none"));
     m_svegaLabel = makeLabel(this, QStringLiteral("st_9"), QStringLiteral("Svega za naplatu"),
                              ScreenFont::ArialCE10Bold);
     m_urincen = makePicture(QStringLiteral("pb_urincen"), QStringLiteral("urincen.bmp"), this);

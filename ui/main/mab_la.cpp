@@ -1,10 +1,10 @@
 #include "ui/main/mab_la.h"
 
+#include "domain/appointments/calendar_rules.h"
 #include "runtime/core/builtins.h"
 #include "runtime/widgets/look.h"
 #include "runtime/widgets/units.h"
 #include "ui/addressbook/tab_adresar.h"
-#include "domain/appointments/calendar_rules.h"
 #include "ui/appointments/tab_zakazivanje.h"
 #include "ui/lab/tab_lab_analize.h"
 #include "ui/main/tab_main.h"
