@@ -5,19 +5,15 @@
 // derives from ProgramGlobals (and from the hematology window's own part, ui/lab), and the
 // screens find them through globals() without knowing that object.
 #include "runtime/core/builtins.h"
+#include "ui/common/running_instance.h"
 
 #include <QPointer>
 #include <QtGlobal>
 
 class QWidget;
 
-class ProgramGlobals {
+class ProgramGlobals : public RunningInstance<ProgramGlobals> {
 public:
-    ProgramGlobals();
-    ~ProgramGlobals();
-    ProgramGlobals(const ProgramGlobals&) = delete;
-    ProgramGlobals& operator=(const ProgramGlobals&) = delete;
-
     // In declaration order.
     qint16 rbr_status = 0;
     QPointer<QWidget> mab_la; // the main window

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/common/running_instance.h"
+
 #include <QList>
 #include <QPointer>
 #include <QtGlobal>
@@ -10,13 +12,8 @@ class w_hematologija_unos;
 // The program's globals of the hematology order window, in declaration order. The application
 // object owns them (it derives from this part as from ProgramGlobals); the order window, its
 // lines and its price panel reach them through hematologija().
-class HematologijaGlobals {
+class HematologijaGlobals : public RunningInstance<HematologijaGlobals> {
 public:
-    HematologijaGlobals();
-    ~HematologijaGlobals();
-    HematologijaGlobals(const HematologijaGlobals&) = delete;
-    HematologijaGlobals& operator=(const HematologijaGlobals&) = delete;
-
     QList<QPointer<obj_hemanaliza_unos>> uoo; // the lines of the window, from index 1
     qint16 uoo_broj = 0;
     bool zatvori = false;
