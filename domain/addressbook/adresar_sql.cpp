@@ -25,8 +25,8 @@ QVariant integerOrNull(const QVariant& value) {
     return value.isNull() ? nullInteger() : QVariant(value.toInt());
 }
 
-int countOf(const std::optional<QVariantList>& row) {
-    return row && !row->isEmpty() ? row->first().toInt() : 0;
+int toInt(const QVariant& value) {
+    return value.toInt();
 }
 
 QString textOf(const QVariant& value) {
@@ -35,21 +35,21 @@ QString textOf(const QVariant& value) {
 
 } // namespace
 
-QVariant najveciRbr(Transaction& sqlca) {
-    const auto row = sqlca.selectInto(MaxRbr);
-    return row && !row->isEmpty() ? row->first() : QVariant();
+One<int> najveciRbr(Transaction& sqlca) {
+    return readOne<int>(sqlca, MaxRbr, {}, toInt);
 }
 
-int brojIstogMbr(Transaction& sqlca, const QVariant& mbr) {
-    return countOf(sqlca.selectInto(CountMbr, {mbr}));
+One<int> brojIstogMbr(Transaction& sqlca, const QVariant& mbr) {
+    return readOne<int>(sqlca, CountMbr, {mbr}, toInt);
 }
 
-int brojIstogMbr(Transaction& sqlca, const QVariant& mbr, int rbr) {
-    return countOf(sqlca.selectInto(CountMbrOthers, {mbr, rbr}));
+One<int> brojIstogMbr(Transaction& sqlca, const QVariant& mbr, int rbr) {
+    return readOne<int>(sqlca, CountMbrOthers, {mbr, rbr}, toInt);
 }
 
-bool postojiRbr(Transaction& sqlca, int rbr) {
-    return countOf(sqlca.selectInto(KeyExists, {rbr})) > 0;
+One<bool> postojiRbr(Transaction& sqlca, int rbr) {
+    return readOne<bool>(sqlca, KeyExists, {rbr},
+                         [](const QVariant& count) { return count.toInt() > 0; });
 }
 
 QVariantList vrednostiZaUnos(const AdresarUnos& unos) {
@@ -80,11 +80,8 @@ void obrisi(Transaction& sqlca, int rbr) {
     sqlca.execute(Delete, {rbr});
 }
 
-std::optional<int> rbrStatusa(Transaction& sqlca, const QString& naziv) {
-    const auto row = sqlca.selectInto(StatusByName, {naziv});
-    if (!row || row->isEmpty())
-        return std::nullopt;
-    return row->first().toInt();
+One<int> rbrStatusa(Transaction& sqlca, const QString& naziv) {
+    return readOne<int>(sqlca, StatusByName, {naziv}, toInt);
 }
 
 QString upitZaUnos(int rbr) {

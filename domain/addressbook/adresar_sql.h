@@ -20,14 +20,14 @@ namespace adresar_sql {
 // The largest record number a 16-bit key holds: a new entry past it cannot be numbered.
 constexpr int NajveciRbr = 32767;
 
-// S1: the largest rbr; NULL when the address book is empty.
-QVariant najveciRbr(Transaction& sqlca);
+// S1: the largest rbr; none when the address book is empty (MAX gives NULL).
+One<int> najveciRbr(Transaction& sqlca);
 // S2: how many rows carry this identity number (a NULL number counts none).
-int brojIstogMbr(Transaction& sqlca, const QVariant& mbr);
+One<int> brojIstogMbr(Transaction& sqlca, const QVariant& mbr);
 // S3: as S2, leaving out the row rbr itself.
-int brojIstogMbr(Transaction& sqlca, const QVariant& mbr, int rbr);
+One<int> brojIstogMbr(Transaction& sqlca, const QVariant& mbr, int rbr);
 // Whether a row holds key rbr: after a refused INSERT, tells a key another desk took meanwhile.
-bool postojiRbr(Transaction& sqlca, int rbr);
+One<bool> postojiRbr(Transaction& sqlca, int rbr);
 // S4: inserts the entry with its rbr and status.
 void unesi(Transaction& sqlca, const AdresarUnos& unos);
 // S5: writes the entry's 21 values over row unos.rbr.
@@ -35,7 +35,7 @@ void izmeni(Transaction& sqlca, const AdresarUnos& unos);
 // S6
 void obrisi(Transaction& sqlca, int rbr);
 // S7: the number of the status with this exact name.
-std::optional<int> rbrStatusa(Transaction& sqlca, const QString& naziv);
+One<int> rbrStatusa(Transaction& sqlca, const QString& naziv);
 // S8: the record load's text. It is built from the key as an integer, so nothing the user typed
 // can become part of it.
 QString upitZaUnos(int rbr);

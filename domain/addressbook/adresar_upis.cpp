@@ -24,10 +24,10 @@ IshodUpisa neupisano(const QString& tekstBaze) {
 }
 
 // The duplicate check shared by a new entry and an update; empty when the number may be saved.
-QString proveraDuplogMbr(Transaction& sqlca, int rabr) {
-    if (sqlca.sqlcode != Transaction::Success)
+QString proveraDuplogMbr(const One<int>& rabr) {
+    if (rabr.outcome.code != Transaction::Success)
         return QStringLiteral("Greska pri upitu duplog MBRa!");
-    if (rabr > 0)
+    if (rabr.value.value_or(0) > 0)
         return QStringLiteral("Uneli ste dupli MBR!");
     return {};
 }
@@ -49,11 +49,11 @@ IshodUpisa sacuvaj(Transaction& sqlca, AdresarUnos unos, int postojeciRbr, int r
     sqlca.endReading();
 
     for (int pokusaj = 1;; ++pokusaj) {
-        const QVariant najveci = adresar_sql::najveciRbr(sqlca);
-        const bool najveciNeprocitan = sqlca.sqlcode != Transaction::Success;
-        const QString greskaNajveceg = sqlca.sqlerrtext;
+        const One<int> najveci = adresar_sql::najveciRbr(sqlca);
+        const bool najveciNeprocitan = najveci.outcome.code != Transaction::Success;
+        const QString greskaNajveceg = najveci.outcome.text;
         // An empty address book has no largest key (NULL): its first entry gets key 1.
-        int rbr = (najveci.isNull() ? 0 : najveci.toInt()) + 1;
+        int rbr = najveci.value.value_or(0) + 1;
 
         auto uz = [&](IshodUpisa ishod) {
             ishod.najveciNeprocitan = najveciNeprocitan;
@@ -66,9 +66,9 @@ IshodUpisa sacuvaj(Transaction& sqlca, AdresarUnos unos, int postojeciRbr, int r
             const QString tekst = sqlca.sqlerrtext;
             sqlca.rollback();
             const bool dupli =
-                !mbr.isNull() &&
-                (drugiOsim == 0 ? adresar_sql::brojIstogMbr(sqlca, mbr)
-                                : adresar_sql::brojIstogMbr(sqlca, mbr, drugiOsim)) > 0;
+                !mbr.isNull() && (drugiOsim == 0 ? adresar_sql::brojIstogMbr(sqlca, mbr)
+                                                 : adresar_sql::brojIstogMbr(sqlca, mbr, drugiOsim))
+                                         .value.value_or(0) > 0;
             return uz(dupli ? obavestenje(QStringLiteral("Uneli ste dupli MBR!"))
                             : neupisano(tekst));
         };
@@ -78,8 +78,8 @@ IshodUpisa sacuvaj(Transaction& sqlca, AdresarUnos unos, int postojeciRbr, int r
                 return uz(obavestenje(
                     QStringLiteral("Adresar je pun: redni broj novog unosa bio bi veći od %1!")
                         .arg(adresar_sql::NajveciRbr)));
-            const int rabr = adresar_sql::brojIstogMbr(sqlca, mbr);
-            if (const QString odbijeno = proveraDuplogMbr(sqlca, rabr); !odbijeno.isEmpty())
+            const One<int> rabr = adresar_sql::brojIstogMbr(sqlca, mbr);
+            if (const QString odbijeno = proveraDuplogMbr(rabr); !odbijeno.isEmpty())
                 return uz(obavestenje(odbijeno));
             unos.rbr = rbr;
             if (pred_upisom)
@@ -89,15 +89,16 @@ IshodUpisa sacuvaj(Transaction& sqlca, AdresarUnos unos, int postojeciRbr, int r
                 // Another desk took the key between our read and our INSERT: read it again.
                 const QString tekst = sqlca.sqlerrtext;
                 sqlca.rollback();
-                if (pokusaj < NajvisePokusaja && adresar_sql::postojiRbr(sqlca, rbr))
+                if (pokusaj < NajvisePokusaja &&
+                    adresar_sql::postojiRbr(sqlca, rbr).value.value_or(false))
                     continue;
                 sqlca.sqlerrtext = tekst;
                 return odbijen(0);
             }
         } else {
             rbr = postojeciRbr;
-            const int rabr = adresar_sql::brojIstogMbr(sqlca, mbr, rbr);
-            if (const QString odbijeno = proveraDuplogMbr(sqlca, rabr); !odbijeno.isEmpty())
+            const One<int> rabr = adresar_sql::brojIstogMbr(sqlca, mbr, rbr);
+            if (const QString odbijeno = proveraDuplogMbr(rabr); !odbijeno.isEmpty())
                 return uz(obavestenje(odbijeno));
             unos.rbr = rbr;
             if (pred_upisom)

@@ -107,3 +107,13 @@ ResultRead readResult(Transaction& transaction, const QString& sql, const QVaria
         result.rows.reset({});
     return result;
 }
+
+std::optional<QVariantList> selectFirstRow(Transaction& transaction, const QString& sql,
+                                           const QVariantList& inputs, ReadOutcome& outcome) {
+    std::optional<QVariantList> row = transaction.selectInto(sql, inputs);
+    outcome.code = transaction.sqlcode;
+    outcome.text = transaction.sqlerrtext;
+    outcome.stage =
+        outcome.failed() ? ReadOutcome::Stage::OpenFailed : ReadOutcome::Stage::Finished;
+    return row;
+}

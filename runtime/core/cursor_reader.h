@@ -7,6 +7,7 @@
 #include <QVariantList>
 
 #include <functional>
+#include <optional>
 
 class DynamicCursor;
 class DynamicStagingArea;
@@ -40,6 +41,10 @@ struct ResultRead {
 ResultRead readResult(Transaction& transaction, const QString& sql,
                       const QVariantList& inputs = {});
 
+// The singleton select underneath readOne: the row, and the outcome filled in.
+std::optional<QVariantList> selectFirstRow(Transaction& transaction, const QString& sql,
+                                           const QVariantList& inputs, ReadOutcome& outcome);
+
 // A read whose rows are converted to what the caller works with.
 template <class Row> struct Rows {
     QList<Row> rows;
@@ -63,6 +68,28 @@ Rows<Row> readRowsAs(Transaction& transaction, const QString& sql, const QVarian
         typed.rows << convert(columns);
     }
     return typed;
+}
+
+// A statement that reads at most one row (SELECT ... INTO): the value of its first column, none
+// when there was no row, the column was NULL or the statement failed, and how it ended (code 0
+// with a row, 100 without one, negative on failure with the database's text). The transaction's
+// SQL code and text are the outcome's, as after any statement.
+template <class T> struct One {
+    std::optional<T> value;
+    ReadOutcome outcome;
+
+    bool failed() const { return outcome.failed(); }
+};
+
+// Runs sql as a singleton select on transaction and converts the first column of its row.
+template <class T, class Convert>
+One<T> readOne(Transaction& transaction, const QString& sql, const QVariantList& inputs,
+               Convert convert) {
+    One<T> one;
+    const std::optional<QVariantList> row = selectFirstRow(transaction, sql, inputs, one.outcome);
+    if (row && !row->isEmpty() && !row->first().isNull())
+        one.value = convert(row->first());
+    return one;
 }
 
 // The cursor loop underneath: text is prepared in staging on transaction, the cursor is declared

@@ -3,13 +3,13 @@
 // under an open form, and saves cut short by killing the program. Each "desk" is a connection of
 // its own driving the program's save and delete functions.
 #include "app/mab_oru.h"
+#include "domain/addressbook/adresar_sql.h"
+#include "domain/addressbook/adresar_upis.h"
 #include "runtime/core/cursor_reader.h"
 #include "runtime/core/dynamic_sql.h"
 #include "runtime/core/transaction.h"
 #include "tests/addressbook/adresar_forma.h"
 #include "tests/addressbook/write_failures.h"
-#include "domain/addressbook/adresar_sql.h"
-#include "domain/addressbook/adresar_upis.h"
 
 #include <QProcess>
 #include <QTest>
@@ -117,7 +117,7 @@ private slots:
         QVERIFY(empty());
         QVERIFY(store(1, QStringLiteral("Antić")));
         // The program reads (as at start-up), then another connection commits.
-        QVERIFY(adresar_sql::najveciRbr(*m_a).toInt() == 1);
+        QVERIFY(adresar_sql::najveciRbr(*m_a).value == 1);
         QVERIFY(m_db.exec(QStringLiteral("INSERT INTO adresar (rbr, ime, prezime) "
                                          "VALUES (2, 'Bora', 'Borić')")));
         if (afterAFailedSave) {

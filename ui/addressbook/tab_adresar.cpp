@@ -104,12 +104,12 @@ void tab_adresar::napraviStatuse(const Rows<adresar_sql::Status>& statusi) {
 
 void tab_adresar::izabranStatus(int index) {
     m_menjano = true;
-    const auto stat = adresar_sql::rbrStatusa(m_sqlca, ddplb_status->text(index));
-    if (m_sqlca.sqlcode != Transaction::Success || !stat) {
+    const One<int> stat = adresar_sql::rbrStatusa(m_sqlca, ddplb_status->text(index));
+    if (stat.outcome.code != Transaction::Success || !stat.value) {
         w_da_ne::pitaj(QStringLiteral("GR0120 Greska pri upitu nad STATUS tabelom!"));
         return;
     }
-    globals().rbr_status = qint16(*stat);
+    globals().rbr_status = qint16(*stat.value);
 }
 
 void tab_adresar::kliknutRed(int row) {
