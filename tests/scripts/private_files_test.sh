@@ -56,8 +56,10 @@ old_installation() {
     chmod 644 "$db" "$db"-* "$db".before-* "$data/backups/"*
 }
 private_now() { # WHAT
+    local m=.local/share/mab
     expect "$1: folders 0700, database and copies 0600, the user's own file as it was" \
-        "700 .local/share/mab 600 .local/share/mab/mab.db 600 .local/share/mab/mab.db-wal 600 .local/share/mab/mab.db-shm 600 .local/share/mab/mab.db.before-restore-2024-01-01_080000 700 .local/share/mab/backups 600 .local/share/mab/backups/mab-2024-01-01_080000.db 644 .local/share/mab/backups/notes.txt" \
+        "700 $m 600 $m/mab.db 600 $m/mab.db-wal 600 $m/mab.db-shm 600 $m/mab.db.before-restore-2024-01-01_080000 \
+700 $m/backups 600 $m/backups/mab-2024-01-01_080000.db 644 $m/backups/notes.txt" \
         "$(modes "$data" "$db" "$db-wal" "$db-shm" "$db.before-restore-2024-01-01_080000" "$data/backups" \
             "$data/backups/mab-2024-01-01_080000.db" "$data/backups/notes.txt")"
 }
