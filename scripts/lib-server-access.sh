@@ -146,6 +146,8 @@ issue_desk() {
         $CA_RUN cat "$work/cert.pem" "$work/key.pem" "$CA_DIR/ca.crt"
     ) >"$out"
     chmod 600 "$out"
+    # Run through sudo, the file is for the administrator who asked for it.
+    [ -z "${SUDO_UID:-}" ] || chown "$SUDO_UID:${SUDO_GID:-$SUDO_UID}" "$out"
     $CA_RUN rm -rf "$work"
     say "wrote $out for desk $name: carry it to that desk, install it there, then delete it"
 }
