@@ -35,12 +35,17 @@ setup() {
 server_files() { (cd "$data" && md5sum pg_hba.conf postgresql.auto.conf $(find mab-tls -type f | sort)); }
 
 # A desk: its own home (where libpq looks for the certificate) and its own ODBC folder.
-desk() { # NAME: runs the rest of the line as that desk
+desk_env() { # NAME: the environment of that desk (the paths have no spaces)
     local home=$work/desk-$1
-    shift
     mkdir -p "$home/odbc"
     [ -f "$home/odbc/odbcinst.ini" ] || printf '[ODBC]\nTrace=No\n' >"$home/odbc/odbcinst.ini"
-    HOME=$home ODBCSYSINI=$home/odbc ODBCINI=$home/odbc/odbc.ini "$@"
+    echo "HOME=$home ODBCSYSINI=$home/odbc ODBCINI=$home/odbc/odbc.ini"
+}
+desk() { # NAME COMMAND...: runs the command as that desk; in the background, $! is the command
+    local vars
+    vars=$(desk_env "$1")
+    shift
+    env $vars "$@"
 }
 # Connects through psqlODBC with the program's login as desk NAME's MabZet, with KEY=VALUE settings
 # changed; prints "connected" or the driver's message.
@@ -135,7 +140,7 @@ echo "== a desk taken back [$SECONDS s]"
 desk lab "$root/scripts/use-postgresql.sh" --host localhost --port "$port" --database $db \
     --certificate "$work/mab-desk-lab.pem" >/dev/null 2>&1 || fail "lab's set-up"
 expect "the lab desk connects" connected "$(probe lab)"
-desk lab env PGPASSWORD=qdxw PGSSLMODE=verify-full psql -X -h localhost -p "$port" -U kiro -d $db \
+env $(desk_env lab) PGPASSWORD=qdxw PGSSLMODE=verify-full psql -X -h localhost -p "$port" -U kiro -d $db \
     -c 'SELECT pg_sleep(60)' >/dev/null 2>&1 &
 held_pid=$!
 for _ in $(seq 50); do
@@ -153,7 +158,7 @@ echo "== the real program on the desk [$SECONDS s]"
 admin "ALTER SYSTEM SET log_statement = 'all'" && admin "SELECT pg_reload_conf()" >/dev/null
 psql -X -q -h "$pg" -p "$port" -U postgres -d $db \
     -c "INSERT INTO adresar (rbr, ime, prezime, status, pol) VALUES (1, 'Ana', 'Anić', 1, 1)" || fail "test entry"
-desk prijem env QT_QPA_PLATFORM=offscreen "$mab" >"$work/mab.log" 2>&1 &
+env $(desk_env prijem) QT_QPA_PLATFORM=offscreen "$mab" >"$work/mab.log" 2>&1 &
 mab_pid=$!
 session=''
 for _ in $(seq 100); do
