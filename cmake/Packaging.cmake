@@ -28,8 +28,10 @@ install(PROGRAMS ${CMAKE_BINARY_DIR}/packaging/mab DESTINATION ${CMAKE_INSTALL_B
 
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/db/ DESTINATION ${MAB_DATA_DIR}/db
     FILES_MATCHING PATTERN "*.sql")
-install(FILES ${CMAKE_SOURCE_DIR}/scripts/common.sh DESTINATION ${MAB_DATA_DIR}/scripts)
+install(FILES ${CMAKE_SOURCE_DIR}/scripts/common.sh ${CMAKE_SOURCE_DIR}/scripts/lib-backup.sh
+    ${CMAKE_SOURCE_DIR}/scripts/lib-private.sh DESTINATION ${MAB_DATA_DIR}/scripts)
 install(PROGRAMS ${CMAKE_SOURCE_DIR}/scripts/create-embedded-database.sh
+    ${CMAKE_SOURCE_DIR}/scripts/keep-private.sh
     ${CMAKE_SOURCE_DIR}/scripts/load-sample-people.sh DESTINATION ${MAB_DATA_DIR}/scripts)
 
 install(FILES ${MAB_PACKAGING_DIR}/mab.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

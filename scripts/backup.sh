@@ -14,6 +14,7 @@ set -euo pipefail
 . "$(dirname "$0")/common.sh"
 . "$(dirname "$0")/lib-backup.sh"
 . "$(dirname "$0")/lib-backup-timer.sh"
+. "$(dirname "$0")/lib-private.sh"
 
 action=backup
 while [ $# -gt 0 ]; do
@@ -40,6 +41,7 @@ engine=$(mabzet_engine) || die "MabZet uses a driver this script does not know: 
 # Copies hold patients' personal data: only their owner may read them.
 umask 077
 mkdir -p "$MAB_BACKUP_DIR" || die "cannot create the backup folder $MAB_BACKUP_DIR"
+protect_backup_folder "$MAB_BACKUP_DIR"
 # One backup at a time (a timer may fire while someone runs it by hand).
 exec 9>"$MAB_BACKUP_DIR/.lock"
 flock -w 600 9 || die "another backup into $MAB_BACKUP_DIR is still running"
@@ -58,6 +60,7 @@ trap 'rm -f "$partial"' EXIT
 if [ "$engine" = sqlite ]; then
     database=$(dsn database) || die "MabZet names no database file"
     [ -s "$database" ] || die "the database $database does not exist or is empty"
+    protect_sqlite_database "$database"
     say "copying $database"
     rm -f "$partial"
     # VACUUM INTO reads inside one transaction: with the WAL journal the program keeps saving

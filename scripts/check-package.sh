@@ -72,6 +72,7 @@ env -i PATH=/usr/bin:/bin HOME="$work/home" ODBCINI="$work/home/.odbc.ini" \
 database=$work/home/.local/share/mab/mab.db
 [ -s "$database" ] || die "the launcher did not create $database"
 grep -q "Database=$database" "$work/home/.odbc.ini" || die "MabZet was not registered for the user"
+[ "$(stat -c %a "$database")" = 600 ] || die "the new database $database is readable by others"
 statuses=$(sqlite3 "$database" 'SELECT COUNT(*) FROM status')
 [ "$statuses" -gt 0 ] || die "the new database has no status categories"
 say "package checked: no lintian error, installed, the launcher set up $database, the window came up"

@@ -9,10 +9,10 @@ MAB_DATA_DIR=${XDG_DATA_HOME:-$HOME/.local/share}/mab
 # db/postgresql/roles.sql and privileges.sql name the role).
 MAB_LOGIN=(kiro qdxw)
 
-# What building and running needs; the tests add a PostgreSQL server of their own.
+# What building and running needs; the tests add a PostgreSQL server of their own and openssl.
 MAB_RUN_PACKAGES=(cmake g++ make qt6-base-dev libqt6sql6-odbc unixodbc unixodbc-dev odbcinst
     libsqliteodbc odbc-postgresql sqlite3 fonts-liberation)
-MAB_TEST_PACKAGES=(postgresql postgresql-client)
+MAB_TEST_PACKAGES=(postgresql postgresql-client openssl)
 
 say() { printf 'mab: %s\n' "$*"; }
 die() { printf 'mab: %s\n' "$*" >&2; exit 1; }

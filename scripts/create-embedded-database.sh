@@ -4,6 +4,8 @@
 # so an existing address book is never touched.
 set -euo pipefail
 . "$(dirname "$0")/common.sh"
+# Patients' data: the folder and the database are for their owner only (0700, 0600).
+umask 077
 
 if data_source_exists MabZet; then
     say "data source MabZet already exists; leaving it as it is"

@@ -92,6 +92,8 @@ read_pg_settings() {
     PG_LOGIN=$(dsn username uid) || PG_LOGIN=$MAB_PROGRAM_LOGIN
     PG_PASSWORD=$(dsn password pwd) || PG_PASSWORD=
     [ -z "$PG_PASSWORD" ] && [ "$PG_LOGIN" = "$MAB_PROGRAM_LOGIN" ] && PG_PASSWORD=$MAB_PROGRAM_PASSWORD
+    # A desk with a certificate checks the server as the program does (libpq finds the files).
+    PG_SSLMODE=$(dsn sslmode) || PG_SSLMODE=prefer
     return 0
 }
 
@@ -99,7 +101,7 @@ read_pg_settings() {
 as_program_login() {
     local tool=$1
     shift
-    PGPASSWORD=$PG_PASSWORD PGCONNECT_TIMEOUT=10 "$tool" -h "$PG_HOST" -p "$PG_PORT" \
+    PGPASSWORD=$PG_PASSWORD PGSSLMODE=$PG_SSLMODE PGCONNECT_TIMEOUT=10 "$tool" -h "$PG_HOST" -p "$PG_PORT" \
         -U "$PG_LOGIN" -d "$PG_DATABASE" -w "$@"
 }
 

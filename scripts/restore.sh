@@ -18,6 +18,7 @@
 set -euo pipefail
 . "$(dirname "$0")/common.sh"
 . "$(dirname "$0")/lib-backup.sh"
+. "$(dirname "$0")/lib-private.sh"
 
 copy='' owner=${MAB_RESTORE_OWNER:-}
 while [ $# -gt 0 ]; do
@@ -85,6 +86,7 @@ restore_sqlite() {
         die "MAB was started meanwhile ($holders); nothing changed; the database is also kept in ${aside:-its old place}"
     fi
     mv -T "$next" "$database"
+    protect_sqlite_database "$database"
     [ -n "${aside:-}" ] && say "the database as it was is kept in $aside"
     say "restored $database from $copy ($(sqlite_entries "$database") address-book entries)"
     if [ $new_source = yes ]; then
@@ -138,6 +140,7 @@ restore_postgresql() {
         "nothing changed. Sessions (pid, from, since): $(echo "$sessions" | paste -sd, | sed 's/,/; /g')"
 
     mkdir -p "$MAB_BACKUP_DIR"
+    protect_backup_folder "$MAB_BACKUP_DIR"
     aside=$MAB_BACKUP_DIR/mab-before-restore-$stamp.dump
     as_owner pg_dump --format=custom >"$aside" 2>/dev/null ||
         { rm -f "$aside"; die "cannot keep the current database aside in $aside; nothing changed"; }

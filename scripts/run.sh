@@ -10,6 +10,7 @@ build_program RelWithDebInfo -DMAB_BUILD_TESTS=OFF -DMAB_BUILD_BENCH=OFF
 first_setup=no
 data_source_exists MabZet || first_setup=yes
 "$MAB_ROOT/scripts/create-embedded-database.sh"
+"$MAB_ROOT/scripts/keep-private.sh"
 # A new address book is copied daily from its first day; without systemd this only says so.
 [ $first_setup = no ] || "$MAB_ROOT/scripts/backup.sh" --install-timer || true
 say "starting"

@@ -1,0 +1,45 @@
+# A desk's side of the server's access rule: the bundle that --issue-desk wrote is installed where
+# libpq looks for it (~/.postgresql, readable by this user only), and the desk's name is read from
+# its certificate. Sourced by use-postgresql.sh.
+# shellcheck shell=bash
+
+# Installs BUNDLE; sets DESK_NAME. Files that were there before are kept beside as *.before-mab.
+install_desk_certificate() {
+    local bundle=$1 parts target dir=$HOME/.postgresql i
+    [ -f "$bundle" ] && [ -r "$bundle" ] || die "cannot read the desk's certificate $bundle"
+    parts=$(mktemp -d)
+    # The bundle holds three blocks: the desk's certificate, its key, the authority's certificate.
+    awk -v dir="$parts" '/^-----BEGIN / { n++; file = dir "/" n } file { print > file }
+        /^-----END / { file = "" }' "$bundle"
+    grep -qs 'BEGIN CERTIFICATE' "$parts/1" && grep -qs 'PRIVATE KEY' "$parts/2" &&
+        grep -qs 'BEGIN CERTIFICATE' "$parts/3" && [ ! -e "$parts/4" ] ||
+        { rm -rf "$parts"; die "$bundle is not a desk certificate written by --issue-desk"; }
+    if ! openssl verify -CAfile "$parts/3" -purpose sslclient "$parts/1" >/dev/null 2>&1 ||
+        [ "$(openssl x509 -in "$parts/1" -noout -pubkey)" != "$(openssl pkey -in "$parts/2" -pubout)" ]; then
+        rm -rf "$parts"
+        die "$bundle does not hold a matching certificate and key of the practice's authority"
+    fi
+    DESK_NAME=$(openssl x509 -in "$parts/1" -noout -subject -nameopt RFC2253 |
+        sed -n 's/.*OU=\([^,]*\).*/\1/p')
+    mkdir -p "$dir"
+    chmod 700 "$dir"
+    i=0
+    for target in postgresql.crt postgresql.key root.crt; do
+        i=$((i + 1))
+        if [ -f "$dir/$target" ] && ! cmp -s "$parts/$i" "$dir/$target"; then
+            mv "$dir/$target" "$dir/$target.before-mab"
+            say "the earlier $dir/$target is kept as $target.before-mab"
+        fi
+        install -m 600 "$parts/$i" "$dir/$target"
+    done
+    rm -rf "$parts"
+    say "installed the certificate of desk ${DESK_NAME:-?} in $dir"
+}
+
+# MabZet's lines for a desk with a certificate: the server's certificate and name are checked, and
+# the desk's name goes with each connection into the server's log.
+desk_data_source_settings() {
+    [ -n "${DESK_NAME:-}" ] || return 0
+    echo "SSLmode=verify-full"
+    echo "pqopt=application_name=mab-desk-$DESK_NAME"
+}

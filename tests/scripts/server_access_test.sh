@@ -1,0 +1,185 @@
+#!/usr/bin/env bash
+# A private PostgreSQL server secured by scripts/use-postgresql.sh itself, then every way in that
+# the program's login must not have, tried through psqlODBC with the program's login and password,
+# and the real program on a desk with its certificate. Loopback addresses only.
+#   server_access_test.sh PATH-TO-MAB PATH-TO-MAB_DESK_CHECK
+set -uo pipefail
+mab=${1:?path of the mab program} desk_check=${2:?path of tests/tools/mab_desk_check}
+root=$(cd "$(dirname "$0")/../.." && pwd)
+work=$(mktemp -d /tmp/mab-access-test.XXXXXX)
+pg=$(mktemp -d /tmp/mab-access-pg.XXXXXX) # the server's account owns this one
+port=$((57000 + RANDOM % 1000))
+failures=0 mab_pid='' held_pid=''
+
+ok() { echo "ok    $*"; }
+fail() { echo "FAIL  $*"; failures=$((failures + 1)); }
+expect() { # what expected actual
+    if [ "$2" = "$3" ]; then ok "$1"; else fail "$1: expected [$2], got [$3]"; fi
+}
+
+cleanup() {
+    [ -n "$mab_pid" ] && kill "$mab_pid" 2>/dev/null && wait "$mab_pid" 2>/dev/null
+    [ -n "$held_pid" ] && kill "$held_pid" 2>/dev/null
+    "$root/scripts/pg-test-server.sh" stop "$pg"
+    rm -rf "$work"
+}
+trap cleanup EXIT
+"$root/scripts/pg-test-server.sh" start "$pg" "$port" || exit 1
+export MAB_PG_SOCKET_DIR=$pg
+data=$pg/data db=mab_access
+admin() { psql -X -q -tA -h "$pg" -p "$port" -U postgres -d postgres -c "$1"; }
+setup() {
+    "$root/scripts/use-postgresql.sh" --setup-local-server --port "$port" --database $db \
+        --server-name localhost --listen 127.0.0.1 "$@"
+}
+server_files() { (cd "$data" && md5sum pg_hba.conf postgresql.auto.conf $(find mab-tls -type f | sort)); }
+
+# A desk: its own home (where libpq looks for the certificate) and its own ODBC folder.
+desk_env() { # NAME: the environment of that desk (the paths have no spaces)
+    local home=$work/desk-$1
+    mkdir -p "$home/odbc"
+    [ -f "$home/odbc/odbcinst.ini" ] || printf '[ODBC]\nTrace=No\n' >"$home/odbc/odbcinst.ini"
+    echo "HOME=$home ODBCSYSINI=$home/odbc ODBCINI=$home/odbc/odbc.ini"
+}
+desk() { # NAME COMMAND...: runs the command as that desk; in the background, $! is the command
+    local vars
+    vars=$(desk_env "$1")
+    shift
+    env $vars "$@"
+}
+# Connects through psqlODBC with the program's login as desk NAME's MabZet, with KEY=VALUE settings
+# changed; prints "connected" or the driver's message.
+probe() { # NAME [KEY=VALUE]... [-- ENVIRONMENT...]
+    local name=$1 ini=$work/desk-$1/odbc/odbc.ini setting
+    shift
+    cp "$ini" "$ini.probe"
+    while [ $# -gt 0 ] && [ "$1" != -- ]; do
+        sed -i "/^${1%%=*}=/d" "$ini.probe"
+        echo "$1" >>"$ini.probe"
+        shift
+    done
+    [ "${1:-}" = -- ] && shift
+    setting=$(desk "$name" env ODBCINI="$ini.probe" "$@" isql -b -v MabZet kiro "${PASSWORD:-qdxw}" \
+        <<<"SELECT count(*) FROM status" 2>&1)
+    if [[ $setting == *"rows fetched"* ]]; then echo connected; else
+        grep -m1 -o 'FATAL: .*\|SSL error: .*\|server certificate .*\|could not .*' <<<"$setting" ||
+            echo "$setting"
+    fi
+}
+refused() { # WHAT EXPECTED-PART-OF-MESSAGE OUTCOME
+    [[ $3 != connected && $3 == *"$2"* ]] && ok "$1: refused ($3)" || fail "$1: $3"
+}
+
+echo "== the set-up refuses to open the server without the desks' network [$SECONDS s]"
+admin "SET password_encryption = 'md5'; ALTER ROLE kiro PASSWORD 'qdxw'" # as an older server had it
+before=$(md5sum <"$data/pg_hba.conf")
+out=$(setup 2>&1)
+[ $? -ne 0 ] && [[ $out == *--desks* ]] && ok "refused: $out" || fail "went ahead: $out"
+out=$(setup --desks 0.0.0.0/0 2>&1)
+[ $? -ne 0 ] && ok "every address refused: $out" || fail "0.0.0.0/0 accepted: $out"
+expect "pg_hba.conf untouched" "$before" "$(md5sum <"$data/pg_hba.conf")"
+
+echo "== set-up [$SECONDS s]"
+out=$(setup --desks 127.0.0.1/32 2>&1) || fail "set-up failed: $out"
+expect "settings" "log_connections=on password_encryption=scram-sha-256 ssl=on" \
+    "$(admin "SELECT string_agg(name || '=' || setting, ' ' ORDER BY name) FROM pg_settings
+              WHERE name IN ('ssl', 'password_encryption', 'log_connections')")"
+expect "the program's password is stored as SCRAM" SCRAM-SHA-256 \
+    "$(admin "SELECT left(rolpassword, 13) FROM pg_authid WHERE rolname = 'kiro'")"
+expect "the lines that can match the program's login, in order" \
+    "hostssl $db 127.0.0.1 scram-sha-256 clientcert=verify-full|host all all reject|local all reject|" \
+    "$(admin "SELECT string_agg(concat_ws(' ', type, array_to_string(database, ','), address,
+                     auth_method, array_to_string(options, ',')), '|' ORDER BY line_number) || '|'
+                FROM pg_hba_file_rules WHERE user_name && ARRAY['kiro', 'all']
+                 AND line_number <= (SELECT min(line_number) FROM pg_hba_file_rules
+                                      WHERE type = 'local' AND user_name = ARRAY['kiro'])")"
+expect "the authority and the server's key are the server's alone" "" \
+    "$(find "$data/mab-tls" \( -type f ! -perm 600 \) -o \( -type d ! -perm 700 \))"
+files=$(server_files)
+out=$(setup --desks 127.0.0.1/32 2>&1) || fail "second set-up failed: $out"
+expect "run again, it changes nothing" "$files" "$(server_files)"
+
+echo "== a desk [$SECONDS s]"
+(cd "$work" && "$root/scripts/use-postgresql.sh" --port "$port" --issue-desk prijem) || fail "issue"
+expect "the bundle is its owner's only" 600 "$(stat -c %a "$work/mab-desk-prijem.pem")"
+out=$("$root/scripts/use-postgresql.sh" --port "$port" --issue-desk prijem --out "$work/again.pem" 2>&1)
+[ $? -ne 0 ] && ok "a second certificate for the same desk is refused" || fail "issued twice: $out"
+out=$(desk prijem "$root/scripts/use-postgresql.sh" --host localhost --port "$port" --database $db \
+    --certificate "$work/mab-desk-prijem.pem" 2>&1) || fail "desk set-up: $out"
+expect "installed where libpq finds it, for the desk's user only" "700 600 600 600" "$(cd "$work/desk-prijem/.postgresql" &&
+    stat -c %a . postgresql.crt postgresql.key root.crt | paste -sd' ')"
+grep -qx 'SSLmode=verify-full' "$work/desk-prijem/odbc/odbc.ini" && ok "MabZet checks the server fully" ||
+    fail "MabZet: $(cat "$work/desk-prijem/odbc/odbc.ini")"
+expect "the desk connects" connected "$(probe prijem)"
+
+echo "== attacks with the program's login and password [$SECONDS s]"
+refused "no certificate" "requires a valid client certificate" \
+    "$(probe prijem -- PGSSLCERT="$work/none.crt" PGSSLKEY="$work/none.key")"
+refused "no TLS" "no encryption" "$(probe prijem SSLmode=disable)"
+refused "the right certificate, a wrong password" "password authentication failed" \
+    "$(PASSWORD=qdxx probe prijem)"
+# Another authority's certificate with the same names as a desk's.
+openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 30 \
+    -subj /CN=other -keyout "$work/other-ca.key" -out "$work/other-ca.crt" 2>/dev/null
+openssl req -new -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -subj /O=MAB/OU=prijem/CN=kiro \
+    -keyout "$work/other.key" 2>/dev/null | openssl x509 -req -CA "$work/other-ca.crt" \
+    -CAkey "$work/other-ca.key" -CAcreateserial -days 30 -out "$work/other.crt" 2>/dev/null
+refused "a certificate of another authority" "SSL error" \
+    "$(probe prijem -- PGSSLCERT="$work/other.crt" PGSSLKEY="$work/other.key")"
+refused "a server name its certificate does not carry" "does not match host name" \
+    "$(probe prijem Servername=127.0.0.1)"
+refused "a server the desk's authority did not sign (an impostor)" "certificate verify failed" \
+    "$(probe prijem -- PGSSLROOTCERT="$work/other-ca.crt")"
+out=$(setup --desks 127.0.0.2/32 2>&1) || fail "set-up for another network: $out"
+refused "from outside the desks' network" "rejects connection for host" "$(probe prijem)"
+out=$(setup --desks 127.0.0.1/32 2>&1) || fail "set-up back: $out"
+expect "back in the desks' network" connected "$(probe prijem)"
+
+echo "== a desk taken back [$SECONDS s]"
+(cd "$work" && "$root/scripts/use-postgresql.sh" --port "$port" --issue-desk lab >/dev/null) || fail "issue lab"
+desk lab "$root/scripts/use-postgresql.sh" --host localhost --port "$port" --database $db \
+    --certificate "$work/mab-desk-lab.pem" >/dev/null 2>&1 || fail "lab's set-up"
+expect "the lab desk connects" connected "$(probe lab)"
+env $(desk_env lab) PGPASSWORD=qdxw PGSSLMODE=verify-full psql -X -h localhost -p "$port" -U kiro -d $db \
+    -c 'SELECT pg_sleep(60)' >/dev/null 2>&1 &
+held_pid=$!
+for _ in $(seq 50); do
+    [ "$(admin "SELECT count(*) FROM pg_stat_activity WHERE query LIKE '%pg_sleep(60)%' AND usename = 'kiro'")" = 1 ] && break
+    sleep 0.1
+done
+"$root/scripts/use-postgresql.sh" --port "$port" --revoke-desk lab || fail "revoke"
+refused "the revoked desk" "certificate revoked" "$(probe lab)"
+timeout 5 tail --pid="$held_pid" -f /dev/null && ok "its open session ended at once" ||
+    fail "the revoked desk's session still runs"
+held_pid=''
+expect "the other desk still connects" connected "$(probe prijem)"
+
+echo "== the real program on the desk [$SECONDS s]"
+admin "ALTER SYSTEM SET log_statement = 'all'" && admin "SELECT pg_reload_conf()" >/dev/null
+psql -X -q -h "$pg" -p "$port" -U postgres -d $db \
+    -c "INSERT INTO adresar (rbr, ime, prezime, status, pol) VALUES (1, 'Ana', 'Anić', 1, 1)" || fail "test entry"
+env $(desk_env prijem) QT_QPA_PLATFORM=offscreen "$mab" >"$work/mab.log" 2>&1 &
+mab_pid=$!
+session=''
+for _ in $(seq 100); do
+    session=$(admin "SELECT a.pid FROM pg_stat_activity a JOIN pg_stat_ssl s USING (pid)
+                      WHERE a.usename = 'kiro' AND s.ssl AND s.client_dn LIKE '%OU=prijem%'
+                        AND a.application_name = 'mab-desk-prijem'")
+    [ -n "$session" ] && grep -q "\[$session\] LOG: .*FROM adresar" "$pg/server.log" && break
+    sleep 0.1
+done
+[ -n "$session" ] && ok "MAB is connected with the desk's certificate (session $session)" ||
+    fail "MAB did not connect: $(cat "$work/mab.log")"
+grep -q "\[$session\] LOG: .*FROM adresar" "$pg/server.log" && ok "MAB listed the address book" ||
+    fail "MAB read no address book"
+grep -q "\[$session\] LOG:  connection authorized: user=kiro database=$db application_name=mab-desk-prijem SSL enabled" \
+    "$pg/server.log" && ok "the server's log names the desk" || fail "the log does not name the desk"
+kill "$mab_pid" && wait "$mab_pid" 2>/dev/null
+mab_pid=''
+out=$(desk prijem env QT_QPA_PLATFORM=offscreen "$desk_check" 2>&1) && ok "the address book lists and saves on the desk" ||
+    fail "the address book on the desk: $out"
+expect "the entry is in the server's database" "Dara Deskić" "$(psql -X -tA -h "$pg" -p "$port" -U postgres -d $db \
+    -c "SELECT ime || ' ' || prezime FROM adresar WHERE prezime = 'Deskić'")"
+
+echo "$failures failure(s)"
+[ "$failures" -eq 0 ]
