@@ -7,8 +7,8 @@
 # --setup-local-server  on the server machine itself (needs root or sudo): installs PostgreSQL if
 #                       missing, creates the roles and the database, creates the tables (with the
 #                       status categories and the hematology catalogue) when there are none,
-#                       brings older tables to the current column types, and grants the program's
-#                       login only what it uses. Safe to run again.
+#                       brings older tables to the newest schema version (upgrade-database.sh),
+#                       and grants the program's login only what it uses. Safe to run again.
 # The tables belong to the role mab_owner; the program always logs in with its fixed role and
 # password (MAB_LOGIN, which db/postgresql/*.sql name too) and may only read status and nalazi and
 # read and write adresar. The server must allow that role to connect from the desks
@@ -43,13 +43,9 @@ if [ $setup_local = yes ]; then
     echo "SELECT 'CREATE DATABASE $database OWNER mab_owner'
            WHERE NOT EXISTS (SELECT FROM pg_database WHERE datname = '$database')\gexec" |
         psql_admin postgres
-    if [ "$(echo "SELECT to_regclass('adresar') IS NOT NULL" | psql_admin "$database" -tA)" != t ]; then
-        say "creating the tables in $database"
-        { echo 'SET ROLE mab_owner;'; cat "$MAB_ROOT/db/postgresql/schema.sql" "$MAB_ROOT/db/seed.sql"; } |
-            psql_admin "$database" -1
-    fi
-    cat "$MAB_ROOT/db/postgresql/upgrade.sql" "$MAB_ROOT/db/postgresql/privileges.sql" |
-        psql_admin "$database" -1
+    # New tables (with the seed data), or the schema steps an older database lacks.
+    as_root "$MAB_ROOT/scripts/upgrade-database.sh" --port "$port" --database "$database"
+    psql_admin "$database" -1 <"$MAB_ROOT/db/postgresql/privileges.sql"
 fi
 
 export PGPASSWORD=${MAB_LOGIN[1]}
@@ -57,10 +53,6 @@ psql_mab() { psql -h "$host" -p "$port" -U "$role" -d "$database" -q -v ON_ERROR
 psql_mab -c 'SELECT 1' >/dev/null || die "cannot log in to $database on $host:$port as $role"
 [ "$(psql_mab -tA -c "SELECT to_regclass('adresar') IS NOT NULL")" = t ] ||
     die "$database has no tables yet: run this script with --setup-local-server on the server"
-limited=$(psql_mab -tA -c "SELECT count(*) FROM information_schema.columns WHERE table_name = 'adresar'
-    AND character_maximum_length IS NOT NULL AND column_name <> 'mbr'")
-[ "$limited" = 0 ] || say "warning: adresar still limits the length of $limited text columns;" \
-    "run this script with --setup-local-server on the server to lift the limits"
 
 driver=$(odbc_driver_path psqlodbcw.so) || die "PostgreSQL ODBC driver not found (package odbc-postgresql)"
 if data_source_exists MabZet; then
@@ -78,3 +70,4 @@ CommLog=0
 Debug=0
 INI
 say "data source MabZet now points at $database on $host:$port"
+"$MAB_ROOT/scripts/upgrade-database.sh" || say "the database was not upgraded (see above)"
