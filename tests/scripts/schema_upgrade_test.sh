@@ -88,7 +88,7 @@ fi
 
 cleanup() {
     if [ "$engine" = postgresql ]; then
-        for name in "$db" "${db}_new" "${db}_foreign"; do
+        for name in "$db" "${db}_new"; do
             psql_on postgres -c "DROP DATABASE IF EXISTS $name WITH (FORCE)"
         done
     fi
@@ -174,25 +174,14 @@ expect "the schema is as it was" "$dump" "$(schema)"
 [ "$before" = "$(rows)" ] && ok "the rows are as they were" || fail "the rows changed"
 expect "no copy was taken" "$taken" "$(copies_taken)"
 
-echo "== a database that is not MAB's is refused ($engine) [$SECONDS s]"
 if [ "$engine" = sqlite ]; then
-    foreign=$work/foreign.db
-    sqlite3 "$foreign" 'CREATE TABLE adresar (x);'
-    output=$("$root/scripts/upgrade-database.sh" --sqlite "$foreign" 2>&1)
-    status=$?
-    expect "only its own table is left" adresar "$(sqlite3 "$foreign" "SELECT group_concat(name) FROM sqlite_master;")"
-else
-    psql_on postgres -c "CREATE DATABASE ${db}_foreign"
-    psql_on "${db}_foreign" -c 'CREATE TABLE adresar (x int)'
-    output=$("$root/scripts/upgrade-database.sh" --host 127.0.0.1 --port "$port" \
-        --database "${db}_foreign" --owner postgres 2>&1)
-    status=$?
-    expect "only its own table is left" adresar "$(psql_on "${db}_foreign" -c \
-        "SELECT string_agg(tablename, ',') FROM pg_tables WHERE schemaname = 'public'")"
-fi
-[ $status -ne 0 ] && [[ $output == *"not a MAB database"* ]] && ok "refused: $output" || fail "accepted: $output"
+    # What follows from the tables found is the same on both engines; it is checked here.
+    echo "== a database that is not MAB's is refused [$SECONDS s]"
+    sqlite3 "$work/foreign.db" 'CREATE TABLE adresar (x);'
+    output=$("$root/scripts/upgrade-database.sh" --sqlite "$work/foreign.db" 2>&1)
+    [ $? -ne 0 ] && [[ $output == *"not a MAB database"* ]] && ok "refused: $output" || fail "accepted: $output"
+    expect "only its own table is left" adresar "$(sqlite3 "$work/foreign.db" "SELECT group_concat(name) FROM sqlite_master;")"
 
-if [ "$engine" = sqlite ]; then
     echo "== a failed step is undone alone [$SECONDS s]"
     sqlite3 "$work/failing.db" <"$root/tests/data/schema-v1-sqlite.sql"
     # Step 3's index cannot be made while a table holds its name.
