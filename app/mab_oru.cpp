@@ -1,5 +1,6 @@
 #include "app/mab_oru.h"
 
+#include "app/schema_check.h"
 #include "runtime/core/builtins.h"
 #include "runtime/core/dynamic_sql.h"
 #include "runtime/core/message.h"
@@ -58,6 +59,9 @@ void mab_oru::open(const QString& commandline) {
     // The outcome is not tested here: without a database the main window opens all the same and
     // each screen reports its own failed statements.
     transaction.connect();
+    // A database at another schema version is named before any screen reads it.
+    if (transaction.isConnected())
+        proveriVerzijuSeme(transaction);
     mab_la = Open<::mab_la>();
     // The program ends when its main window closes, even if a notice is still open.
     QObject::connect(mab_la, &QObject::destroyed, qApp, &QCoreApplication::quit,

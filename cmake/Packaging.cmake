@@ -1,6 +1,7 @@
 # Installing MAB like any other desktop program, and the Debian package built from that:
 #
 #   bin/mab                      launcher: sets up the user's embedded database on the first start
+#                                and brings an older database to the newest schema version
 #   libexec/mab/mab              the program (its bitmaps and definitions are compiled in)
 #   share/mab/db/, scripts/      schemas, seed data and the set-up scripts the launcher runs
 #   share/applications, icons    the menu entry "MAB" and its icon
@@ -29,9 +30,11 @@ install(PROGRAMS ${CMAKE_BINARY_DIR}/packaging/mab DESTINATION ${CMAKE_INSTALL_B
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/db/ DESTINATION ${MAB_DATA_DIR}/db
     FILES_MATCHING PATTERN "*.sql")
 install(FILES ${CMAKE_SOURCE_DIR}/scripts/common.sh ${CMAKE_SOURCE_DIR}/scripts/lib-backup.sh
-    ${CMAKE_SOURCE_DIR}/scripts/lib-private.sh DESTINATION ${MAB_DATA_DIR}/scripts)
+    ${CMAKE_SOURCE_DIR}/scripts/lib-private.sh ${CMAKE_SOURCE_DIR}/scripts/lib-backup-timer.sh
+    DESTINATION ${MAB_DATA_DIR}/scripts)
 install(PROGRAMS ${CMAKE_SOURCE_DIR}/scripts/create-embedded-database.sh
     ${CMAKE_SOURCE_DIR}/scripts/keep-private.sh
+    ${CMAKE_SOURCE_DIR}/scripts/upgrade-database.sh ${CMAKE_SOURCE_DIR}/scripts/backup.sh
     ${CMAKE_SOURCE_DIR}/scripts/load-sample-people.sh DESTINATION ${MAB_DATA_DIR}/scripts)
 
 install(FILES ${MAB_PACKAGING_DIR}/mab.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

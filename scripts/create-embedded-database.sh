@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Creates the embedded SQLite database (schema, status categories, hematology catalogue) and
-# registers it as the user's ODBC data source MabZet. Does nothing when MabZet already exists,
+# Creates the embedded SQLite database (the schema steps, status categories, hematology catalogue)
+# and registers it as the user's ODBC data source MabZet. Does nothing when MabZet already exists,
 # so an existing address book is never touched.
 set -euo pipefail
 . "$(dirname "$0")/common.sh"
@@ -19,7 +19,7 @@ if [ ! -s "$database" ]; then
     say "creating $database"
     tmp=$database.new
     rm -f "$tmp"
-    cat "$MAB_ROOT/db/sqlite/schema.sql" "$MAB_ROOT/db/seed.sql" | sqlite3 -bail "$tmp"
+    "$MAB_ROOT/scripts/upgrade-database.sh" --sqlite "$tmp" >/dev/null
     sqlite3 "$tmp" 'PRAGMA journal_mode=WAL;' >/dev/null
     mv "$tmp" "$database"
 fi

@@ -12,7 +12,8 @@
 # --setup-local-server  on the server machine itself (needs root or sudo): installs PostgreSQL if
 #                       missing, creates the roles and the database, creates the tables (with the
 #                       status categories and the hematology catalogue) when there are none,
-#                       brings older tables to the current column types, and grants the program's
+#                       brings older tables to the newest schema version (upgrade-database.sh),
+#                       and grants the program's
 #                       login only what it uses. It then lets that login in only over TLS, only
 #                       from the desks' network (--desks, required, may be repeated), and only
 #                       with its password and a desk certificate of the practice's own
@@ -84,13 +85,14 @@ if [ $setup_local = yes ]; then
     echo "SELECT 'CREATE DATABASE $database OWNER mab_owner'
            WHERE NOT EXISTS (SELECT FROM pg_database WHERE datname = '$database')\gexec" |
         psql_admin postgres
-    if [ "$(echo "SELECT to_regclass('adresar') IS NOT NULL" | psql_admin "$database" -tA)" != t ]; then
-        say "creating the tables in $database"
-        { echo 'SET ROLE mab_owner;'; cat "$MAB_ROOT/db/postgresql/schema.sql" "$MAB_ROOT/db/seed.sql"; } |
-            psql_admin "$database" -1
+    # New tables (with the seed data), or the schema steps an older database lacks.
+    if [ -n "${MAB_PG_SOCKET_DIR:-}" ]; then
+        "$MAB_ROOT/scripts/upgrade-database.sh" --host "$MAB_PG_SOCKET_DIR" --owner postgres \
+            --port "$port" --database "$database"
+    else
+        as_root "$MAB_ROOT/scripts/upgrade-database.sh" --port "$port" --database "$database"
     fi
-    cat "$MAB_ROOT/db/postgresql/upgrade.sql" "$MAB_ROOT/db/postgresql/privileges.sql" |
-        psql_admin "$database" -1
+    psql_admin "$database" -1 <"$MAB_ROOT/db/postgresql/privileges.sql"
     secure_server "$listen" "$(server_name_list)"
     [ -n "$certificate" ] || { say "$SERVER_NEXT_STEPS"; exit 0; }
 fi
@@ -103,10 +105,6 @@ hint="(a server set up by this script lets the program in only with a desk certi
 psql_mab -c 'SELECT 1' >/dev/null || die "cannot log in to $database on $host:$port as $role $hint"
 [ "$(psql_mab -tA -c "SELECT to_regclass('adresar') IS NOT NULL")" = t ] ||
     die "$database has no tables yet: run this script with --setup-local-server on the server"
-limited=$(psql_mab -tA -c "SELECT count(*) FROM information_schema.columns WHERE table_name = 'adresar'
-    AND character_maximum_length IS NOT NULL AND column_name <> 'mbr'")
-[ "$limited" = 0 ] || say "warning: adresar still limits the length of $limited text columns;" \
-    "run this script with --setup-local-server on the server to lift the limits"
 
 driver=$(odbc_driver_path psqlodbcw.so) || die "PostgreSQL ODBC driver not found (package odbc-postgresql)"
 if data_source_exists MabZet; then
@@ -125,3 +123,4 @@ Debug=0
 $(desk_data_source_settings)
 INI
 say "data source MabZet now points at $database on $host:$port"
+"$MAB_ROOT/scripts/upgrade-database.sh" || say "the database was not upgraded (see above)"

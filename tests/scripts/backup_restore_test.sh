@@ -26,7 +26,7 @@ mab_pid='' writer_pid=''
 if [ "$engine" = sqlite ]; then
     db=$work/mab.db ext=db
     sql() { sqlite3 -bail -cmd '.timeout 10000' "$db" "$@"; }
-    cat "$root/db/sqlite/schema.sql" "$root/db/seed.sql" | sqlite3 -bail "$db"
+    "$root/scripts/upgrade-database.sh" --sqlite "$db" >/dev/null || exit 1
     sql 'PRAGMA journal_mode=WAL;' >/dev/null
     printf '[MabZet]\nDriver=%s\nDatabase=%s\nJournalMode=WAL\nTimeout=5000\n' \
         "$(driver_path libsqlite3odbc.so)" "$db" >"$ODBCINI"
@@ -41,9 +41,10 @@ else
     db=mab_backup_test_$$ ext=dump
     psql_on() { psql -X -q -tA -v ON_ERROR_STOP=1 -h 127.0.0.1 -p "$port" -U postgres -d "$@"; }
     sql() { psql_on "$db" -c "$@"; }
-    psql_on postgres -c "CREATE DATABASE $db" || exit 1
+    psql_on postgres -c "CREATE DATABASE $db OWNER mab_owner" || exit 1
     # Tables owned by another role than the program's login, as on a real server.
-    psql_on "$db" -f "$root/db/postgresql/schema.sql" -f "$root/db/seed.sql" >/dev/null || exit 1
+    "$root/scripts/upgrade-database.sh" --host 127.0.0.1 --port "$port" --database "$db" \
+        --owner postgres >/dev/null || exit 1
     sql 'GRANT SELECT, INSERT, UPDATE, DELETE ON ALL TABLES IN SCHEMA public TO kiro'
     printf '[MabZet]\nDriver=%s\nServername=127.0.0.1\nPort=%s\nDatabase=%s\nCommLog=0\nDebug=0\n' \
         "$(driver_path psqlodbcw.so)" "$port" "$db" >"$ODBCINI"

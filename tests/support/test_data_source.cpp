@@ -27,6 +27,18 @@ QString sourceDirectory() {
     return QStringLiteral(MAB_SOURCE_DIR);
 }
 
+QStringList schemaSteps(TestDataSource::Engine engine) {
+    const QString folder = engine == TestDataSource::Engine::PostgreSQL
+                               ? QStringLiteral("db/postgresql/steps")
+                               : QStringLiteral("db/sqlite/steps");
+    QStringList steps =
+        QDir(QDir(sourceDirectory()).filePath(folder))
+            .entryList({QStringLiteral("[0-9][0-9][0-9]-*.sql")}, QDir::Files, QDir::Name);
+    for (QString& step : steps)
+        step = folder + QLatin1Char('/') + step;
+    return steps;
+}
+
 QStringList splitSqlScript(const QString& script) {
     QStringList statements;
     QString current;
@@ -98,11 +110,16 @@ bool TestDataSource::provision(Contents contents, bool registerMabZet) {
         return false;
     if (contents == Contents::Empty)
         return true;
-    const QString schema = m_engine == Engine::PostgreSQL
-                               ? QStringLiteral("db/postgresql/schema.sql")
-                               : QStringLiteral("db/sqlite/schema.sql");
-    if (!runScript(schema))
+    // Through the same numbered steps as scripts/upgrade-database.sh, so that the program finds
+    // the schema version it needs.
+    if (!runScript(QStringLiteral("db/schema_version.sql")))
         return false;
+    const QStringList steps = schemaSteps(m_engine);
+    for (qsizetype i = 0; i < steps.size(); ++i) {
+        if (!runScript(steps.at(i)) ||
+            !exec(QStringLiteral("INSERT INTO schema_version (version) VALUES (?)"), {int(i + 1)}))
+            return false;
+    }
     // Tables of features whose schema step is not written yet: db/pending/*.<engine>.sql, in name
     // order, right after the schema (they may grant the program's login what it needs).
     const QString engineSuffix = m_engine == Engine::PostgreSQL ? QStringLiteral(".postgresql.sql")

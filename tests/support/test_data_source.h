@@ -56,5 +56,7 @@ private:
 
 // The repository's own folder, for reading db/ scripts in tests.
 QString sourceDirectory();
+// The schema steps of an engine, relative to the repository, in order: step n is at index n - 1.
+QStringList schemaSteps(TestDataSource::Engine engine);
 // Splits a SQL script into statements (comments removed).
 QStringList splitSqlScript(const QString& script);

@@ -1,4 +1,6 @@
--- MAB database, PostgreSQL edition (several desks on one server).
+-- The schema of a MAB database before schema versions were recorded (version 1), kept as test
+-- data: the upgrade test builds a database with it and brings that to the newest version.
+-- MAB database, embedded SQLite edition.
 -- adresar keeps its 22 columns in this order: the insert binds its values by position and the
 -- record load reads SELECT * by position. Its text columns have no length: the form limits none of
 -- its fields but the 13-character identity number, and a save must not fail on a long entry.
@@ -34,6 +36,9 @@ CREATE TABLE adresar (
 );
 
 CREATE INDEX adresar_prezime ON adresar (prezime);
+-- SQLite's LIKE ignores the case of ASCII letters, so only an index in that same collation lets
+-- the list's "surname begins with" condition read the matching entries instead of all of them.
+CREATE INDEX adresar_prezime_nocase ON adresar (prezime COLLATE NOCASE);
 
 CREATE TABLE nalazi (
     grupa      SMALLINT NOT NULL,

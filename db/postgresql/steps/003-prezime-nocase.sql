@@ -1,0 +1,2 @@
+-- Step 3: the embedded database's case-blind surname index. PostgreSQL's LIKE heeds case and
+-- reads adresar_prezime as it is, so the server has nothing to change here.

@@ -1,0 +1,2 @@
+-- Step 2: adresar's text columns lose their length limits. SQLite never enforced a declared
+-- length, so an embedded database has nothing to change here.
