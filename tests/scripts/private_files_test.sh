@@ -57,10 +57,14 @@ old_installation() {
 }
 private_now() { # WHAT
     local m=.local/share/mab
+    # The leftover WAL and shared memory may be gone: the schema upgrade opens and closes the
+    # database, which checkpoints them away. Where they are left, they are private.
+    local leftovers
+    leftovers=$(modes "$db-wal" "$db-shm" | sed -E 's/(^| )missing /\1600 /g')
     expect "$1: folders 0700, database and copies 0600, the user's own file as it was" \
         "700 $m 600 $m/mab.db 600 $m/mab.db-wal 600 $m/mab.db-shm 600 $m/mab.db.before-restore-2024-01-01_080000 \
 700 $m/backups 600 $m/backups/mab-2024-01-01_080000.db 644 $m/backups/notes.txt" \
-        "$(modes "$data" "$db" "$db-wal" "$db-shm" "$db.before-restore-2024-01-01_080000" "$data/backups" \
+        "$(modes "$data" "$db") $leftovers $(modes "$db.before-restore-2024-01-01_080000" "$data/backups" \
             "$data/backups/mab-2024-01-01_080000.db" "$data/backups/notes.txt")"
 }
 
