@@ -19,7 +19,14 @@ if [ ! -s "$database" ]; then
     say "creating $database"
     tmp=$database.new
     rm -f "$tmp"
-    cat "$MAB_ROOT/db/sqlite/schema.sql" "$MAB_ROOT/db/seed.sql" | sqlite3 -bail "$tmp"
+    # Tables whose schema step is still being written come right after the schema.
+    {
+        cat "$MAB_ROOT/db/sqlite/schema.sql"
+        for pending in "$MAB_ROOT"/db/pending/*.sqlite.sql; do
+            if [ -e "$pending" ]; then cat "$pending"; fi
+        done
+        cat "$MAB_ROOT/db/seed.sql"
+    } | sqlite3 -bail "$tmp"
     sqlite3 "$tmp" 'PRAGMA journal_mode=WAL;' >/dev/null
     mv "$tmp" "$database"
 fi

@@ -86,8 +86,15 @@ if [ $setup_local = yes ]; then
         psql_admin postgres
     if [ "$(echo "SELECT to_regclass('adresar') IS NOT NULL" | psql_admin "$database" -tA)" != t ]; then
         say "creating the tables in $database"
-        { echo 'SET ROLE mab_owner;'; cat "$MAB_ROOT/db/postgresql/schema.sql" "$MAB_ROOT/db/seed.sql"; } |
-            psql_admin "$database" -1
+        # Tables whose schema step is still being written come right after the schema.
+        {
+            echo 'SET ROLE mab_owner;'
+            cat "$MAB_ROOT/db/postgresql/schema.sql"
+            for pending in "$MAB_ROOT"/db/pending/*.postgresql.sql; do
+                if [ -e "$pending" ]; then cat "$pending"; fi
+            done
+            cat "$MAB_ROOT/db/seed.sql"
+        } | psql_admin "$database" -1
     fi
     cat "$MAB_ROOT/db/postgresql/upgrade.sql" "$MAB_ROOT/db/postgresql/privileges.sql" |
         psql_admin "$database" -1

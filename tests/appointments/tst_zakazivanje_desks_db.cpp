@@ -9,7 +9,9 @@
 
 #include <QTest>
 
+#include <barrier>
 #include <memory>
+#include <thread>
 
 using zakazivanje_upis::Ishod;
 using Kraj = Ishod::Kraj;
@@ -40,6 +42,7 @@ class TestZakazivanjeDesks : public QObject {
     std::unique_ptr<Transaction> m_b;
     int m_sameSlotRounds = 0;
     int m_otherSlotRounds = 0;
+    int m_threadRounds = 0;
     int m_lost = 0;
 
     int stored(const QString& where = QString(), const QVariantList& binds = {}) {
@@ -64,10 +67,11 @@ private slots:
     }
 
     void cleanupTestCase() {
-        qInfo("same slot at the same moment: %d rounds (%d bookings tried), other slots: %d rounds "
-              "(%d tried), bookings lost: %d",
+        qInfo("one desk between the other's check and write: same slot %d rounds (%d bookings "
+              "tried), other slots %d rounds (%d tried); two threads released together: %d rounds "
+              "(%d tried); bookings lost: %d",
               m_sameSlotRounds, 2 * m_sameSlotRounds, m_otherSlotRounds, 2 * m_otherSlotRounds,
-              m_lost);
+              m_threadRounds, 2 * m_threadRounds, m_lost);
     }
 
     void twoDesksBookAtTheSameMoment_data() {
@@ -118,6 +122,47 @@ private slots:
         // No desk holds a lock: another connection writes at once.
         QVERIFY2(m_db.exec(QStringLiteral("UPDATE zakazivanje SET opis = opis")),
                  qPrintable(m_db.lastError()));
+    }
+
+    // Two desks on threads of their own, released together each round: whichever the database
+    // takes first is stored, the other is told the slot is taken.
+    void twoThreadsBookTogether_data() {
+        QTest::addColumn<bool>("sameSlot");
+        QTest::newRow("same slot") << true;
+        QTest::newRow("different slots") << false;
+    }
+    void twoThreadsBookTogether() {
+        QFETCH(bool, sameSlot);
+        QVERIFY(empty());
+        const int rounds = 310; // every slot of ten days
+        std::barrier start(2);
+        QList<Ishod> ishodi[2];
+        auto pult = [&](int broj) {
+            auto sqlca = desk();
+            for (int round = 0; round < rounds; ++round) {
+                const QDate datum = Dan.addDays(20 + round / 31 + (sameSlot ? 0 : 100 * broj));
+                start.arrive_and_wait();
+                ishodi[broj] << zakazivanje_upis::zakazi(*sqlca, datum, slot(round % 31), broj + 1,
+                                                         QStringLiteral("pult %1").arg(broj));
+            }
+        };
+        std::thread prvi(pult, 0), drugi(pult, 1);
+        prvi.join();
+        drugi.join();
+        m_threadRounds += rounds;
+        QCOMPARE(ishodi[0].size(), rounds);
+        QCOMPARE(ishodi[1].size(), rounds);
+        for (int round = 0; round < rounds; ++round) {
+            const int upisano = int(ishodi[0].at(round).kraj == Kraj::Upisano) +
+                                int(ishodi[1].at(round).kraj == Kraj::Upisano);
+            QCOMPARE(upisano, sameSlot ? 1 : 2);
+            for (const QList<Ishod>& ishod : ishodi)
+                if (ishod.at(round).kraj != Kraj::Upisano)
+                    QCOMPARE(ishod.at(round).obavestenje, zakazivanje_upis::zauzet());
+        }
+        const int expected = sameSlot ? rounds : 2 * rounds;
+        m_lost += qMax(0, expected - stored());
+        QCOMPARE(stored(), expected);
     }
 
     void aStaleSheetCannotBookATakenSlot() {
