@@ -14,7 +14,9 @@
 #include "tests/support/gui_helpers.h"
 #include "tests/support/test_data_source.h"
 #include "ui/appointments/tab_zakazivanje.h"
+#include "ui/appointments/w_zakazivanje_termin.h"
 
+#include <QCompleter>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -164,6 +166,12 @@ private slots:
         QCOMPARE(sheetText(30), QStringLiteral("Petrović Ana – kasno"));
         QCOMPARE(items(m_list), (QStringList{QStringLiteral("10:00  Đurić Žarko  011/444"),
                                              QStringLiteral("22:00  Petrović Ana  064/333")}));
+        // Coming back to the page reads the day again.
+        m_page->hide();
+        QVERIFY(book(Sutra, QTime(7, 0), 2, QStringLiteral("rano")));
+        m_page->show();
+        QCOMPARE(sheetText(0), QStringLiteral("Đurić Žarko – rano"));
+        QCOMPARE(m_list->count(), 3);
         // Browsing on: January keeps its bold 5th, February has no bookings.
         MAB_FIND(next, StaticText, m_page.get(), "st_2");
         QTest::mouseClick(next, Qt::LeftButton);
@@ -189,6 +197,12 @@ private slots:
         QTest::keyClick(m_sheet, Qt::Key_Return);
         QCOMPARE(sheetText(7), QStringLiteral("Petrović Ana"));
         QCOMPARE(m_db.count(QStringLiteral("zakazivanje"), QStringLiteral("rbr_adresar = 1")), 1);
+
+        // The arrow keys move over the slots: Down and Up come back to the booking.
+        QTest::keyClick(m_sheet, Qt::Key_Down);
+        QCOMPARE(m_sheet->currentIndex().row(), 8);
+        QTest::keyClick(m_sheet, Qt::Key_Up);
+        QCOMPARE(m_sheet->currentIndex().row(), 7);
 
         // Delete asks; "NE" keeps it, "DA" cancels it.
         m_modals->click(QStringLiteral("cb_ne"));
@@ -232,6 +246,34 @@ private slots:
         });
         keyOnRow(3, Qt::Key_Return);
         QCOMPARE(m_db.count(QStringLiteral("zakazivanje")), 0);
+    }
+
+    void theCompleterOffersPatientsBySurname_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("offered");
+        QTest::newRow("first letters")
+            << "pe" << QStringList{"Petrović Ana (1)", "Petrović Ana (3)"};
+        QTest::newRow("letter beyond ASCII") << "Đ" << QStringList{"Đurić Žarko"};
+        QTest::newRow("first name") << "Ana" << QStringList{};
+    }
+    void theCompleterOffersPatientsBySurname() {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, offered);
+        // Two entries with one name are told apart by their record number.
+        TerminUnos unos;
+        w_zakazivanje_termin window(QStringLiteral("utorak, 8. decembar 2026, 09:30"),
+                                    {{1, QStringLiteral("Petrović"), QStringLiteral("Ana")},
+                                     {2, QStringLiteral("Đurić"), QStringLiteral("Žarko")},
+                                     {3, QStringLiteral("Petrović"), QStringLiteral("Ana")}},
+                                    unos);
+        MAB_FIND(pacijent, QLineEdit, &window, "sle_pacijent");
+        QCompleter* completer = pacijent->completer();
+        QVERIFY(completer);
+        completer->setCompletionPrefix(typed);
+        QStringList shown;
+        for (int i = 0; completer->setCurrentRow(i); ++i)
+            shown << completer->currentCompletion();
+        QCOMPARE(shown, offered);
     }
 
     void aBookingInThePastAsksFirst_data() {
