@@ -14,6 +14,8 @@ const QString BookedDays = QStringLiteral(
     "SELECT DISTINCT datum FROM zakazivanje WHERE datum BETWEEN ? AND ? ORDER BY datum");
 const QString SlotKey = QStringLiteral("SELECT rbr FROM zakazivanje WHERE datum = ? AND vreme = ?");
 const QString PatientExists = QStringLiteral("SELECT COUNT(*) FROM adresar WHERE rbr = ?");
+const QString PatientBookings =
+    QStringLiteral("SELECT COUNT(*) FROM zakazivanje WHERE rbr_adresar = ?");
 const QString Patients =
     QStringLiteral("SELECT rbr, prezime, ime FROM adresar ORDER BY prezime, ime, rbr");
 const QString Insert =
@@ -83,6 +85,11 @@ One<int> rbrTermina(Transaction& sqlca, const QDate& datum, const QTime& vreme) 
 One<bool> postojiPacijent(Transaction& sqlca, int rbr) {
     return readOne<bool>(sqlca, PatientExists, {rbr},
                          [](const QVariant& count) { return count.toInt() > 0; });
+}
+
+One<int> brojTerminaPacijenta(Transaction& sqlca, int rbr) {
+    return readOne<int>(sqlca, PatientBookings, {rbr},
+                        [](const QVariant& count) { return count.toInt(); });
 }
 
 Rows<Pacijent> pacijenti(Transaction& sqlca) {

@@ -42,6 +42,8 @@ Rows<QDate> zauzetiDani(Transaction& sqlca, const QDate& od, const QDate& do_);
 One<int> rbrTermina(Transaction& sqlca, const QDate& datum, const QTime& vreme);
 // Whether the address book holds the entry rbr.
 One<bool> postojiPacijent(Transaction& sqlca, int rbr);
+// How many bookings name the address-book entry rbr (such an entry cannot be deleted).
+One<int> brojTerminaPacijenta(Transaction& sqlca, int rbr);
 // Every address-book entry, by surname and first name.
 Rows<Pacijent> pacijenti(Transaction& sqlca);
 

@@ -2,6 +2,7 @@
 // the same moment (both past their checks, one INSERT after the other's COMMIT), a day read back
 // after another desk booked, hostile notes, and a patient deleted from under a booking.
 #include "app/mab_oru.h"
+#include "domain/addressbook/adresar_upis.h"
 #include "domain/appointments/zakazivanje_sql.h"
 #include "domain/appointments/zakazivanje_upis.h"
 #include "runtime/core/transaction.h"
@@ -264,7 +265,16 @@ private slots:
         QCOMPARE(zakazivanje_upis::zakazi(*m_a, Dan, QTime(8, 0), 78, QString()).kraj,
                  Kraj::Upisano);
         QVERIFY(!m_db.exec(QStringLiteral("DELETE FROM adresar WHERE rbr = 78")));
+        // The address book's delete says why.
+        const adresar_upis::IshodBrisanja ishod = adresar_upis::obrisi(*m_a, 78);
+        QCOMPARE(ishod.kraj, adresar_upis::IshodBrisanja::Kraj::Neobrisano);
+        QCOMPARE(ishod.obavestenje, QStringLiteral("Pacijent ima zakazane termine: otkažite ih, "
+                                                   "pa ga obrišite iz adresara."));
         QCOMPARE(m_db.count(QStringLiteral("adresar"), QStringLiteral("rbr = 78")), 1);
+        // Once its booking is cancelled, the entry goes.
+        const int rbr = zakazivanje_sql::rbrTermina(*m_a, Dan, QTime(8, 0)).value.value_or(0);
+        QCOMPARE(zakazivanje_upis::otkazi(*m_a, rbr).kraj, Kraj::Upisano);
+        QCOMPARE(adresar_upis::obrisi(*m_a, 78).kraj, adresar_upis::IshodBrisanja::Kraj::Obrisano);
     }
 
     void aBookingGoneMeanwhile() {
