@@ -166,19 +166,6 @@ private slots:
         QCOMPARE(stored(), expected);
     }
 
-    void aStaleSheetCannotBookATakenSlot() {
-        // The page still shows the slot free; the database refuses the INSERT itself.
-        QVERIFY(empty());
-        QVERIFY(m_db.exec(QStringLiteral("INSERT INTO zakazivanje (datum, vreme, opis) "
-                                         "VALUES (?, ?, 'drugi pult')"),
-                          {Dan, QTime(9, 30)}));
-        const Ishod ishod =
-            zakazivanje_upis::zakazi(*m_a, Dan, QTime(9, 30), 1, QStringLiteral("x"));
-        QCOMPARE(ishod.kraj, Kraj::Obavestenje);
-        QCOMPARE(ishod.obavestenje, zakazivanje_upis::zauzet());
-        QCOMPARE(stored(), 1);
-    }
-
     void theDayReadsItsOwnBookingsOnly() {
         QVERIFY(empty());
         QCOMPARE(
