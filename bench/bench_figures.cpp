@@ -4,6 +4,7 @@
 //     QT_QPA_PLATFORM=offscreen bench_figures [REPEATS]
 // Output: one tab-separated line per figure: figure, median, floor, ratio, target.
 #include "bench/support/bench_data.h"
+#include "bench/support/picking_a_day.h"
 #include "runtime/core/data_window_definition.h"
 #include "runtime/widgets/list_data_window.h"
 #include "tests/support/app_fixture.h"
@@ -231,6 +232,9 @@ bool Figures::run() {
         median(emptyPeak), "MiB", 1.3);
     row(QStringLiteral("saving a new entry, 32,766 / 100 entries"), save32766, save100, "ms", 1.2);
     row(QStringLiteral("order window per line, 500 / 20 analyses"), lines500, lines20, "ms", 1.2);
+    row(QStringLiteral("picking a day, 50,000 / 100 bookings"),
+        median(pickingADay(m_fixture, 50000, repeats * 3)),
+        median(pickingADay(m_fixture, 100, repeats * 3)), "ms", 1.2);
     return true;
 }
 

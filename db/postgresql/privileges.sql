@@ -1,6 +1,6 @@
 -- Least privilege in one MAB database (after roles.sql): the database and its tables belong to
 -- mab_owner, and the program's login kiro may read the status categories and the analysis
--- catalogue and read and write the address book, and read the schema version that it checks at
+-- catalogue, read and write the address book and the bookings, and read the schema version that it checks at
 -- start-up, nothing more. Run by a superuser or by mab_owner while connected to the database (a
 -- new table of a schema step gets its line here); running it again changes nothing.
 DO $$ BEGIN EXECUTE format('ALTER DATABASE %I OWNER TO mab_owner', current_database()); END $$;
@@ -8,7 +8,8 @@ ALTER TABLE status OWNER TO mab_owner;
 ALTER TABLE adresar OWNER TO mab_owner;
 ALTER TABLE nalazi OWNER TO mab_owner;
 ALTER TABLE schema_version OWNER TO mab_owner;
-REVOKE ALL ON status, adresar, nalazi, schema_version FROM PUBLIC, kiro;
+ALTER TABLE zakazivanje OWNER TO mab_owner;
+REVOKE ALL ON status, adresar, nalazi, schema_version, zakazivanje FROM PUBLIC, kiro;
 GRANT SELECT ON status, nalazi, schema_version TO kiro;
-GRANT SELECT, INSERT, UPDATE, DELETE ON adresar TO kiro;
+GRANT SELECT, INSERT, UPDATE, DELETE ON adresar, zakazivanje TO kiro;
 REVOKE CREATE ON SCHEMA public FROM PUBLIC, kiro;

@@ -1,6 +1,7 @@
 #include "domain/addressbook/adresar_upis.h"
 
 #include "domain/addressbook/adresar_sql.h"
+#include "domain/appointments/zakazivanje_sql.h"
 #include "runtime/core/transaction.h"
 
 namespace adresar_upis {
@@ -140,6 +141,10 @@ IshodBrisanja obrisi(Transaction& sqlca, int rbr) {
         ishod.poruka = QStringLiteral("GR0020 Greska pri brisanju podatka iz adresara!");
         ishod.tekstBaze = sqlca.sqlerrtext;
         sqlca.rollback(); // no lock and no half-done unit stays behind
+        // The database keeps a patient with bookings; the desk needs to know that is why.
+        if (zakazivanje_sql::brojTerminaPacijenta(sqlca, rbr).value.value_or(0) > 0)
+            ishod.obavestenje = QStringLiteral(
+                "Pacijent ima zakazane termine: otkažite ih, pa ga obrišite iz adresara.");
         return ishod;
     }
     return ishod;

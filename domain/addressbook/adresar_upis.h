@@ -54,6 +54,8 @@ struct IshodBrisanja {
     Kraj kraj = Kraj::Obrisano;
     QString poruka;
     QString tekstBaze;
+    // Why, when the entry still has bookings on the appointments page: shown after `poruka`.
+    QString obavestenje;
 };
 
 // The question asked before a delete.

@@ -21,6 +21,7 @@ void CalendarModel::reset() {
     m_hasRow = false;
     m_values.fill(0);
     m_borders.fill(0);
+    m_weights.fill(NormalWeight);
     m_firstChanged = m_lastChanged = 0;
     endResetModel();
 }
@@ -32,6 +33,7 @@ void CalendarModel::insertRow() {
     m_hasRow = true;
     m_values.fill(0);
     m_borders.fill(0);
+    m_weights.fill(NormalWeight);
     endInsertRows();
 }
 
@@ -55,12 +57,26 @@ bool CalendarModel::setBorder(int cell, int style) {
     return true;
 }
 
+bool CalendarModel::setWeight(int cell, int weight) {
+    if (!validCell(cell))
+        return false;
+    if (m_weights[cell - 1] != weight) {
+        m_weights[cell - 1] = weight;
+        changed(cell);
+    }
+    return true;
+}
+
 int CalendarModel::value(int cell) const {
     return validCell(cell) ? m_values[cell - 1] : 0;
 }
 
 int CalendarModel::border(int cell) const {
     return validCell(cell) ? m_borders[cell - 1] : 0;
+}
+
+int CalendarModel::weight(int cell) const {
+    return validCell(cell) ? m_weights[cell - 1] : NormalWeight;
 }
 
 void CalendarModel::changed(int cell) {
@@ -107,6 +123,8 @@ QVariant CalendarModel::data(const QModelIndex& index, int role) const {
         return int(Qt::AlignRight | Qt::AlignVCenter);
     case BorderRole:
         return m_borders[cell - 1];
+    case WeightRole:
+        return m_weights[cell - 1];
     default:
         return {};
     }

@@ -20,6 +20,10 @@ public:
     static constexpr int WeekRows = CellCount / DayColumns;
     // The border style of a cell, read through the model.
     static constexpr int BorderRole = Qt::UserRole + 1;
+    // The font weight of a cell's number (400 normal, 700 bold); like the frame, it belongs to the
+    // cell position.
+    static constexpr int WeightRole = Qt::UserRole + 2;
+    static constexpr int NormalWeight = 400;
 
     explicit CalendarModel(QObject* parent = nullptr);
 
@@ -35,8 +39,10 @@ public:
     // False when there is no row or no such cell.
     bool setValue(int cell, int value);
     bool setBorder(int cell, int style);
+    bool setWeight(int cell, int weight);
     int value(int cell) const;
     int border(int cell) const;
+    int weight(int cell) const;
 
     void setRedraw(bool on);
     bool redraw() const { return m_redraw; }
@@ -54,6 +60,7 @@ private:
 
     std::array<int, CellCount> m_values{};
     std::array<int, CellCount> m_borders{};
+    std::array<int, CellCount> m_weights{};
     bool m_hasRow = false;
     bool m_redraw = true;
     int m_firstChanged = 0; // cells changed while redraw was off; 0 when none

@@ -24,6 +24,7 @@ public:
                const QModelIndex& index) const override {
         QStyleOptionViewItem plain(option);
         plain.state &= ~QStyle::State_HasFocus;
+        plain.font.setWeight(QFont::Weight(index.data(CalendarModel::WeightRole).toInt()));
         if (index.data(CalendarModel::BorderRole).toInt() == SunkenFrame) {
             // The light edges of a sunken frame vanish on a white grid; on the button face the
             // whole frame shows.
@@ -82,12 +83,16 @@ int CalendarDataWindow::getItemNumber(int row, int column) const {
 }
 
 QString CalendarDataWindow::modify(const QString& commands) {
-    static const QRegularExpression border(QStringLiteral("^#(\\d+)\\.border\\s*=\\s*'?(\\d+)'?$"));
+    static const QRegularExpression border(
+        QStringLiteral("^#(\\d+)\\.(border|font\\.weight)\\s*=\\s*'?(\\d+)'?$"));
     for (const QString& command : commands.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QRegularExpressionMatch match = border.match(command);
         if (!match.hasMatch())
             return QStringLiteral("Unknown command: %1").arg(command);
-        if (!m_model->setBorder(match.captured(1).toInt(), match.captured(2).toInt()))
+        const int cell = match.captured(1).toInt();
+        const int value = match.captured(3).toInt();
+        if (!(match.captured(2) == QLatin1String("border") ? m_model->setBorder(cell, value)
+                                                           : m_model->setWeight(cell, value)))
             return QStringLiteral("No column number %1").arg(match.captured(1));
     }
     return QString();

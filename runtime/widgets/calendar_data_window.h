@@ -28,8 +28,9 @@ public:
     int getItemNumber(int row, int column) const;
     // The column number under the pointer at the last click, 0 for the header band or outside.
     int getClickedColumn() const { return m_clickedColumn; }
-    // Modify with commands such as "#12.border=5" (separated by blanks); an empty result on
-    // success, otherwise the reason, and nothing is changed by the failing command.
+    // Modify with commands such as "#12.border=5" or "#12.font.weight=700" (separated by blanks);
+    // an empty result on success, otherwise the reason, and nothing is changed by the failing
+    // command.
     QString modify(const QString& commands);
 
 signals:

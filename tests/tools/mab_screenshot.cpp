@@ -4,8 +4,14 @@
 // The pages show what a desk sees in the middle of its work: an entry loaded in the address book,
 // an order with a discount in the order window, and its amount carried into the bill.
 // Run it under a real X server (xvfb-run) to see the fonts a desk would see.
+#include "domain/appointments/calendar_rules.h"
+#include "domain/appointments/zakazivanje_prikaz.h"
+#include "domain/appointments/zakazivanje_sql.h"
+#include "runtime/core/builtins.h"
+#include "runtime/core/dates.h"
 #include "tests/lab/lab_support.h"
 #include "tests/support/app_fixture.h"
+#include "ui/appointments/w_zakazivanje_termin.h"
 #include "ui/common/w_da_ne.h"
 #include "ui/common/w_obavestenje.h"
 #include "ui/lab/tab_lab_analize.h"
@@ -73,6 +79,45 @@ bool placeOrder(mab_la* window, const QString& folder) {
     return true;
 }
 
+// A day of bookings today, and a few on other days of this month and the next, so that the
+// appointments page shows a booked day and bold days in both calendars.
+bool addSampleBookings(TestDataSource& db) {
+    const QDate today = Today();
+    const QDate nextMonth = calendar::endofmonth(today).addDays(1);
+    const QList<std::tuple<QDate, QTime, QVariant, QString>> bookings{
+        {today, QTime(8, 0), 1, QStringLiteral("kontrola")},
+        {today, QTime(9, 30), 5, QStringLiteral("prvi pregled")},
+        {today, QTime(11, 0), QVariant(), QStringLiteral("sastanak osoblja")},
+        {today, QTime(13, 30), 7, QString()},
+        {today, QTime(17, 0), 3, QStringLiteral("nalazi")},
+        {calendar::startofmonth(today).addDays(2), QTime(10, 0), 2, QString()},
+        {calendar::endofmonth(today), QTime(12, 0), 4, QString()},
+        {nextMonth.addDays(6), QTime(9, 0), 6, QString()},
+        {nextMonth.addDays(13), QTime(9, 0), 8, QString()}};
+    for (const auto& [datum, vreme, pacijent, opis] : bookings)
+        if (!db.exec(QStringLiteral("INSERT INTO zakazivanje (datum, vreme, rbr_adresar, opis) "
+                                    "VALUES (?, ?, ?, ?)"),
+                     {datum, vreme,
+                      pacijent.isNull() ? QVariant(QMetaType::fromType<int>()) : pacijent, opis}))
+            return datum != today; // a slot taken twice (today is the month's end) is no fault
+    return true;
+}
+
+// The booking window as a double click on a slot opens it for a booking being changed.
+bool pictureBookingWindow(AppFixture& fixture, const QString& folder) {
+    const auto pacijenti = zakazivanje_sql::pacijenti(sqlca());
+    TerminUnos unos{5, QStringLiteral("prvi pregled")};
+    bool saved = false;
+    fixture.modals().answer([&](QWidget* dialog) {
+        QTest::qWait(100);
+        saved = save(dialog, QDir(folder).filePath(QStringLiteral("w_zakazivanje_termin.png")));
+        dialog->findChild<QPushButton*>(QStringLiteral("cb_odustani"))->click();
+    });
+    Open<w_zakazivanje_termin>(zakazivanje_prikaz::nazivDana(Today()) + QStringLiteral(", 09:30"),
+                               pacijenti.rows, unos, fixture.window());
+    return saved;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -81,7 +126,8 @@ int main(int argc, char* argv[]) {
     QDir().mkpath(folder);
 
     AppFixture fixture;
-    if (!fixture.provision() || !fixture.db().runScript(QStringLiteral("db/sample_people.sql")))
+    if (!fixture.provision() || !fixture.db().runScript(QStringLiteral("db/sample_people.sql")) ||
+        !addSampleBookings(fixture.db()))
         return 1;
     mab_la* window = fixture.start();
     if (!window)
@@ -136,6 +182,9 @@ int main(int argc, char* argv[]) {
     orders.first()->findChild<QPushButton*>(QStringLiteral("pb_hemanaliza_cene"))->click();
     QTest::qWait(200);
     if (!window->grab().save(QDir(folder).filePath("4-tab_lab_analize-prihvaceno.png")))
+        return 1;
+
+    if (!pictureBookingWindow(fixture, folder))
         return 1;
 
     // The two small windows of the program, as the address book opens them.

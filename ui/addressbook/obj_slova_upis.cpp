@@ -35,9 +35,11 @@ void obj_slova::obrisi() {
     if (!w_da_ne::pitaj(adresar_upis::pitanjeZaBrisanje()))
         return;
     const adresar_upis::IshodBrisanja ishod = adresar_upis::obrisi(m_sqlca, rbr);
-    if (ishod.kraj == adresar_upis::IshodBrisanja::Kraj::Neobrisano)
+    if (ishod.kraj == adresar_upis::IshodBrisanja::Kraj::Neobrisano) {
         w_da_ne::pitaj(ishod.poruka);
-    else
+        if (!ishod.obavestenje.isEmpty())
+            w_obavestenje::obavesti(ishod.obavestenje);
+    } else
         m_page->ukloniIzListe(rbr); // the deleted entry's own row, whichever row is current
     obrisipolja();
 }

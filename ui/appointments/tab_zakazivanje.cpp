@@ -51,6 +51,7 @@ tab_zakazivanje::tab_zakazivanje(QWidget* parent) : QWidget(parent) {
     setProperty("tag", QStringLiteral("Zakazivanje bolidima"));
     build();
     arrange();
+    napraviZakazivanje();
 
     // The calendars start on this month (today framed) and the next one (no frame); the held date
     // is then the first day of next month.
@@ -146,6 +147,7 @@ void tab_zakazivanje::showmonth(CalendarDataWindow* dwc_calendar) {
         m_shown2 = month;
         m_caption2->setText(calendar::monthCaption(month));
     }
+    oznaciDane(dwc_calendar);
 }
 
 void tab_zakazivanje::highlight(CalendarDataWindow* dwc_calendar) {
@@ -179,6 +181,8 @@ void tab_zakazivanje::pickDay(CalendarDataWindow* calendar) {
     // the pointer, where the held date's month would put the frame on some other cell.
     m_dcaldate = RelativeDate(shownMonth(calendar), iday - 1);
     highlight(calendar);
+    m_izabraniDan = m_dcaldate;
+    procitajDan();
 }
 
 void tab_zakazivanje::dayDoubleClicked() {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "domain/appointments/zakazivanje_sql.h"
+
 #include <QDate>
+#include <QList>
 #include <QWidget>
 
 class CalendarDataWindow;
@@ -8,9 +11,12 @@ class ListDataWindow;
 class QGroupBox;
 class QListWidget;
 class StaticText;
+class Transaction;
 
-// The ZAKAZIVANJE page: a fixed half-hour day sheet beside two Sunday-first month calendars that
-// browse the months and frame a picked day. Nothing on it reads or writes the database.
+// The ZAKAZIVANJE page: a half-hour day sheet beside two Sunday-first month calendars that browse
+// the months and frame a picked day. Built without a database, the sheet shows its 31 fixed rows;
+// once told to load, it shows the bookings of the picked day (today at first), and days holding
+// bookings show their number in bold.
 //
 // The page holds the calendars' state: the held date (dcaldate) and the framed cell (icalhilite),
 // which the main window offers under those names.
@@ -32,6 +38,22 @@ public:
     CalendarDataWindow* dw_calendar_1() const { return m_calendar1; }
     CalendarDataWindow* dw_calendar_2() const { return m_calendar2; }
 
+    // From now on the page reads and writes bookings on sqlca, starting with today's.
+    void ucitaj(Transaction& sqlca);
+    // The day the sheet shows; picking a day in either calendar changes it.
+    QDate izabraniDan() const { return m_izabraniDan; }
+    // Reads the picked day again: the sheet, the list box, the caption and both calendars' bold
+    // days. Picking a day and coming back to the page do this, so other desks' bookings show.
+    void procitajDan();
+    // Double click or Enter on sheet row red (1 .. 31): books the slot or changes its booking.
+    void zakaziRed(int red);
+    // Delete on sheet row red: asks, then cancels the slot's booking.
+    void otkaziRed(int red);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void build();
     void arrange();
@@ -40,6 +62,10 @@ private:
     void pickDay(CalendarDataWindow* calendar);
     void dayDoubleClicked();
     QDate shownMonth(const CalendarDataWindow* calendar) const;
+    void napraviZakazivanje();
+    void postaviNazivDana();
+    void oznaciDane(CalendarDataWindow* calendar);
+    const zakazivanje_sql::Termin* terminU(int red) const;
 
     QDate m_dcaldate;
     qint16 m_icalhilite = 0;
@@ -57,4 +83,9 @@ private:
     StaticText* m_caption1 = nullptr;
     StaticText* m_caption2 = nullptr;
     QGroupBox* m_group = nullptr;
+    StaticText* m_dan = nullptr;
+
+    Transaction* m_sqlca = nullptr;
+    QDate m_izabraniDan;
+    QList<zakazivanje_sql::Termin> m_termini;
 };

@@ -29,6 +29,7 @@ mab_la::mab_la(QWidget* parent) : Window(Type::Main, QSize(3694, 2324), parent) 
     tabs->setTabToolTip(1, QStringLiteral("Adresar za idiote"));
     m_zakazivanje = new tab_zakazivanje;
     tabs->addTab(m_zakazivanje, QStringLiteral("ZAKAZIVANJE"));
+    m_zakazivanje->ucitaj(sqlca());
     m_labAnalize = new tab_lab_analize;
     tabs->addTab(m_labAnalize, QStringLiteral("LABORATORIJSKE ANALIZE"));
     m_pretrazivanje = new tab_pretrazivanje;

@@ -1,0 +1,36 @@
+// Picking a day on the ZAKAZIVANJE page with 50,000 bookings stored against the same with 100,
+// alone: bench_figures prints the same row among every figure of the program, which takes long on
+// a shared machine. One line per count, then the ratio (target <= 1.2x: the day's rows come
+// through the (datum, vreme) index, whatever else is stored).
+//     QT_QPA_PLATFORM=offscreen [MAB_TEST_ENGINE=postgresql MAB_TEST_PG_PORT=..]
+//         build/test/bench/bench_zakazivanje_day [ROUNDS]
+#include "bench/support/bench_data.h"
+#include "bench/support/picking_a_day.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+double median(QList<double> values) {
+    std::sort(values.begin(), values.end());
+    const qsizetype middle = values.size() / 2;
+    return values.size() % 2 ? values.at(middle) : (values.at(middle - 1) + values.at(middle)) / 2;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    const int rounds = argc > 1 ? qMax(1, atoi(argv[1])) : 41;
+    AppFixture fixture;
+    if (!fixture.provision() || !fillAddressBook(fixture.db(), 0, 1000))
+        return 1;
+    const double few = median(pickingADay(fixture, 100, rounds));
+    const double many = median(pickingADay(fixture, 50000, rounds));
+    const QString engine = fixture.db().engineName();
+    std::printf("picking a day (%s), 100 bookings: %.2f ms\n", qPrintable(engine), few);
+    std::printf("picking a day (%s), 50,000 bookings: %.2f ms\n", qPrintable(engine), many);
+    std::printf("ratio 50,000 / 100: %.2fx (target <= 1.2x)\n", many / few);
+    return 0;
+}

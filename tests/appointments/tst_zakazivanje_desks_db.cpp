@@ -1,0 +1,297 @@
+// Bookings with several desks: two connections book through the program's own booking function at
+// the same moment (both past their checks, one INSERT after the other's COMMIT), a day read back
+// after another desk booked, hostile notes, and a patient deleted from under a booking.
+#include "app/mab_oru.h"
+#include "domain/addressbook/adresar_upis.h"
+#include "domain/appointments/zakazivanje_sql.h"
+#include "domain/appointments/zakazivanje_upis.h"
+#include "runtime/core/transaction.h"
+#include "tests/support/test_data_source.h"
+
+#include <QTest>
+
+#include <barrier>
+#include <memory>
+#include <thread>
+
+using zakazivanje_upis::Ishod;
+using Kraj = Ishod::Kraj;
+
+namespace {
+
+std::unique_ptr<Transaction> desk() {
+    auto sqlca = std::make_unique<Transaction>();
+    sqlca->autocommit = false;
+    sqlca->dbparm = mab_oru::DBParm;
+    sqlca->connect();
+    return sqlca;
+}
+
+const QDate Dan(2026, 12, 8);
+
+QTime slot(int index) { // 0 .. 30 over the half-hour grid
+    return QTime(7, 0).addSecs(index * 30 * 60);
+}
+
+} // namespace
+
+class TestZakazivanjeDesks : public QObject {
+    Q_OBJECT
+
+    TestDataSource m_db;
+    std::unique_ptr<Transaction> m_a;
+    std::unique_ptr<Transaction> m_b;
+    int m_sameSlotRounds = 0;
+    int m_otherSlotRounds = 0;
+    int m_threadRounds = 0;
+    int m_lost = 0;
+
+    int stored(const QString& where = QString(), const QVariantList& binds = {}) {
+        return m_db.count(QStringLiteral("zakazivanje"), where, binds);
+    }
+    bool empty() { return m_db.exec(QStringLiteral("DELETE FROM zakazivanje")); }
+    bool patient(int rbr, const QString& prezime, const QString& ime) {
+        return m_db.exec(QStringLiteral("INSERT INTO adresar (rbr, ime, prezime, pol, status, "
+                                        "telefon, mob_telefon) VALUES (?, ?, ?, 1, 1, ?, ?)"),
+                         {rbr, ime, prezime, QStringLiteral("011/%1").arg(rbr), nullText()});
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY2(m_db.provision(), qPrintable(m_db.errorString()));
+        m_a = desk();
+        QCOMPARE(m_a->sqlcode, 0);
+        m_b = desk();
+        QCOMPARE(m_b->sqlcode, 0);
+        QVERIFY(patient(1, QStringLiteral("Petrović"), QStringLiteral("Ana")));
+        QVERIFY(patient(2, QStringLiteral("Đurić"), QStringLiteral("Žarko")));
+    }
+
+    void cleanupTestCase() {
+        qInfo("one desk between the other's check and write: same slot %d rounds (%d bookings "
+              "tried), other slots %d rounds (%d tried); two threads released together: %d rounds "
+              "(%d tried); bookings lost: %d",
+              m_sameSlotRounds, 2 * m_sameSlotRounds, m_otherSlotRounds, 2 * m_otherSlotRounds,
+              m_threadRounds, 2 * m_threadRounds, m_lost);
+    }
+
+    void twoDesksBookAtTheSameMoment_data() {
+        QTest::addColumn<bool>("sameSlot");
+        QTest::newRow("same slot") << true;
+        QTest::newRow("different slots") << false;
+    }
+    void twoDesksBookAtTheSameMoment() {
+        QFETCH(bool, sameSlot);
+        QVERIFY(empty());
+        const int rounds = 62; // every slot of two days, each desk first in turn
+        for (int round = 0; round < rounds; ++round) {
+            const QDate datum = Dan.addDays(round / 31);
+            const QTime vreme = slot(round % 31);
+            // The other slot: the same time a week later.
+            const QDate datumB = sameSlot ? datum : datum.addDays(7);
+            Transaction& first = round % 2 ? *m_a : *m_b;
+            Transaction& second = round % 2 ? *m_b : *m_a;
+            // Both desks have found the slot free; the second books and commits before the
+            // first one's INSERT runs.
+            Ishod drugi;
+            bool drugiZakazao = false;
+            const Ishod prvi = zakazivanje_upis::zakazi(
+                first, datum, vreme, 1, QStringLiteral("prvi %1").arg(round), [&] {
+                    drugi = zakazivanje_upis::zakazi(second, datumB, vreme, 2,
+                                                     QStringLiteral("drugi %1").arg(round));
+                    drugiZakazao = true;
+                });
+            QVERIFY(drugiZakazao);
+            QCOMPARE(drugi.kraj, Kraj::Upisano);
+            if (sameSlot) {
+                ++m_sameSlotRounds;
+                QCOMPARE(prvi.kraj, Kraj::Obavestenje);
+                QCOMPARE(prvi.obavestenje, QStringLiteral("Termin je u međuvremenu zauzet."));
+                QCOMPARE(stored(QStringLiteral("datum = ? AND opis = ?"),
+                                {datum, QStringLiteral("drugi %1").arg(round)}),
+                         1);
+            } else {
+                ++m_otherSlotRounds;
+                QCOMPARE(prvi.kraj, Kraj::Upisano);
+            }
+        }
+        // Exactly one booking per slot taken twice, both where the slots differed.
+        const int expected = sameSlot ? m_sameSlotRounds : 2 * m_otherSlotRounds;
+        m_lost += expected - stored();
+        QCOMPARE(stored(), expected);
+        QCOMPARE(stored(QStringLiteral("opis LIKE 'prvi%'")), sameSlot ? 0 : m_otherSlotRounds);
+        // No desk holds a lock: another connection writes at once.
+        QVERIFY2(m_db.exec(QStringLiteral("UPDATE zakazivanje SET opis = opis")),
+                 qPrintable(m_db.lastError()));
+    }
+
+    // Two desks on threads of their own, released together each round: whichever the database
+    // takes first is stored, the other is told the slot is taken.
+    void twoThreadsBookTogether_data() {
+        QTest::addColumn<bool>("sameSlot");
+        QTest::newRow("same slot") << true;
+        QTest::newRow("different slots") << false;
+    }
+    void twoThreadsBookTogether() {
+        QFETCH(bool, sameSlot);
+        QVERIFY(empty());
+        const int rounds = 310; // every slot of ten days
+        std::barrier start(2);
+        QList<Ishod> ishodi[2];
+        auto pult = [&](int broj) {
+            auto sqlca = desk();
+            for (int round = 0; round < rounds; ++round) {
+                const QDate datum = Dan.addDays(20 + round / 31 + (sameSlot ? 0 : 100 * broj));
+                start.arrive_and_wait();
+                ishodi[broj] << zakazivanje_upis::zakazi(*sqlca, datum, slot(round % 31), broj + 1,
+                                                         QStringLiteral("pult %1").arg(broj));
+            }
+        };
+        std::thread prvi(pult, 0), drugi(pult, 1);
+        prvi.join();
+        drugi.join();
+        m_threadRounds += rounds;
+        QCOMPARE(ishodi[0].size(), rounds);
+        QCOMPARE(ishodi[1].size(), rounds);
+        for (int round = 0; round < rounds; ++round) {
+            const int upisano = int(ishodi[0].at(round).kraj == Kraj::Upisano) +
+                                int(ishodi[1].at(round).kraj == Kraj::Upisano);
+            QCOMPARE(upisano, sameSlot ? 1 : 2);
+            for (const QList<Ishod>& ishod : ishodi)
+                if (ishod.at(round).kraj != Kraj::Upisano)
+                    QCOMPARE(ishod.at(round).obavestenje, zakazivanje_upis::zauzet());
+        }
+        const int expected = sameSlot ? rounds : 2 * rounds;
+        m_lost += qMax(0, expected - stored());
+        QCOMPARE(stored(), expected);
+    }
+
+    void theDayReadsItsOwnBookingsOnly() {
+        QVERIFY(empty());
+        QCOMPARE(
+            zakazivanje_upis::zakazi(*m_a, Dan, QTime(9, 30), 1, QStringLiteral("kontrola")).kraj,
+            Kraj::Upisano);
+        QCOMPARE(
+            zakazivanje_upis::zakazi(*m_a, Dan, QTime(7, 0), {}, QStringLiteral("sastanak")).kraj,
+            Kraj::Upisano);
+        QCOMPARE(zakazivanje_upis::zakazi(*m_a, Dan.addDays(1), QTime(9, 30), 2, QString()).kraj,
+                 Kraj::Upisano);
+        Rows<zakazivanje_sql::Termin> dan = zakazivanje_sql::terminiDana(*m_a, Dan);
+        QVERIFY(!dan.failed());
+        QCOMPARE(dan.rows.size(), 2);
+        QCOMPARE(dan.rows.at(0).vreme, QTime(7, 0));
+        QCOMPARE(dan.rows.at(0).rbrAdresar, std::nullopt);
+        QCOMPARE(dan.rows.at(1).vreme, QTime(9, 30));
+        QCOMPARE(dan.rows.at(1).prezime, QStringLiteral("Petrović"));
+        QCOMPARE(dan.rows.at(1).telefon, QStringLiteral("011/1"));
+        QCOMPARE(dan.rows.at(1).datum, Dan);
+        QCOMPARE(zakazivanje_sql::zauzetiDani(*m_a, Dan.addDays(-7), Dan.addDays(7)).rows,
+                 QList<QDate>({Dan, Dan.addDays(1)}));
+        // Another desk books: the next read of the day shows it.
+        QCOMPARE(zakazivanje_upis::zakazi(*m_b, Dan, QTime(22, 0), 2, QStringLiteral("kasno")).kraj,
+                 Kraj::Upisano);
+        dan = zakazivanje_sql::terminiDana(*m_a, Dan);
+        QCOMPARE(dan.rows.size(), 3);
+        QCOMPARE(dan.rows.at(2).ime, QStringLiteral("Žarko"));
+    }
+
+    void hostileNotesAreKeptExactly_data() {
+        QTest::addColumn<QString>("opis");
+        QTest::newRow("quotes") << QStringLiteral("O'Brien \"doktor\" '; DROP TABLE adresar; --");
+        QTest::newRow("patterns") << QStringLiteral("100% _ \\ %_");
+        QTest::newRow("line breaks") << QStringLiteral("prvi red\ndrugi red\r\ntreći\tkraj");
+        QTest::newRow("emoji") << QStringLiteral("zub 🦷 👨‍⚕️");
+        QTest::newRow("right to left") << QStringLiteral("\u202Eשלום مرحبا\u202C");
+        QTest::newRow("10,000 characters") << QString(10000, QChar(0x0161));
+        QTest::newRow("blanks around") << QStringLiteral("  ");
+    }
+    void hostileNotesAreKeptExactly() {
+        QFETCH(QString, opis);
+        QVERIFY(empty());
+        QCOMPARE(zakazivanje_upis::zakazi(*m_a, Dan, QTime(12, 0), 1, opis).kraj, Kraj::Upisano);
+        const auto dan = zakazivanje_sql::terminiDana(*m_b, Dan);
+        QCOMPARE(dan.rows.size(), 1);
+        QCOMPARE(dan.rows.at(0).opis, opis);
+        QCOMPARE(zakazivanje_upis::izmeni(*m_a, dan.rows.at(0).rbr, {}, opis + opis).kraj,
+                 Kraj::Upisano);
+        QCOMPARE(zakazivanje_sql::terminiDana(*m_b, Dan).rows.at(0).opis, opis + opis);
+    }
+
+    void aPatientDeletedMeanwhileIsRefused_data() {
+        QTest::addColumn<bool>("afterTheCheck");
+        QTest::newRow("before the booking") << false;
+        QTest::newRow("between check and insert") << true;
+    }
+    void aPatientDeletedMeanwhileIsRefused() {
+        QFETCH(bool, afterTheCheck);
+        QVERIFY(empty());
+        QVERIFY(patient(77, QStringLiteral("Nestalić"), QStringLiteral("Ivo")));
+        auto obrisi = [this] {
+            QVERIFY(m_db.exec(QStringLiteral("DELETE FROM adresar WHERE rbr = 77")));
+        };
+        if (!afterTheCheck)
+            obrisi();
+        const Ishod ishod =
+            zakazivanje_upis::zakazi(*m_a, Dan, QTime(8, 0), 77, QString(),
+                                     afterTheCheck ? obrisi : std::function<void()>());
+        QCOMPARE(ishod.kraj, Kraj::Obavestenje);
+        QCOMPARE(ishod.obavestenje, zakazivanje_upis::pacijentObrisan());
+        QCOMPARE(stored(), 0);
+        // A change to a patient who is gone is refused the same way.
+        QCOMPARE(zakazivanje_upis::zakazi(*m_a, Dan, QTime(8, 0), 1, QString()).kraj,
+                 Kraj::Upisano);
+        const int rbr = zakazivanje_sql::rbrTermina(*m_a, Dan, QTime(8, 0)).value.value_or(0);
+        QCOMPARE(zakazivanje_upis::izmeni(*m_a, rbr, 77, QString()).obavestenje,
+                 zakazivanje_upis::pacijentObrisan());
+        QCOMPARE(stored(QStringLiteral("rbr_adresar = 1")), 1);
+    }
+
+    void aPatientWithBookingsStaysInTheAddressBook() {
+        QVERIFY(empty());
+        QVERIFY(patient(78, QStringLiteral("Zakazić"), QStringLiteral("Una")));
+        QCOMPARE(zakazivanje_upis::zakazi(*m_a, Dan, QTime(8, 0), 78, QString()).kraj,
+                 Kraj::Upisano);
+        QVERIFY(!m_db.exec(QStringLiteral("DELETE FROM adresar WHERE rbr = 78")));
+        // The address book's delete says why.
+        const adresar_upis::IshodBrisanja ishod = adresar_upis::obrisi(*m_a, 78);
+        QCOMPARE(ishod.kraj, adresar_upis::IshodBrisanja::Kraj::Neobrisano);
+        QCOMPARE(ishod.obavestenje, QStringLiteral("Pacijent ima zakazane termine: otkažite ih, "
+                                                   "pa ga obrišite iz adresara."));
+        QCOMPARE(m_db.count(QStringLiteral("adresar"), QStringLiteral("rbr = 78")), 1);
+        // Once its booking is cancelled, the entry goes.
+        const int rbr = zakazivanje_sql::rbrTermina(*m_a, Dan, QTime(8, 0)).value.value_or(0);
+        QCOMPARE(zakazivanje_upis::otkazi(*m_a, rbr).kraj, Kraj::Upisano);
+        QCOMPARE(adresar_upis::obrisi(*m_a, 78).kraj, adresar_upis::IshodBrisanja::Kraj::Obrisano);
+    }
+
+    void aBookingGoneMeanwhile() {
+        QVERIFY(empty());
+        QCOMPARE(zakazivanje_upis::zakazi(*m_a, Dan, QTime(10, 0), 1, QString()).kraj,
+                 Kraj::Upisano);
+        const int rbr = zakazivanje_sql::rbrTermina(*m_a, Dan, QTime(10, 0)).value.value_or(0);
+        QVERIFY(rbr > 0);
+        QCOMPARE(zakazivanje_upis::otkazi(*m_b, rbr).kraj, Kraj::Upisano);
+        QCOMPARE(zakazivanje_upis::otkazi(*m_a, rbr).obavestenje,
+                 zakazivanje_upis::terminObrisan());
+        QCOMPARE(zakazivanje_upis::izmeni(*m_a, rbr, 1, QStringLiteral("x")).obavestenje,
+                 zakazivanje_upis::terminObrisan());
+        QCOMPARE(stored(), 0);
+    }
+
+    void theDatabaseKeepsTheGrid_data() {
+        QTest::addColumn<QString>("vreme");
+        QTest::newRow("quarter past") << "09:15:00";
+        QTest::newRow("before seven") << "06:30:00";
+        QTest::newRow("after ten") << "22:30:00";
+    }
+    void theDatabaseKeepsTheGrid() {
+        QFETCH(QString, vreme);
+        QVERIFY(empty());
+        QVERIFY(!m_db.exec(QStringLiteral("INSERT INTO zakazivanje (datum, vreme) VALUES (?, ?)"),
+                           {Dan, QTime::fromString(vreme, QStringLiteral("HH:mm:ss"))}));
+        QCOMPARE(stored(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestZakazivanjeDesks)
+#include "tst_zakazivanje_desks_db.moc"
