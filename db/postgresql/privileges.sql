@@ -12,4 +12,6 @@ ALTER TABLE zakazivanje OWNER TO mab_owner;
 REVOKE ALL ON status, adresar, nalazi, schema_version, zakazivanje FROM PUBLIC, kiro;
 GRANT SELECT ON status, nalazi, schema_version TO kiro;
 GRANT SELECT, INSERT, UPDATE, DELETE ON adresar, zakazivanje TO kiro;
+-- A booking's key comes from its identity sequence; a copy taken as kiro reads its position.
+GRANT SELECT ON SEQUENCE zakazivanje_rbr_seq TO kiro;
 REVOKE CREATE ON SCHEMA public FROM PUBLIC, kiro;

@@ -35,8 +35,8 @@ sqlite_columns() {
 }
 pg_columns() {
     psql_on "$1" -c "SELECT c.relname || '|' || (row_number() OVER (PARTITION BY c.relname
-            ORDER BY a.attnum) - 1) || '|' || upper(replace(format_type(a.atttypid, a.atttypmod),
-            'character varying', 'varchar')) || '|' || a.attnotnull::int || '|'
+            ORDER BY a.attnum) - 1) || '|' || upper(replace(replace(format_type(a.atttypid,
+            a.atttypmod), 'character varying', 'varchar'), ' without time zone', '')) || '|' || a.attnotnull::int || '|'
             || coalesce(array_position(k.conkey, a.attnum), 0)
         FROM pg_class c JOIN pg_namespace n ON n.oid = c.relnamespace AND n.nspname = 'public'
         JOIN pg_attribute a ON a.attrelid = c.oid AND a.attnum > 0 AND NOT a.attisdropped
