@@ -1,7 +1,7 @@
 -- Least privilege in one MAB database (after roles.sql): the database and its tables belong to
 -- mab_owner, and the program's login kiro may read the status categories and the analysis
--- catalogue, read and write the address book and the bookings, and read the schema version that it checks at
--- start-up, nothing more. Run by a superuser or by mab_owner while connected to the database (a
+-- catalogue, read and write the address book, the bookings and the visits, and read the schema
+-- version that it checks at start-up, nothing more. Run by a superuser or by mab_owner while connected to the database (a
 -- new table of a schema step gets its line here); running it again changes nothing.
 DO $$ BEGIN EXECUTE format('ALTER DATABASE %I OWNER TO mab_owner', current_database()); END $$;
 ALTER TABLE status OWNER TO mab_owner;
@@ -9,9 +9,11 @@ ALTER TABLE adresar OWNER TO mab_owner;
 ALTER TABLE nalazi OWNER TO mab_owner;
 ALTER TABLE schema_version OWNER TO mab_owner;
 ALTER TABLE zakazivanje OWNER TO mab_owner;
-REVOKE ALL ON status, adresar, nalazi, schema_version, zakazivanje FROM PUBLIC, kiro;
+ALTER TABLE poseta OWNER TO mab_owner;
+ALTER TABLE poseta_polje OWNER TO mab_owner;
+REVOKE ALL ON status, adresar, nalazi, schema_version, zakazivanje, poseta, poseta_polje FROM PUBLIC, kiro;
 GRANT SELECT ON status, nalazi, schema_version TO kiro;
-GRANT SELECT, INSERT, UPDATE, DELETE ON adresar, zakazivanje TO kiro;
--- A booking's key comes from its identity sequence; a copy taken as kiro reads its position.
-GRANT SELECT ON SEQUENCE zakazivanje_rbr_seq TO kiro;
+GRANT SELECT, INSERT, UPDATE, DELETE ON adresar, zakazivanje, poseta, poseta_polje TO kiro;
+-- Bookings' and visits' keys come from identity sequences; a copy taken as kiro reads their position.
+GRANT SELECT ON SEQUENCE zakazivanje_rbr_seq, poseta_rbr_seq TO kiro;
 REVOKE CREATE ON SCHEMA public FROM PUBLIC, kiro;
