@@ -138,6 +138,8 @@ private slots:
 
         list->setCurrentCell(0, 0);
         const QRect cell = list->visualItemRect(list->item(0, 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(m_window->adresar()->rbrText(), QStringLiteral("1")); // a click only selects
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell.center());
         QCOMPARE(m_window->adresar()->rbrText(), QStringLiteral("2"));
     }
