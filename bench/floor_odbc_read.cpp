@@ -1,6 +1,7 @@
 // The floor of a list read: the same query on the same data source, read to the end through the
 // ODBC API used well (columns bound as UTF-16, 1,000 rows a fetch), with nothing above it.
-//     floor_odbc_read "SELECT ... ? ... ?" ARG1 ARG2 ... REPEATS      (every argument bound as text)
+//     floor_odbc_read "SELECT ... ? ... ?" ARG1 ARG2 ... REPEATS
+// (every argument bound as text)
 // prints one line per read: milliseconds and rows. The data source is MabZet as ODBCINI names it.
 #include <sql.h>
 #include <sqlext.h>

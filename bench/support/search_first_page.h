@@ -18,9 +18,9 @@
 // as the program writes them so the database keeps its search copies.
 inline void fillVisits(TestDataSource& db, int visits, int patients) {
     const bool postgres = db.engine() == TestDataSource::Engine::PostgreSQL;
-    const QString series = postgres
-                               ? QStringLiteral("generate_series(0, CAST(? AS integer) - 1) AS g(i)")
-                               : QStringLiteral("n");
+    const QString series =
+        postgres ? QStringLiteral("generate_series(0, CAST(? AS integer) - 1) AS g(i)")
+                 : QStringLiteral("n");
     const QString with = postgres ? QString()
                                   : QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL "
                                                    "SELECT i + 1 FROM n WHERE i < ? - 1) ");
@@ -38,11 +38,11 @@ inline void fillVisits(TestDataSource& db, int visits, int patients) {
                                        "i + 1, 1 + (i * 7919) % ?, %1, CASE i % 3 WHEN 0 THEN "
                                        "'dr Šimić' WHEN 1 THEN 'dr Đurić' ELSE 'dr Jovanović' "
                                        "END FROM %2")
-                             .arg(day, series),
+                            .arg(day, series),
                  postgres ? QVariantList{patients, visits} : QVariantList{visits, patients}) ||
         !db.exec(with + QStringLiteral("INSERT INTO poseta_polje (rbr_poseta, polje, vrednost) "
                                        "SELECT i + 1, 'mle_radnadiag', %1 FROM %2")
-                             .arg(diagnoses, series),
+                            .arg(diagnoses, series),
                  {visits}) ||
         db.count(QStringLiteral("poseta_polje_trazenje")) != visits)
         qFatal("the visits were not stored: %s", qPrintable(db.lastError()));
@@ -92,8 +92,7 @@ inline QList<double> firstPages(const QDate& danas, int rounds, int* shown = nul
 // The same statement read by floor_odbc_read: the dates and page bounds written into its text
 // (only the floor's), the two patterns bound as text.
 inline QList<double> firstPagesFloor(const QDate& danas, int rounds) {
-    const pretraga_sql::Naredba naredba =
-        pretraga_sql::sastavi(twoCriteria(), danas, 0, 10);
+    const pretraga_sql::Naredba naredba = pretraga_sql::sastavi(twoCriteria(), danas, 0, 10);
     QString sql;
     QStringList arguments;
     qsizetype value = 0;

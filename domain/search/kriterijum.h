@@ -36,9 +36,9 @@ enum class Vrednost { Sve, Normalna, Vece, Manje };
 
 struct Kriterijum {
     Polje polje = Polje::Ime;
-    QString tekst;              // sle_1; the panel takes part when it holds more than blanks
-    int od = 0;                 // "Od": first year of the visits, inclusive
-    int do_ = 0;                // "Do": last year of the visits, inclusive
+    QString tekst; // sle_1; the panel takes part when it holds more than blanks
+    int od = 0;    // "Od": first year of the visits, inclusive
+    int do_ = 0;   // "Do": last year of the visits, inclusive
     Vrednost vrednost = Vrednost::Normalna;
     Veznik veznik = Veznik::ILI; // joins this panel to the ones above; unused on the first
 };

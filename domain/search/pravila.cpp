@@ -51,8 +51,8 @@ QString sklopi(const QString& tekst) {
             sklopljen += QLatin1String("dj");
             break;
         default:
-            sklopljen += (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ? QChar(c.unicode() + 32)
-                                                                           : c;
+            sklopljen +=
+                (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ? QChar(c.unicode() + 32) : c;
         }
     }
     return sklopljen;
@@ -148,8 +148,8 @@ QString upitRecima(const QList<Kriterijum>& paneli) {
         if (kriterijum.polje == Polje::Starost)
             upit += tekstStarosti(kriterijum);
         else
-            upit += QStringLiteral("%1 sadrži „%2“").arg(naziv(kriterijum.polje),
-                                                         kriterijum.tekst.trimmed());
+            upit += QStringLiteral("%1 sadrži „%2“")
+                        .arg(naziv(kriterijum.polje), kriterijum.tekst.trimmed());
         if (jePoseta(kriterijum.polje))
             upit += QStringLiteral(" (posete %1-%2)").arg(kriterijum.od).arg(kriterijum.do_);
     }

@@ -23,16 +23,16 @@ QStringList poljaStrane(Polje polje) {
                 QStringLiteral("mle_gojaznost"),   QStringLiteral("mle_apopleksija"),
                 QStringLiteral("mle_bolesti_kvs"), QStringLiteral("mle_dijabetis")};
     case Polje::LicnaAnamneza:
-        return {QStringLiteral("mle_napomene"),       QStringLiteral("mle_oks"),
-                QStringLiteral("mle_obes"),           QStringLiteral("mle_hiper"),
-                QStringLiteral("mle_dokvs"),          QStringLiteral("uo_gastroenteritis"),
-                QStringLiteral("uo_opstipacija"),     QStringLiteral("uo_ulkus"),
-                QStringLiteral("uo_zucni_putevi"),    QStringLiteral("uo_jetra"),
-                QStringLiteral("uo_diabetes"),        QStringLiteral("uo_anemija")};
+        return {QStringLiteral("mle_napomene"),    QStringLiteral("mle_oks"),
+                QStringLiteral("mle_obes"),        QStringLiteral("mle_hiper"),
+                QStringLiteral("mle_dokvs"),       QStringLiteral("uo_gastroenteritis"),
+                QStringLiteral("uo_opstipacija"),  QStringLiteral("uo_ulkus"),
+                QStringLiteral("uo_zucni_putevi"), QStringLiteral("uo_jetra"),
+                QStringLiteral("uo_diabetes"),     QStringLiteral("uo_anemija")};
     case Polje::Navike:
-        return {QStringLiteral("mle_pusenje"),     QStringLiteral("mle_alkohol"),
+        return {QStringLiteral("mle_pusenje"),        QStringLiteral("mle_alkohol"),
                 QStringLiteral("ddlb_fiz_aktivnost"), QStringLiteral("sle_br_obroka"),
-                QStringLiteral("sle_hrana_izbor"), QStringLiteral("sle_hrana_priprema")};
+                QStringLiteral("sle_hrana_izbor"),    QStringLiteral("sle_hrana_priprema")};
     default:
         return {};
     }
@@ -97,8 +97,7 @@ QString uslov(const Kriterijum& kriterijum, const QDate& danas, QVariantList& vr
 
 } // namespace
 
-Naredba sastavi(const QList<Kriterijum>& paneli, const QDate& danas, int preskoci,
-                int naStrani) {
+Naredba sastavi(const QList<Kriterijum>& paneli, const QDate& danas, int preskoci, int naStrani) {
     const QList<Kriterijum> taj = pretraga::ucesnici(paneli);
     Naredba naredba;
     // Left to right: each panel joins everything before it.

@@ -31,15 +31,23 @@ private slots:
     void folding_data() {
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<QString>("sklopljen");
-        QTest::newRow("č ć Č Ć") << "čćČĆ" << "cccc";
-        QTest::newRow("š Š ž Ž") << "šŠžŽ" << "sszz";
-        QTest::newRow("đ Đ") << "Đorđe" << "djordje";
-        QTest::newRow("DJ") << "DJ" << "dj";
-        QTest::newRow("ASCII capitals") << "PETROVIĆ" << "petrovic";
+        QTest::newRow("č ć Č Ć") << "čćČĆ"
+                                 << "cccc";
+        QTest::newRow("š Š ž Ž") << "šŠžŽ"
+                                 << "sszz";
+        QTest::newRow("đ Đ") << "Đorđe"
+                             << "djordje";
+        QTest::newRow("DJ") << "DJ"
+                            << "dj";
+        QTest::newRow("ASCII capitals") << "PETROVIĆ"
+                                        << "petrovic";
         QTest::newRow("combining caron") << QString::fromUtf8("c\u030Cas") << "cas";
-        QTest::newRow("other letters stay") << "ÉÜ ß" << "ÉÜ ß";
-        QTest::newRow("signs stay") << "%_!\\'" << "%_!\\'";
-        QTest::newRow("emoji stays") << "A😀" << "a😀";
+        QTest::newRow("other letters stay") << "ÉÜ ß"
+                                            << "ÉÜ ß";
+        QTest::newRow("signs stay") << "%_!\\'"
+                                    << "%_!\\'";
+        QTest::newRow("emoji stays") << "A😀"
+                                     << "a😀";
     }
 
     void folding() {
@@ -51,11 +59,16 @@ private slots:
     void pattern_data() {
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<QString>("pattern");
-        QTest::newRow("plain, trimmed") << "  Petr " << "%petr%";
-        QTest::newRow("percent") << "50%" << "%50!%%";
-        QTest::newRow("underscore") << "a_b" << "%a!_b%";
-        QTest::newRow("escape sign") << "hej!" << "%hej!!%";
-        QTest::newRow("backslash and quote") << "\\'" << "%\\'%";
+        QTest::newRow("plain, trimmed") << "  Petr "
+                                        << "%petr%";
+        QTest::newRow("percent") << "50%"
+                                 << "%50!%%";
+        QTest::newRow("underscore") << "a_b"
+                                    << "%a!_b%";
+        QTest::newRow("escape sign") << "hej!"
+                                     << "%hej!!%";
+        QTest::newRow("backslash and quote") << "\\'"
+                                             << "%\\'%";
     }
 
     void pattern() {
@@ -95,8 +108,8 @@ private slots:
         QTest::addColumn<int>("godine");
         QTest::newRow("birthday today") << QDate(1976, 6, 15) << QDate(2026, 6, 15) << 50;
         QTest::newRow("birthday tomorrow") << QDate(1976, 6, 16) << QDate(2026, 6, 15) << 49;
-        QTest::newRow("29 February, on 28 February") << QDate(2004, 2, 29) << QDate(2025, 2, 28)
-                                                      << 20;
+        QTest::newRow("29 February, on 28 February")
+            << QDate(2004, 2, 29) << QDate(2025, 2, 28) << 20;
         QTest::newRow("29 February, on 1 March") << QDate(2004, 2, 29) << QDate(2025, 3, 1) << 21;
         QTest::newRow("born today") << QDate(2026, 6, 15) << QDate(2026, 6, 15) << 0;
     }
@@ -120,15 +133,15 @@ private slots:
         QTest::addColumn<QString>("poruka");
         QTest::newRow("nothing typed")
             << QList<Kriterijum>{k(Polje::Ime, ""), k(Polje::Grad, "  ")} << "bar jedan";
-        QTest::newRow("laboratory")
-            << QList<Kriterijum>{k(Polje::Ime, "a"), k(Polje::Urin, "x")}
-            << "Pretraga po laboratorijskim nalazima još nije moguća.";
-        QTest::newRow("age in words") << QList<Kriterijum>{k(Polje::Starost, "četrdeset")}
-                                      << "celim brojem godina";
-        QTest::newRow("negative age") << QList<Kriterijum>{k(Polje::Starost, "-3")}
-                                      << "celim brojem godina";
-        QTest::newRow("Od after Do") << QList<Kriterijum>{k(Polje::Dg, "j45", Veznik::I, 2026, 2025)}
-                                     << "„Od“ (2026) je posle godine „Do“ (2025)";
+        QTest::newRow("laboratory") << QList<Kriterijum>{k(Polje::Ime, "a"), k(Polje::Urin, "x")}
+                                    << "Pretraga po laboratorijskim nalazima još nije moguća.";
+        QTest::newRow("age in words")
+            << QList<Kriterijum>{k(Polje::Starost, "četrdeset")} << "celim brojem godina";
+        QTest::newRow("negative age")
+            << QList<Kriterijum>{k(Polje::Starost, "-3")} << "celim brojem godina";
+        QTest::newRow("Od after Do")
+            << QList<Kriterijum>{k(Polje::Dg, "j45", Veznik::I, 2026, 2025)}
+            << "„Od“ (2026) je posle godine „Do“ (2025)";
         QTest::newRow("years of a patient field do not matter")
             << QList<Kriterijum>{k(Polje::Ime, "a", Veznik::I, 2026, 2025)} << "";
         QTest::newRow("an empty laboratory panel does not matter")
@@ -155,13 +168,11 @@ private slots:
             << QList<Kriterijum>{k(Polje::Ime, ""), k(Polje::Grad, "Niš", Veznik::NE),
                                  k(Polje::Ime, ""), k(Polje::Lekar, "Đurić", Veznik::I, 1999, 2000)}
             << "Grad sadrži „Niš“ I Lekar sadrži „Đurić“ (posete 1999-2000)";
-        QTest::newRow("ages") << QList<Kriterijum>{k(Polje::Starost, "40", Veznik::ILI, 2025, 2026,
-                                                     Vrednost::Vece),
-                                                   k(Polje::Starost, "60", Veznik::NE, 2025, 2026,
-                                                     Vrednost::Manje),
-                                                   k(Polje::Starost, "50", Veznik::ILI, 2025, 2026,
-                                                     Vrednost::Sve)}
-                              << "Starost veća od 40 NE Starost manja od 60 ILI Starost tačno 50";
+        QTest::newRow("ages")
+            << QList<Kriterijum>{k(Polje::Starost, "40", Veznik::ILI, 2025, 2026, Vrednost::Vece),
+                                 k(Polje::Starost, "60", Veznik::NE, 2025, 2026, Vrednost::Manje),
+                                 k(Polje::Starost, "50", Veznik::ILI, 2025, 2026, Vrednost::Sve)}
+            << "Starost veća od 40 NE Starost manja od 60 ILI Starost tačno 50";
         QTest::newRow("nothing") << QList<Kriterijum>{k(Polje::Ime, "")} << "";
     }
 
@@ -180,13 +191,15 @@ private slots:
     // The user's text reaches the statement only as bound values, one for every marker.
     void statementCarriesNoUserText() {
         const QString hostile = QStringLiteral("x'); DELETE FROM adresar; --");
-        const QList<Kriterijum> paneli{
-            k(Polje::Prezime, hostile), k(Polje::Dg, hostile, Veznik::I),
-            k(Polje::Starost, "30", Veznik::NE), k(Polje::Lekar, hostile, Veznik::ILI)};
-        const pretraga_sql::Naredba naredba = pretraga_sql::sastavi(paneli, QDate(2026, 6, 15), 20, 10);
+        const QList<Kriterijum> paneli{k(Polje::Prezime, hostile), k(Polje::Dg, hostile, Veznik::I),
+                                       k(Polje::Starost, "30", Veznik::NE),
+                                       k(Polje::Lekar, hostile, Veznik::ILI)};
+        const pretraga_sql::Naredba naredba =
+            pretraga_sql::sastavi(paneli, QDate(2026, 6, 15), 20, 10);
         QVERIFY(!naredba.tekst.contains(QStringLiteral("DELETE")));
         QCOMPARE(naredba.tekst.count(QLatin1Char('?')), naredba.vrednosti.size());
-        QVERIFY(naredba.vrednosti.contains(QVariant(QStringLiteral("%x'); delete from adresar; --%"))));
+        QVERIFY(
+            naredba.vrednosti.contains(QVariant(QStringLiteral("%x'); delete from adresar; --%"))));
     }
 };
 

@@ -36,16 +36,16 @@ Kriterijum starost(const QString& godine, Vrednost vrednost, Veznik veznik = Vez
     return k(Polje::Starost, godine, veznik, 2025, 2026, vrednost);
 }
 
-Kriterijum posete(Polje polje, const QString& tekst, int od, int do_,
-                  Veznik veznik = Veznik::ILI) {
+Kriterijum posete(Polje polje, const QString& tekst, int od, int do_, Veznik veznik = Veznik::ILI) {
     return k(polje, tekst, veznik, od, do_);
 }
 
 QString shown(const pretraga_sql::Strana& strana) {
     QStringList entries;
     for (const pretraga_sql::Pogodak& pogodak : strana.pogoci.rows)
-        entries << (pogodak.rbrPosete ? QStringLiteral("%1@%2").arg(pogodak.rbr).arg(*pogodak.rbrPosete)
-                                      : QString::number(pogodak.rbr));
+        entries << (pogodak.rbrPosete
+                        ? QStringLiteral("%1@%2").arg(pogodak.rbr).arg(*pogodak.rbrPosete)
+                        : QString::number(pogodak.rbr));
     return entries.join(QLatin1Char(' '));
 }
 
@@ -93,29 +93,28 @@ private slots:
         QTest::newRow("Grad") << Paneli{k(Polje::Grad, "beograd")} << "1";
         QTest::newRow("Grad: cačak finds Čačak") << Paneli{k(Polje::Grad, "cačak")} << "2";
         // Age on 15 June 2026
-        QTest::newRow("Starost: birthday today") << Paneli{starost("50", Vrednost::Normalna)}
-                                                 << "1";
-        QTest::newRow("Starost: birthday tomorrow") << Paneli{starost("49", Vrednost::Normalna)}
-                                                    << "2";
-        QTest::newRow("Starost: born 1999 and 2000") << Paneli{starost(" 26 ", Vrednost::Normalna)}
-                                                     << "3 4";
+        QTest::newRow("Starost: birthday today")
+            << Paneli{starost("50", Vrednost::Normalna)} << "1";
+        QTest::newRow("Starost: birthday tomorrow")
+            << Paneli{starost("49", Vrednost::Normalna)} << "2";
+        QTest::newRow("Starost: born 1999 and 2000")
+            << Paneli{starost(" 26 ", Vrednost::Normalna)} << "3 4";
         QTest::newRow("Starost veće") << Paneli{starost("49", Vrednost::Vece)} << "1";
         QTest::newRow("Starost veće, two") << Paneli{starost("26", Vrednost::Vece)} << "2 1";
         QTest::newRow("Starost manje") << Paneli{starost("26", Vrednost::Manje)} << "6";
         QTest::newRow("Starost sve asks exactly, 29 February")
             << Paneli{starost("22", Vrednost::Sve)} << "6";
         // Visits and their years
-        QTest::newRow("Dg in the years") << Paneli{posete(Polje::Dg, "j45", 2025, 2026)}
-                                         << "1@11 4@15";
-        QTest::newRow("Dg, wider years") << Paneli{posete(Polje::Dg, "j45", 2024, 2026)}
-                                         << "2@13 1@11 4@15";
-        QTest::newRow("Dg, a year without it") << Paneli{posete(Polje::Dg, "j45", 2026, 2026)}
-                                               << "";
+        QTest::newRow("Dg in the years")
+            << Paneli{posete(Polje::Dg, "j45", 2025, 2026)} << "1@11 4@15";
+        QTest::newRow("Dg, wider years")
+            << Paneli{posete(Polje::Dg, "j45", 2024, 2026)} << "2@13 1@11 4@15";
+        QTest::newRow("Dg, a year without it")
+            << Paneli{posete(Polje::Dg, "j45", 2026, 2026)} << "";
         QTest::newRow("Dg, one year") << Paneli{posete(Polje::Dg, "J45", 2024, 2024)} << "2@13";
-        QTest::newRow("Dg, 31 December counts") << Paneli{posete(Polje::Dg, "j45", 2025, 2025)}
-                                                << "1@11 4@15";
-        QTest::newRow("Lekar") << Paneli{posete(Polje::Lekar, "simic", 2024, 2026)}
-                               << "2@13 1@11";
+        QTest::newRow("Dg, 31 December counts")
+            << Paneli{posete(Polje::Dg, "j45", 2025, 2025)} << "1@11 4@15";
+        QTest::newRow("Lekar") << Paneli{posete(Polje::Lekar, "simic", 2024, 2026)} << "2@13 1@11";
         QTest::newRow("Lekar: the newest matching visit")
             << Paneli{posete(Polje::Lekar, "DR", 2024, 2026)} << "3@14 2@13 1@12 4@15";
         QTest::newRow("Porodična anamneza")
@@ -125,8 +124,8 @@ private slots:
         QTest::newRow("Lična anamneza, a yes/no field")
             << Paneli{posete(Polje::LicnaAnamneza, "blaga", 2024, 2026)} << "4@15";
         QTest::newRow("Navike") << Paneli{posete(Polje::Navike, "pusi", 2025, 2026)} << "1@11";
-        QTest::newRow("Navike, old year") << Paneli{posete(Polje::Navike, "ne pije", 2023, 2023)}
-                                          << "6@16";
+        QTest::newRow("Navike, old year")
+            << Paneli{posete(Polje::Navike, "ne pije", 2023, 2023)} << "6@16";
         QTest::newRow("Navike, outside the years")
             << Paneli{posete(Polje::Navike, "ne pije", 2025, 2026)} << "";
         QTest::newRow("Dg reads only the diagnosis")
@@ -134,7 +133,8 @@ private slots:
         QTest::newRow("Porodična anamneza reads only its page")
             << Paneli{posete(Polje::PorodicnaAnamneza, "j45", 2020, 2026)} << "";
         // Connectors, left to right
-        QTest::newRow("ILI") << Paneli{k(Polje::Prezime, "petrovic"), k(Polje::Prezime, "colic", ILI)}
+        QTest::newRow("ILI") << Paneli{k(Polje::Prezime, "petrovic"),
+                                       k(Polje::Prezime, "colic", ILI)}
                              << "2 1";
         QTest::newRow("I") << Paneli{k(Polje::Prezime, "c"), k(Polje::Grad, "beograd", I)} << "1";
         QTest::newRow("NE") << Paneli{k(Polje::Prezime, "c"), k(Polje::Grad, "beograd", NE)}
@@ -142,8 +142,7 @@ private slots:
         QTest::newRow("NE keeps an entry without a city")
             << Paneli{k(Polje::Prezime, "djokic"), k(Polje::Grad, "a", NE)} << "5";
         QTest::newRow("NE keeps entries without a birth date")
-            << Paneli{k(Polje::Prezime, "c"), starost("26", Vrednost::Normalna, NE)}
-            << "8 2 5 6 1";
+            << Paneli{k(Polje::Prezime, "c"), starost("26", Vrednost::Normalna, NE)} << "8 2 5 6 1";
         QTest::newRow("left to right, not I before ILI")
             << Paneli{k(Polje::Prezime, "petrovic"), k(Polje::Prezime, "colic", ILI),
                       k(Polje::Grad, "cacak", I)}
@@ -212,19 +211,24 @@ private slots:
 
     // The folded copies follow the address book's and the visits' writes.
     void copiesFollowWrites() {
-        QVERIFY(m_db.exec(QString::fromUtf8("UPDATE adresar SET prezime = 'Žužić' WHERE rbr = 137")));
+        QVERIFY(
+            m_db.exec(QString::fromUtf8("UPDATE adresar SET prezime = 'Žužić' WHERE rbr = 137")));
         QCOMPARE(shown(search({k(Polje::Prezime, "zuzic")})), QStringLiteral("137"));
         QVERIFY(m_db.exec(QStringLiteral("INSERT INTO poseta (rbr, rbr_adresar, datum, lekar) "
                                          "VALUES (17, 137, '2026-03-03', 'dr Ćosić')")));
         QVERIFY(m_db.exec(QStringLiteral("INSERT INTO poseta_polje (rbr_poseta, polje, vrednost) "
                                          "VALUES (17, 'mle_radnadiag', 'Č99')")));
-        QCOMPARE(shown(search({posete(Polje::Lekar, "cosic", 2026, 2026)})), QStringLiteral("137@17"));
-        QVERIFY(m_db.exec(QStringLiteral("UPDATE poseta_polje SET vrednost = 'Đ98' WHERE rbr_poseta = 17")));
+        QCOMPARE(shown(search({posete(Polje::Lekar, "cosic", 2026, 2026)})),
+                 QStringLiteral("137@17"));
+        QVERIFY(m_db.exec(
+            QStringLiteral("UPDATE poseta_polje SET vrednost = 'Đ98' WHERE rbr_poseta = 17")));
         QCOMPARE(shown(search({posete(Polje::Dg, "c99", 2026, 2026)})), QString());
         QCOMPARE(shown(search({posete(Polje::Dg, "dj98", 2026, 2026)})), QStringLiteral("137@17"));
         QVERIFY(m_db.exec(QStringLiteral("DELETE FROM poseta WHERE rbr = 17")));
         QCOMPARE(shown(search({posete(Polje::Dg, "dj98", 2026, 2026)})), QString());
-        QCOMPARE(m_db.count(QStringLiteral("poseta_polje_trazenje"), QStringLiteral("rbr_poseta = 17")), 0);
+        QCOMPARE(
+            m_db.count(QStringLiteral("poseta_polje_trazenje"), QStringLiteral("rbr_poseta = 17")),
+            0);
         QVERIFY(m_db.exec(QStringLiteral("UPDATE adresar SET prezime = 'Red 37' WHERE rbr = 137")));
         QCOMPARE(shown(search({k(Polje::Prezime, "zuzic")})), QString());
     }
@@ -234,8 +238,10 @@ private slots:
         QTest::addColumn<QList<int>>("firsts");
         QTest::addColumn<QStringList>("texts");
         QTest::newRow("10") << 10 << QList<int>{101, 111, 121, 131}
-                            << QStringList{"1-10 od 37", "11-20 od 37", "21-30 od 37", "31-37 od 37"};
-        QTest::newRow("20") << 20 << QList<int>{101, 121} << QStringList{"1-20 od 37", "21-37 od 37"};
+                            << QStringList{"1-10 od 37", "11-20 od 37", "21-30 od 37",
+                                           "31-37 od 37"};
+        QTest::newRow("20") << 20 << QList<int>{101, 121}
+                            << QStringList{"1-20 od 37", "21-37 od 37"};
         QTest::newRow("50") << 50 << QList<int>{101} << QStringList{"1-37 od 37"};
         QTest::newRow("100") << 100 << QList<int>{101} << QStringList{"1-37 od 37"};
     }
@@ -250,7 +256,8 @@ private slots:
                 search({k(Polje::Prezime, "red ")}, strana * naStrani, naStrani);
             QCOMPARE(rezultat.ukupno, 37);
             QCOMPARE(rezultat.pogoci.rows.first().rbr, firsts.at(strana));
-            QCOMPARE(opisStrane(strana * naStrani + 1, int(rezultat.pogoci.rows.size()), rezultat.ukupno),
+            QCOMPARE(opisStrane(strana * naStrani + 1, int(rezultat.pogoci.rows.size()),
+                                rezultat.ukupno),
                      texts.at(strana));
             for (const pretraga_sql::Pogodak& pogodak : rezultat.pogoci.rows)
                 seen << pogodak.rbr;

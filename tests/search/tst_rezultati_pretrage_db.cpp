@@ -188,10 +188,18 @@ private slots:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
-        QTest::newRow("laboratory") << "ddlb_anmneza" << "Urin" << "x"
+        QTest::newRow("laboratory") << "ddlb_anmneza"
+                                    << "Urin"
+                                    << "x"
                                     << "Pretraga po laboratorijskim nalazima još nije moguća.";
-        QTest::newRow("Od after Do") << "pocetna_godina" << "2026" << "j45" << "posle godine „Do“";
-        QTest::newRow("nothing typed") << "ddlb_2" << "Dg" << "" << "bar jedan";
+        QTest::newRow("Od after Do") << "pocetna_godina"
+                                     << "2026"
+                                     << "j45"
+                                     << "posle godine „Do“";
+        QTest::newRow("nothing typed") << "ddlb_2"
+                                       << "Dg"
+                                       << ""
+                                       << "bar jedan";
     }
 
     void refused() {

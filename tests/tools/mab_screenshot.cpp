@@ -147,7 +147,8 @@ void typeSearch(mab_la* window) {
 
 // "Pretraži" pressed on the page typeSearch filled: the results window.
 bool pictureResults(mab_la* window, const QString& folder) {
-    window->findChild<QTabWidget*>(QStringLiteral("tab_main"))->setCurrentWidget(window->pretrazivanje());
+    window->findChild<QTabWidget*>(QStringLiteral("tab_main"))
+        ->setCurrentWidget(window->pretrazivanje());
     window->pretrazivanje()->findChild<QPushButton*>(QStringLiteral("cb_1"))->click();
     QTest::qWait(200);
     const QList<QWidget*> results = visibleWindows(QStringLiteral("w_rezultati_pretrage"));

@@ -60,8 +60,7 @@ void tab_pretrazivanje::pretrazi() {
     }
     auto* rezultati = new w_rezultati_pretrage(sqlca(), paneli, m_panels[0]->naStrani(), this);
     connect(rezultati, &w_rezultati_pretrage::otvoriUnos, this, &tab_pretrazivanje::otvoriUnos);
-    connect(rezultati, &w_rezultati_pretrage::otvoriPosetu, this,
-            &tab_pretrazivanje::otvoriPosetu);
+    connect(rezultati, &w_rezultati_pretrage::otvoriPosetu, this, &tab_pretrazivanje::otvoriPosetu);
     if (!rezultati->prikazi(0)) {
         delete rezultati;
         return;

@@ -22,8 +22,8 @@ constexpr int ButtonWidth = 500, ButtonHeight = 112, ButtonY = Height - 180;
 } // namespace
 
 w_rezultati_pretrage::w_rezultati_pretrage(Transaction& sqlca,
-                                           const QList<pretraga::Kriterijum>& paneli,
-                                           int naStrani, QWidget* parent)
+                                           const QList<pretraga::Kriterijum>& paneli, int naStrani,
+                                           QWidget* parent)
     : Window(Type::Popup, QSize(Width, Height), parent ? parent : QApplication::activeWindow()),
       m_sqlca(sqlca), m_paneli(paneli), m_naStrani(naStrani) {
     setObjectName(QStringLiteral("w_rezultati_pretrage"));
@@ -52,8 +52,7 @@ w_rezultati_pretrage::w_rezultati_pretrage(Transaction& sqlca,
     const int widths[] = {700, 560, 560, 560};
     for (int c = 0; c < 4; ++c)
         m_lista->setColumnWidth(c, UnitsToPixels(widths[c], UnitDirection::Horizontal));
-    connect(m_lista, &QTableWidget::cellDoubleClicked, this,
-            &w_rezultati_pretrage::otvoriIzabrani);
+    connect(m_lista, &QTableWidget::cellDoubleClicked, this, &w_rezultati_pretrage::otvoriIzabrani);
 
     m_prethodna = makeCommandButton(this, QStringLiteral("cb_prethodna"),
                                     QStringLiteral("< Prethodna"), ScreenFont::ArialCE9Bold);
@@ -61,8 +60,8 @@ w_rezultati_pretrage::w_rezultati_pretrage(Transaction& sqlca,
     m_strana = makeLabel(this, QStringLiteral("st_strana"), QString(), ScreenFont::ArialCE10);
     m_strana->setAlignment(Qt::AlignCenter);
     placeInUnits(m_strana, 60 + ButtonWidth, ButtonY + 10, 600, ButtonHeight);
-    m_sledeca = makeCommandButton(this, QStringLiteral("cb_sledeca"),
-                                  QStringLiteral("Sledeća >"), ScreenFont::ArialCE9Bold);
+    m_sledeca = makeCommandButton(this, QStringLiteral("cb_sledeca"), QStringLiteral("Sledeća >"),
+                                  ScreenFont::ArialCE9Bold);
     placeInUnits(m_sledeca, 60 + ButtonWidth + 600, ButtonY, ButtonWidth, ButtonHeight);
     m_posetu = makeCommandButton(this, QStringLiteral("cb_otvori_posetu"),
                                  QStringLiteral("Otvori posetu"), ScreenFont::ArialCE9Bold);
@@ -102,8 +101,7 @@ bool w_rezultati_pretrage::prikazi(int preskoci) {
         for (int c = 0; c < 5; ++c)
             m_lista->setItem(r, c, new QTableWidgetItem(kolone[c]));
     }
-    m_strana->setText(
-        pretraga::opisStrane(m_preskoci + 1, int(m_pogoci.size()), m_ukupno));
+    m_strana->setText(pretraga::opisStrane(m_preskoci + 1, int(m_pogoci.size()), m_ukupno));
     if (!m_pogoci.isEmpty()) {
         m_lista->selectRow(0);
         m_lista->setFocus();
