@@ -213,11 +213,6 @@ bool Figures::run() {
     const int letterRows = m_window->adresar()->lista()->rowCount();
     m_fixture.stop();
 
-    fillVisits(db, 100000, FullBook);
-    const double search = median(firstPages(QDate(2026, 6, 15), repeats));
-    const double searchFloor = median(firstPagesFloor(QDate(2026, 6, 15), repeats));
-    db.exec(QStringLiteral("DELETE FROM poseta"));
-
     const QString sql = DataWindowDefinition::load(QStringLiteral("dw_pretraga_adresar"))->select;
     const double sviFloor = median(floorRead(sql, QStringLiteral("%")));
     const double letterFloor = median(floorRead(sql, QStringLiteral("S%")));
@@ -238,11 +233,14 @@ bool Figures::run() {
         median(emptyPeak), "MiB", 1.3);
     row(QStringLiteral("saving a new entry, 32,766 / 100 entries"), save32766, save100, "ms", 1.2);
     row(QStringLiteral("order window per line, 500 / 20 analyses"), lines500, lines20, "ms", 1.2);
-    row(QStringLiteral("first search page, 2 criteria, 100,000 visits"), search, searchFloor, "ms",
-        1.5);
     row(QStringLiteral("picking a day, 50,000 / 100 bookings"),
         median(pickingADay(m_fixture, 50000, repeats * 3)),
         median(pickingADay(m_fixture, 100, repeats * 3)), "ms", 1.2);
+    // Last: filling and keeping 100,000 visits must not weigh on the figures before it.
+    fillVisits(db, 100000, FullBook);
+    const double search = median(firstPages(QDate(2026, 6, 15), repeats));
+    row(QStringLiteral("first search page, 2 criteria, 100,000 visits"), search,
+        median(firstPagesFloor(QDate(2026, 6, 15), repeats)), "ms", 1.5);
     return true;
 }
 
