@@ -2,7 +2,6 @@
 // own open, writes the database refuses, two desks saving at the same moment, an entry deleted
 // under an open form, and saves cut short by killing the program. Each "desk" is a connection of
 // its own driving the program's save and delete functions.
-#include "app/mab_oru.h"
 #include "domain/addressbook/adresar_sql.h"
 #include "domain/addressbook/adresar_upis.h"
 #include "runtime/core/cursor_reader.h"
@@ -10,6 +9,7 @@
 #include "runtime/core/transaction.h"
 #include "tests/addressbook/adresar_forma.h"
 #include "tests/addressbook/write_failures.h"
+#include "tests/support/desk.h"
 
 #include <QProcess>
 #include <QTest>
@@ -24,14 +24,6 @@ using Kraj = IshodUpisa::Kraj;
 
 namespace {
 
-std::unique_ptr<Transaction> desk() {
-    auto sqlca = std::make_unique<Transaction>();
-    sqlca->autocommit = false;
-    sqlca->dbparm = mab_oru::DBParm;
-    sqlca->connect();
-    return sqlca;
-}
-
 // A 13-character identity number of its own for each round and desk.
 QString mbrOf(int round, int desk) {
     return QStringLiteral("%1%2").arg(round, 12, 10, QLatin1Char('0')).arg(desk);
@@ -40,7 +32,7 @@ QString mbrOf(int round, int desk) {
 // Run as a child process: saves one entry and kills itself at once, before anything else runs.
 // "commit" saves through the program's save (which commits); "nocommit" only inserts.
 [[noreturn]] void childSaveAndDie(const QByteArray& mode) {
-    auto sqlca = desk();
+    auto sqlca = connectDesk();
     if (mode == "commit") {
         const IshodUpisa ishod = adresar_upis::sacuvaj(
             *sqlca, forma(QStringLiteral("Trajna"), QStringLiteral("Ana")), 0, 1);
@@ -87,9 +79,9 @@ class TestAdresarDesks : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY2(m_db.provision(), qPrintable(m_db.errorString()));
-        m_a = desk();
+        m_a = connectDesk();
         QCOMPARE(m_a->sqlcode, 0);
-        m_b = desk();
+        m_b = connectDesk();
         QCOMPARE(m_b->sqlcode, 0);
     }
 

@@ -1,11 +1,11 @@
 // Bookings with several desks: two connections book through the program's own booking function at
 // the same moment (both past their checks, one INSERT after the other's COMMIT), a day read back
 // after another desk booked, hostile notes, and a patient deleted from under a booking.
-#include "app/mab_oru.h"
 #include "domain/addressbook/adresar_upis.h"
 #include "domain/appointments/zakazivanje_sql.h"
 #include "domain/appointments/zakazivanje_upis.h"
 #include "runtime/core/transaction.h"
+#include "tests/support/desk.h"
 #include "tests/support/test_data_source.h"
 
 #include <QTest>
@@ -18,14 +18,6 @@ using zakazivanje_upis::Ishod;
 using Kraj = Ishod::Kraj;
 
 namespace {
-
-std::unique_ptr<Transaction> desk() {
-    auto sqlca = std::make_unique<Transaction>();
-    sqlca->autocommit = false;
-    sqlca->dbparm = mab_oru::DBParm;
-    sqlca->connect();
-    return sqlca;
-}
 
 const QDate Dan(2026, 12, 8);
 
@@ -59,9 +51,9 @@ class TestZakazivanjeDesks : public QObject {
 private slots:
     void initTestCase() {
         QVERIFY2(m_db.provision(), qPrintable(m_db.errorString()));
-        m_a = desk();
+        m_a = connectDesk();
         QCOMPARE(m_a->sqlcode, 0);
-        m_b = desk();
+        m_b = connectDesk();
         QCOMPARE(m_b->sqlcode, 0);
         QVERIFY(patient(1, QStringLiteral("Petrović"), QStringLiteral("Ana")));
         QVERIFY(patient(2, QStringLiteral("Đurić"), QStringLiteral("Žarko")));
@@ -139,7 +131,7 @@ private slots:
         std::barrier start(2);
         QList<Ishod> ishodi[2];
         auto pult = [&](int broj) {
-            auto sqlca = desk();
+            auto sqlca = connectDesk();
             for (int round = 0; round < rounds; ++round) {
                 const QDate datum = Dan.addDays(20 + round / 31 + (sameSlot ? 0 : 100 * broj));
                 start.arrive_and_wait();

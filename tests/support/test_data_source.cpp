@@ -120,15 +120,6 @@ bool TestDataSource::provision(Contents contents, bool registerMabZet) {
             !exec(QStringLiteral("INSERT INTO schema_version (version) VALUES (?)"), {int(i + 1)}))
             return false;
     }
-    // Tables of features whose schema step is not written yet: db/pending/*.<engine>.sql, in name
-    // order, right after the schema (they may grant the program's login what it needs).
-    const QString engineSuffix = m_engine == Engine::PostgreSQL ? QStringLiteral(".postgresql.sql")
-                                                                : QStringLiteral(".sqlite.sql");
-    const QDir pending(QDir(sourceDirectory()).filePath(QStringLiteral("db/pending")));
-    for (const QString& file :
-         pending.entryList({QLatin1Char('*') + engineSuffix}, QDir::Files, QDir::Name))
-        if (!runScript(QStringLiteral("db/pending/") + file))
-            return false;
     if (contents == Contents::SchemaAndSeed && !runScript(QStringLiteral("db/seed.sql")))
         return false;
     if (m_engine == Engine::PostgreSQL &&
