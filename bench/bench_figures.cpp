@@ -5,6 +5,7 @@
 // Output: one tab-separated line per figure: figure, median, floor, ratio, target.
 #include "bench/support/bench_data.h"
 #include "bench/support/picking_a_day.h"
+#include "bench/support/search_first_page.h"
 #include "runtime/core/data_window_definition.h"
 #include "runtime/widgets/list_data_window.h"
 #include "tests/support/app_fixture.h"
@@ -235,6 +236,11 @@ bool Figures::run() {
     row(QStringLiteral("picking a day, 50,000 / 100 bookings"),
         median(pickingADay(m_fixture, 50000, repeats * 3)),
         median(pickingADay(m_fixture, 100, repeats * 3)), "ms", 1.2);
+    // Last: filling and keeping 100,000 visits must not weigh on the figures before it.
+    fillVisits(db, 100000, FullBook);
+    const double search = median(firstPages(QDate(2026, 6, 15), repeats));
+    row(QStringLiteral("first search page, 2 criteria, 100,000 visits"), search,
+        median(firstPagesFloor(QDate(2026, 6, 15), repeats)), "ms", 1.5);
     return true;
 }
 

@@ -1,6 +1,7 @@
 // The floor of a list read: the same query on the same data source, read to the end through the
 // ODBC API used well (columns bound as UTF-16, 1,000 rows a fetch), with nothing above it.
-//     floor_odbc_read "SELECT ... ? ... ?" ARG1 ARG2 REPEATS
+//     floor_odbc_read "SELECT ... ? ... ?" ARG1 ARG2 ... REPEATS
+// (every argument bound as text)
 // prints one line per read: milliseconds and rows. The data source is MabZet as ODBCINI names it.
 #include <sql.h>
 #include <sqlext.h>
@@ -45,13 +46,15 @@ void fail(SQLSMALLINT type, SQLHANDLE handle, const char* what) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 5) {
-        std::fprintf(stderr, "usage: floor_odbc_read SQL ARG1 ARG2 REPEATS\n");
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: floor_odbc_read SQL ARG1 ARG2 ... REPEATS\n");
         return 2;
     }
     std::u16string sql = wide(argv[1]);
-    std::u16string arguments[2] = {wide(argv[2]), wide(argv[3])};
-    const int repeats = std::atoi(argv[4]);
+    std::vector<std::u16string> arguments;
+    for (int i = 2; i < argc - 1; ++i)
+        arguments.push_back(wide(argv[i]));
+    const int repeats = std::atoi(argv[argc - 1]);
 
     SQLHENV env = nullptr;
     SQLHDBC dbc = nullptr;
@@ -72,8 +75,8 @@ int main(int argc, char** argv) {
         SQLSetStmtAttr(stmt, SQL_ATTR_ROWS_FETCHED_PTR, &fetched, 0);
         if (!SQL_SUCCEEDED(SQLPrepareW(stmt, reinterpret_cast<SQLWCHAR*>(sql.data()), SQL_NTS)))
             fail(SQL_HANDLE_STMT, stmt, "prepare");
-        SQLLEN argumentLength[2];
-        for (int i = 0; i < 2; ++i) {
+        std::vector<SQLLEN> argumentLength(arguments.size());
+        for (size_t i = 0; i < arguments.size(); ++i) {
             argumentLength[i] = SQLLEN(arguments[i].size() * 2);
             SQLBindParameter(stmt, SQLUSMALLINT(i + 1), SQL_PARAM_INPUT, SQL_C_WCHAR, SQL_WVARCHAR,
                              arguments[i].size() * 2, 0, arguments[i].data(), argumentLength[i],

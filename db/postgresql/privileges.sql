@@ -1,8 +1,10 @@
 -- Least privilege in one MAB database (after roles.sql): the database and its tables belong to
 -- mab_owner, and the program's login kiro may read the status categories and the analysis
--- catalogue, read and write the address book, the bookings and the visits, and read the schema
--- version that it checks at start-up, nothing more. Run by a superuser or by mab_owner while connected to the database (a
--- new table of a schema step gets its line here); running it again changes nothing.
+-- catalogue, read and write the address book, the bookings and the visits, read the search's
+-- folded copies (which only the owner's trigger functions write), and read the schema version
+-- that it checks at start-up, nothing more. Run by a superuser or by mab_owner while connected to
+-- the database (a new table of a schema step gets its line here); running it again changes
+-- nothing.
 DO $$ BEGIN EXECUTE format('ALTER DATABASE %I OWNER TO mab_owner', current_database()); END $$;
 ALTER TABLE status OWNER TO mab_owner;
 ALTER TABLE adresar OWNER TO mab_owner;
@@ -11,8 +13,20 @@ ALTER TABLE schema_version OWNER TO mab_owner;
 ALTER TABLE zakazivanje OWNER TO mab_owner;
 ALTER TABLE poseta OWNER TO mab_owner;
 ALTER TABLE poseta_polje OWNER TO mab_owner;
-REVOKE ALL ON status, adresar, nalazi, schema_version, zakazivanje, poseta, poseta_polje FROM PUBLIC, kiro;
-GRANT SELECT ON status, nalazi, schema_version TO kiro;
+ALTER TABLE adresar_trazenje OWNER TO mab_owner;
+ALTER TABLE poseta_trazenje OWNER TO mab_owner;
+ALTER TABLE poseta_polje_trazenje OWNER TO mab_owner;
+ALTER FUNCTION trazenje_oblik(text) OWNER TO mab_owner;
+ALTER FUNCTION trazenje_rodjenje(text) OWNER TO mab_owner;
+ALTER FUNCTION adresar_trazenje_upis() OWNER TO mab_owner;
+ALTER FUNCTION poseta_trazenje_upis() OWNER TO mab_owner;
+ALTER FUNCTION poseta_polje_trazenje_upis() OWNER TO mab_owner;
+REVOKE ALL ON FUNCTION trazenje_oblik(text), trazenje_rodjenje(text), adresar_trazenje_upis(),
+    poseta_trazenje_upis(), poseta_polje_trazenje_upis() FROM PUBLIC, kiro;
+REVOKE ALL ON status, adresar, nalazi, schema_version, zakazivanje, poseta, poseta_polje,
+    adresar_trazenje, poseta_trazenje, poseta_polje_trazenje FROM PUBLIC, kiro;
+GRANT SELECT ON status, nalazi, schema_version, adresar_trazenje, poseta_trazenje,
+    poseta_polje_trazenje TO kiro;
 GRANT SELECT, INSERT, UPDATE, DELETE ON adresar, zakazivanje, poseta, poseta_polje TO kiro;
 -- Bookings' and visits' keys come from identity sequences; a copy taken as kiro reads their position.
 GRANT SELECT ON SEQUENCE zakazivanje_rbr_seq, poseta_rbr_seq TO kiro;

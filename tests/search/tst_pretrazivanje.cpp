@@ -1,5 +1,5 @@
 // The search criterion panel and the PRETRAŽIVANJE page: preselected lists on fixed dates, the
-// panel colours, and a "Pretraži" that does nothing and runs no statement.
+// panel colours, and no statement before "Pretraži".
 #include "runtime/core/builtins.h"
 #include "runtime/core/dates.h"
 #include "runtime/widgets/look.h"
@@ -141,8 +141,8 @@ private slots:
         }
     }
 
-    // The page in the running program: coloured panels joined by "ILI", and a "Pretraži" that
-    // changes nothing. Every statement leaves its SQL code on the transaction, so a code no
+    // The page in the running program: coloured panels joined by "ILI", and no statement before
+    // "Pretraži" is pressed. Every statement leaves its SQL code on the transaction, so a code no
     // statement sets survives only if none ran.
     void searchPage() {
         setTodayForTesting(QDate(2000, 6, 14));
@@ -183,9 +183,24 @@ private slots:
         const QStringList chosen = choices(page);
         const int people = fixture.db().count(QStringLiteral("adresar"));
         sqlca().sqlcode = -4242;
-        QTest::mouseClick(pretrazi, Qt::LeftButton);
+        for (const char* name : {"ddlb_lk1", "ddlb_lk2", "ddlb_lk3"}) {
+            MAB_FIND(connector, DropDownListBox, page, name);
+            connector->setCurrentIndex(0);
+            connector->setCurrentIndex(1);
+        }
         QTest::qWait(50);
         QCOMPARE(sqlca().sqlcode, -4242);
+        QCOMPARE(choices(page), chosen);
+        MAB_FIND(upit, QLabel, page, "st_upit");
+        QCOMPARE(upit->text(), QStringLiteral("Ime sadrži „Đorđe“"));
+
+        QTest::mouseClick(pretrazi, Qt::LeftButton);
+        QVERIFY(sqlca().sqlcode != -4242);
+        auto* rezultati = page->findChild<QWidget*>(QStringLiteral("w_rezultati_pretrage"));
+        QVERIFY(rezultati && rezultati->isVisible());
+        MAB_FIND(strana, QLabel, rezultati, "st_strana");
+        QCOMPARE(strana->text(), QStringLiteral("Nema rezultata."));
+        rezultati->close();
         QCOMPARE(choices(page), chosen);
         QCOMPARE(window->tabMain()->currentWidget(), page);
         QCOMPARE(fixture.db().count(QStringLiteral("adresar")), people);

@@ -17,12 +17,14 @@
 #include "ui/lab/tab_lab_analize.h"
 #include "ui/main/mab_la.h"
 #include "ui/reception/multi_row_tabs.h"
+#include "ui/search/tab_pretrazivanje.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -118,6 +120,45 @@ bool pictureBookingWindow(AppFixture& fixture, const QString& folder) {
     return saved;
 }
 
+// A few visits of the sample people with a diagnosis, so that a search over visits finds some.
+bool addSampleVisits(TestDataSource& db) {
+    const int year = Today().year();
+    return db.exec(QStringLiteral("INSERT INTO poseta (rbr, rbr_adresar, datum, lekar) SELECT rbr, "
+                                  "rbr, ?, 'dr Šimić' FROM adresar WHERE rbr % 3 = 0"),
+                   {QDate(year - 1, 11, 3)}) &&
+           db.exec(QStringLiteral("INSERT INTO poseta_polje (rbr_poseta, polje, vrednost) SELECT "
+                                  "rbr, 'mle_radnadiag', 'J45 Astma' FROM poseta"));
+}
+
+// The search page with two criteria typed in, its query line under the panels: surnames with
+// "ić", or a diagnosis "J45" in the two years the page offers.
+void typeSearch(mab_la* window) {
+    tab_pretrazivanje* page = window->pretrazivanje();
+    auto* uo2 = page->findChild<QWidget*>(QStringLiteral("uo_2"));
+    auto* uo4 = page->findChild<QWidget*>(QStringLiteral("uo_4"));
+    auto* field = uo2->findChild<QComboBox*>(QStringLiteral("ddlb_opsti_podaci"));
+    field->setCurrentIndex(1);
+    emit field->activated(1);
+    uo2->findChild<QLineEdit*>(QStringLiteral("sle_1"))->setText(QStringLiteral("ić"));
+    auto* visit = uo4->findChild<QComboBox*>(QStringLiteral("ddlb_2"));
+    emit visit->activated(0);
+    uo4->findChild<QLineEdit*>(QStringLiteral("sle_1"))->setText(QStringLiteral("J45"));
+}
+
+// "Pretraži" pressed on the page typeSearch filled: the results window.
+bool pictureResults(mab_la* window, const QString& folder) {
+    window->findChild<QTabWidget*>(QStringLiteral("tab_main"))
+        ->setCurrentWidget(window->pretrazivanje());
+    window->pretrazivanje()->findChild<QPushButton*>(QStringLiteral("cb_1"))->click();
+    QTest::qWait(200);
+    const QList<QWidget*> results = visibleWindows(QStringLiteral("w_rezultati_pretrage"));
+    if (results.isEmpty() ||
+        !save(results.first(), QDir(folder).filePath(QStringLiteral("w_rezultati_pretrage.png"))))
+        return false;
+    results.first()->close();
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -127,7 +168,7 @@ int main(int argc, char* argv[]) {
 
     AppFixture fixture;
     if (!fixture.provision() || !fixture.db().runScript(QStringLiteral("db/sample_people.sql")) ||
-        !addSampleBookings(fixture.db()))
+        !addSampleBookings(fixture.db()) || !addSampleVisits(fixture.db()))
         return 1;
     mab_la* window = fixture.start();
     if (!window)
@@ -141,6 +182,8 @@ int main(int argc, char* argv[]) {
             loadFirstEntry(window);
         else if (page == QLatin1String("tab_lab_analize") && !placeOrder(window, folder))
             return 1;
+        else if (page == QLatin1String("tab_pretrazivanje"))
+            typeSearch(window);
         QTest::qWait(200);
         if (!save(window, QDir(folder).filePath(QStringLiteral("%1-%2.png").arg(i + 1).arg(page))))
             return 1;
@@ -184,7 +227,7 @@ int main(int argc, char* argv[]) {
     if (!window->grab().save(QDir(folder).filePath("4-tab_lab_analize-prihvaceno.png")))
         return 1;
 
-    if (!pictureBookingWindow(fixture, folder))
+    if (!pictureBookingWindow(fixture, folder) || !pictureResults(window, folder))
         return 1;
 
     // The two small windows of the program, as the address book opens them.

@@ -34,11 +34,19 @@ mab_la::mab_la(QWidget* parent) : Window(Type::Main, QSize(3694, 2324), parent) 
     tabs->addTab(m_labAnalize, QStringLiteral("LABORATORIJSKE ANALIZE"));
     m_pretrazivanje = new tab_pretrazivanje;
     tabs->addTab(m_pretrazivanje, QStringLiteral("PRETRAŽIVANJE"));
+    connect(m_pretrazivanje, &tab_pretrazivanje::otvoriUnos, this, &mab_la::otvoriUnos);
     tabs->setCurrentIndex(0);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(tabs);
+}
+
+void mab_la::otvoriUnos(int rbr) {
+    // As a click in the address book's list: its unsaved edits first, then the entry.
+    m_adresar->promenjeno();
+    m_adresar->popunipodatke(QString::number(rbr));
+    m_tabMain->setCurrentWidget(m_adresar);
 }
 
 void mab_la::openEvent() {

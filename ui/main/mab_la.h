@@ -32,6 +32,8 @@ public:
     int popunipodatke(const QString& mmbr);
     void centriraj_prozor(QWidget* prozor); // the runtime's centreOnScreen
     int promenjeno();
+    // Shows the address-book entry rbr on its page, as a click in the page's list would.
+    void otvoriUnos(int rbr);
 
     // The address book's changed flag and the calendars' held date and framed cell, kept by the
     // pages that use them.

@@ -50,6 +50,7 @@ obj_pretrazivanje::obj_pretrazivanje(const QString& name, QWidget* parent) : QFr
     build();
     arrange();
     preselect();
+    povezi();
 }
 
 QStringList obj_pretrazivanje::godine() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "domain/search/kriterijum.h"
+
 #include <QFrame>
 
 class DropDownListBox;
@@ -7,8 +9,8 @@ class QLabel;
 class SingleLineEdit;
 
 // One search criterion: a free-text box, a year range, how many entries to show per page, three
-// lists of fields and a value class. Its lists preselect their items when it is built; nothing
-// reads the choices.
+// lists of fields and a value class. Its lists preselect their items when it is built. The field
+// is the list the user picked from last ("Opšti podaci" until then); its caption is in bold.
 class obj_pretrazivanje : public QFrame {
     Q_OBJECT
 
@@ -27,7 +29,20 @@ public:
     QWidget* firstInTabOrder() const;
     QWidget* lastInTabOrder() const;
 
+    // The criterion as the user set it; veznik is the connector beside the panel.
+    pretraga::Kriterijum kriterijum(pretraga::Veznik veznik = pretraga::Veznik::ILI) const;
+    // "Prikaži po": how many entries a page of results shows.
+    int naStrani() const;
+
+signals:
+    // The text or any list changed.
+    void promenjen();
+
 private:
+    void povezi();
+    // The field list picked last: 0 "Opšti podaci", 1 "Pregled", 2 "Lab analize".
+    void izaberiListu(int lista);
+
     void build();
     void arrange();
     void preselect();
@@ -47,4 +62,5 @@ private:
     DropDownListBox* m_anamneza = nullptr;
     QLabel* m_vrednost = nullptr;
     DropDownListBox* m_klasa = nullptr;
+    int m_lista = 0;
 };

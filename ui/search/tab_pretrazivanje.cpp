@@ -32,7 +32,6 @@ tab_pretrazivanje::tab_pretrazivanje(QWidget* parent) : QWidget(parent) {
                                    ScreenFont::ArialCE9Bold);
     placeInUnits(m_pretrazi, LeftX, PanelY + (PanelHeight - ControlHeight) / 2, LeftWidth,
                  ControlHeight);
-    // "Pretraži" has no action: the search itself is not part of the program.
 
     for (int i = 0; i < 3; ++i) {
         m_connectors[i] = new DropDownListBox(QStringLiteral("ddlb_lk%1").arg(i + 1), false, this);
@@ -57,4 +56,5 @@ tab_pretrazivanje::tab_pretrazivanje(QWidget* parent) : QWidget(parent) {
         setTabOrder(previous, connector);
         previous = connector;
     }
+    napraviPretragu(PanelX, PanelY + 4 * (PanelHeight + PanelGap) - PanelGap / 2, PanelWidth);
 }

@@ -1,14 +1,17 @@
 #pragma once
 
+#include "domain/search/kriterijum.h"
+
 #include <QWidget>
 
 class CommandButton;
 class DropDownListBox;
+class QLabel;
 class obj_pretrazivanje;
 
 // The PRETRAŽIVANJE page: four criterion panels, one below the other, each joined to the one
-// above by an "I" / "ILI" / "NE" connector. The page is the form only: "Pretraži" runs nothing and
-// nothing reaches the database.
+// above by an "I" / "ILI" / "NE" connector, and the query in words under them. "Pretraži" runs
+// the search and opens its results; until then the page sends no statement.
 class tab_pretrazivanje : public QWidget {
     Q_OBJECT
 
@@ -18,8 +21,23 @@ public:
     // The colours of the four panels, in page order.
     static const long BojePanela[4];
 
+    // The four panels' criteria, each with the connector beside it.
+    QList<pretraga::Kriterijum> kriterijumi() const;
+    // "Pretraži": refuses what cannot run with a message, else opens the results' first page.
+    void pretrazi();
+
+signals:
+    // From the results: open an address-book entry, or a visit.
+    void otvoriUnos(int rbr);
+    void otvoriPosetu(int rbr);
+
 private:
+    // The query line under the panels at (x, y), and what "Pretraži" and every change do.
+    void napraviPretragu(int x, int y, int width);
+    void osveziUpit();
+
     obj_pretrazivanje* m_panels[4] = {};
     CommandButton* m_pretrazi = nullptr;
     DropDownListBox* m_connectors[3] = {};
+    QLabel* m_upit = nullptr;
 };

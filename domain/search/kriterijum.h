@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// What one criterion panel of the search page asks for, as the user set it: the text, the field
+// of the list picked last, the years of the visits, the value class and the connector that joins
+// the panel to the ones above it.
+namespace pretraga {
+
+// The fields of the panel's three lists, in list order.
+enum class Polje {
+    // "Opšti podaci": the address-book entry's
+    Ime,
+    Prezime,
+    Starost,
+    Grad,
+    // "Pregled": a visit's
+    Dg,
+    PorodicnaAnamneza,
+    LicnaAnamneza,
+    Navike,
+    Lekar,
+    // "Lab analize": findings, which are not stored yet
+    Biohemija,
+    Hematologija,
+    Urin,
+    LeukocitarnaFormula,
+};
+
+// "I" (and), "ILI" (or), "NE" (and not).
+enum class Veznik { I, ILI, NE };
+
+// "Vrednost": "veće" and "manje" compare the age; "sve" and "normalna" ask for it exactly.
+enum class Vrednost { Sve, Normalna, Vece, Manje };
+
+struct Kriterijum {
+    Polje polje = Polje::Ime;
+    QString tekst; // sle_1; the panel takes part when it holds more than blanks
+    int od = 0;    // "Od": first year of the visits, inclusive
+    int do_ = 0;   // "Do": last year of the visits, inclusive
+    Vrednost vrednost = Vrednost::Normalna;
+    Veznik veznik = Veznik::ILI; // joins this panel to the ones above; unused on the first
+};
+
+// The list item that names the field ("Porodična anamneza", ...).
+QString naziv(Polje polje);
+QString naziv(Veznik veznik);
+bool jePoseta(Polje polje);       // Dg, the three inner pages and Lekar
+bool jeLaboratorija(Polje polje); // the "Lab analize" list
+bool ucestvuje(const Kriterijum& kriterijum);
+
+// The panels that take part, in page order; the first one's connector is not used.
+QList<Kriterijum> ucesnici(const QList<Kriterijum>& paneli);
+
+} // namespace pretraga
