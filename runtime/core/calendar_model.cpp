@@ -119,6 +119,11 @@ QVariant CalendarModel::data(const QModelIndex& index, int role) const {
         return number == 0 ? QString() : QString::number(number) + QLatin1Char(' ');
     case Qt::EditRole:
         return number;
+    case Qt::AccessibleTextRole:
+        if (number == 0)
+            return QString();
+        return m_spokenMonth.isEmpty() ? QString::number(number)
+                                       : QStringLiteral("%1. %2").arg(number).arg(m_spokenMonth);
     case Qt::TextAlignmentRole:
         return int(Qt::AlignRight | Qt::AlignVCenter);
     case BorderRole:

@@ -45,6 +45,8 @@ CalendarDataWindow::CalendarDataWindow(const QString& name, QWidget* parent)
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the control, as from every other one; the arrow keys move between cells.
+    setTabKeyNavigation(false);
     // No cell is in the tab order; a click still gives the keyboard to the calendar.
     setFocusPolicy(Qt::ClickFocus);
     setShowGrid(false);
