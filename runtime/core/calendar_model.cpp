@@ -149,6 +149,8 @@ QVariant CalendarModel::headerData(int section, Qt::Orientation orientation, int
 }
 
 Qt::ItemFlags CalendarModel::flags(const QModelIndex& index) const {
-    // Shown, never selected or typed into: the frame is the calendar's only mark.
-    return index.isValid() ? Qt::ItemIsEnabled : Qt::NoItemFlags;
+    // Never typed into, and the user selects nothing (the view allows no selection): the frame is
+    // the calendar's only mark. The view selects the framed cell itself, for assistive technology,
+    // and draws no highlight for it.
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }

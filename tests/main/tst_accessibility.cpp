@@ -359,10 +359,20 @@ private slots:
             iface->text(QAccessible::Name),
             QStringLiteral("%1%2 %3").arg(month.at(0).toUpper(), month.mid(1)).arg(today.year()));
         const int cell = QDate(today.year(), today.month(), 1).dayOfWeek() % 7 + today.day() - 1;
+        // A click on today frames it again, whatever an earlier test picked.
+        auto* view = qobject_cast<QAbstractItemView*>(calendar);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                          view->visualRect(view->model()->index(cell / 7, cell % 7)).center());
         QAccessibleInterface* day = iface->tableInterface()->cellAt(cell / 7, cell % 7);
         QVERIFY(day);
         QCOMPARE(day->text(QAccessible::Name),
                  QStringLiteral("%1. %2 %3").arg(today.day()).arg(month).arg(today.year()));
+        // Today is the framed day, and the only selected one.
+        QVERIFY(day->state().selected);
+        QAccessibleInterface* other =
+            iface->tableInterface()->cellAt((cell + 7) % 42 / 7, cell % 7);
+        QVERIFY(other && !other->state().selected);
+        QCOMPARE(iface->tableInterface()->selectedCellCount(), 1);
     }
 };
 
