@@ -74,6 +74,14 @@ def main():
         for n in controls:
             print(f"    {n.getRoleName():16} {n.name!r}")
         faults += len(unnamed)
+        if page == "ZAKAZIVANJE":
+            for table in [n for n in controls if n.getRole() == pyatspi.ROLE_TABLE
+                          and any(ch.isdigit() for ch in (n.name or ""))]:
+                cells = table.queryTable()
+                week = [cells.getAccessibleAt(1, c).name for c in range(cells.nColumns)]
+                chosen = [cells.getAccessibleAt(r, c).name for r in range(cells.nRows)
+                          for c in range(cells.nColumns) if cells.isSelected(r, c)]
+                print(f"{table.name}: second week {week}, selected {chosen}")
         if page == "PRIJEM":
             lists = [n for n in walk(app) if n.getRole() == pyatspi.ROLE_PAGE_TAB_LIST
                      and any(c.name == "Generalije" for c in children(n))]
