@@ -119,6 +119,11 @@ QVariant CalendarModel::data(const QModelIndex& index, int role) const {
         return number == 0 ? QString() : QString::number(number) + QLatin1Char(' ');
     case Qt::EditRole:
         return number;
+    case Qt::AccessibleTextRole:
+        if (number == 0)
+            return QString();
+        return m_spokenMonth.isEmpty() ? QString::number(number)
+                                       : QStringLiteral("%1. %2").arg(number).arg(m_spokenMonth);
     case Qt::TextAlignmentRole:
         return int(Qt::AlignRight | Qt::AlignVCenter);
     case BorderRole:
@@ -144,6 +149,8 @@ QVariant CalendarModel::headerData(int section, Qt::Orientation orientation, int
 }
 
 Qt::ItemFlags CalendarModel::flags(const QModelIndex& index) const {
-    // Shown, never selected or typed into: the frame is the calendar's only mark.
-    return index.isValid() ? Qt::ItemIsEnabled : Qt::NoItemFlags;
+    // Never typed into, and the user selects nothing (the view allows no selection): the frame is
+    // the calendar's only mark. The view selects the framed cell itself, for assistive technology,
+    // and draws no highlight for it.
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }

@@ -44,6 +44,10 @@ public:
     int border(int cell) const;
     int weight(int cell) const;
 
+    // What a screen reader says after a cell's day number ("decembar 2026" reads the cell with 8
+    // as "8. decembar 2026"); empty cells say nothing. Nothing shown changes.
+    void setSpokenMonth(const QString& monthAndYear) { m_spokenMonth = monthAndYear; }
+
     void setRedraw(bool on);
     bool redraw() const { return m_redraw; }
 
@@ -61,6 +65,7 @@ private:
     std::array<int, CellCount> m_values{};
     std::array<int, CellCount> m_borders{};
     std::array<int, CellCount> m_weights{};
+    QString m_spokenMonth;
     bool m_hasRow = false;
     bool m_redraw = true;
     int m_firstChanged = 0; // cells changed while redraw was off; 0 when none

@@ -23,7 +23,8 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
         QStyleOptionViewItem plain(option);
-        plain.state &= ~QStyle::State_HasFocus;
+        // The framed cell is selected for assistive technology only; it shows no highlight.
+        plain.state &= ~(QStyle::State_HasFocus | QStyle::State_Selected);
         plain.font.setWeight(QFont::Weight(index.data(CalendarModel::WeightRole).toInt()));
         if (index.data(CalendarModel::BorderRole).toInt() == SunkenFrame) {
             // The light edges of a sunken frame vanish on a white grid; on the button face the
@@ -45,6 +46,8 @@ CalendarDataWindow::CalendarDataWindow(const QString& name, QWidget* parent)
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the control, as from every other one; the arrow keys move between cells.
+    setTabKeyNavigation(false);
     // No cell is in the tab order; a click still gives the keyboard to the calendar.
     setFocusPolicy(Qt::ClickFocus);
     setShowGrid(false);
@@ -57,6 +60,20 @@ CalendarDataWindow::CalendarDataWindow(const QString& name, QWidget* parent)
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->viewport()->installEventFilter(this);
+    // A screen reader hears the framed day as the selected cell; the selection is never drawn.
+    QPalette noHighlight = palette();
+    noHighlight.setBrush(QPalette::Highlight, Qt::transparent);
+    setPalette(noHighlight);
+    connect(m_model, &QAbstractItemModel::dataChanged, this, &CalendarDataWindow::selectFramed);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &CalendarDataWindow::selectFramed);
+}
+
+void CalendarDataWindow::selectFramed() {
+    QItemSelection framed;
+    for (int cell = 1; cell <= CalendarModel::CellCount; ++cell)
+        if (m_model->border(cell) == SunkenFrame)
+            framed.select(m_model->indexOfCell(cell), m_model->indexOfCell(cell));
+    selectionModel()->select(framed, QItemSelectionModel::ClearAndSelect);
 }
 
 void CalendarDataWindow::setRedraw(bool on) {

@@ -46,6 +46,7 @@ protected:
 
 private:
     int columnUnder(const QPoint& position) const;
+    void selectFramed();
 
     CalendarModel* m_model;
     int m_clickedColumn = 0;

@@ -15,6 +15,8 @@ ListDataWindow::ListDataWindow(const QString& name, QWidget* parent)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the control, as from every other one; the arrow keys move between cells.
+    setTabKeyNavigation(false);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setWordWrap(false);
     setShowGrid(false);

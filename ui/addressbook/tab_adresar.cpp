@@ -9,6 +9,7 @@
 #include "runtime/widgets/multi_line_edit.h"
 #include "runtime/widgets/picture_list.h"
 #include "ui/addressbook/obj_slova.h"
+#include "ui/addressbook/tab_adresar_names.h"
 #include "ui/common/globals.h"
 #include "ui/common/w_da_ne.h"
 
@@ -23,6 +24,7 @@ tab_adresar::tab_adresar(Transaction& sqlca, QWidget* parent) : QWidget(parent),
     setObjectName(QStringLiteral("tab_adresar"));
     napraviKontrole();
     poveziDogadjaje();
+    nameAddressBookControls(this);
 }
 
 void tab_adresar::ucitaj() {

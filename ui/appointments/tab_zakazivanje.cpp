@@ -1,6 +1,7 @@
 #include "ui/appointments/tab_zakazivanje.h"
 
 #include "domain/appointments/calendar_rules.h"
+#include "runtime/core/calendar_model.h"
 #include "runtime/core/dates.h"
 #include "runtime/widgets/beep.h"
 #include "runtime/widgets/calendar_data_window.h"
@@ -8,6 +9,7 @@
 #include "runtime/widgets/look.h"
 #include "runtime/widgets/static_text.h"
 #include "runtime/widgets/units.h"
+#include "ui/appointments/tab_zakazivanje_names.h"
 
 #include <QGroupBox>
 #include <QListWidget>
@@ -65,6 +67,7 @@ tab_zakazivanje::tab_zakazivanje(QWidget* parent) : QWidget(parent) {
     m_calendar2->clearRows();
     m_calendar2->insertRow(0);
     showmonth(m_calendar2);
+    nameAppointmentControls(this);
 }
 
 void tab_zakazivanje::build() {
@@ -147,6 +150,9 @@ void tab_zakazivanje::showmonth(CalendarDataWindow* dwc_calendar) {
         m_shown2 = month;
         m_caption2->setText(calendar::monthCaption(month));
     }
+    // A screen reader names the calendar by its month and reads each day as a full date.
+    dwc_calendar->setAccessibleName(calendar::monthCaption(month));
+    dwc_calendar->calendarModel()->setSpokenMonth(calendar::monthCaption(month).toLower());
     oznaciDane(dwc_calendar);
 }
 

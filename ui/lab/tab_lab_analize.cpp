@@ -7,6 +7,7 @@
 #include "runtime/widgets/picture_button.h"
 #include "runtime/widgets/units.h"
 #include "ui/lab/obj_hemanaliza_cena.h"
+#include "ui/lab/tab_lab_analize_names.h"
 #include "ui/lab/w_hematologija_unos.h"
 
 #include <QGroupBox>
@@ -91,6 +92,7 @@ tab_lab_analize::tab_lab_analize(QWidget* parent) : QWidget(parent) {
 
     chainTabOrder({m_hemat, m_ukupnoHem, m_biohemija, m_ukupnoBiohem, m_urin, m_ukupnoUrin, m_svega,
                    m_hemcen, m_biohcen, m_urincen});
+    nameLaboratoryControls(this);
 }
 
 void tab_lab_analize::svega_za_naplatu() {

@@ -1,5 +1,8 @@
 #include "ui/reception/multi_row_tabs.h"
 
+#include "ui/reception/multi_row_tabs_accessible.h"
+
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -18,9 +21,16 @@ constexpr int FramePadding = 2; // pixels between the frame and the page
 MultiRowTabs::MultiRowTabs(const QString& name, QWidget* parent) : QWidget(parent) {
     setObjectName(name);
     setFocusPolicy(Qt::StrongFocus);
+    installMultiRowTabsAccessibility();
     m_pages = new QStackedWidget(this);
     connect(m_pages, &QStackedWidget::currentChanged, this, [this](int index) {
         update();
+        // Tells a screen reader which tab is now selected; the tabs are painted, not widgets.
+        if (QAccessible::isActive()) {
+            QAccessibleEvent selected(this, QAccessible::Selection);
+            selected.setChild(index);
+            QAccessible::updateAccessibility(&selected);
+        }
         emit currentChanged(index);
     });
 }

@@ -5,6 +5,7 @@
 #include "ui/reception/form_controls.h"
 #include "ui/reception/multi_row_tabs.h"
 #include "ui/reception/tab_2a_pages.h"
+#include "ui/reception/tab_prijem_names.h"
 
 namespace {
 
@@ -67,4 +68,5 @@ tab_prijem::tab_prijem(QWidget* parent) : QWidget(parent) {
             order.append(pageStops);
     }
     chainTabOrder(order);
+    nameReceptionControls(this);
 }

@@ -2,15 +2,29 @@
 
 #include "runtime/widgets/command_button.h"
 #include "runtime/widgets/drop_down_list.h"
+#include "runtime/widgets/factories.h"
 #include "runtime/widgets/look.h"
 #include "runtime/widgets/units.h"
 #include "ui/search/obj_pretrazivanje.h"
+#include "ui/search/tab_pretrazivanje_names.h"
 
 namespace {
 
 // Layout in window units: the panels in one column, the button and the connectors on their left.
 constexpr int PanelX = 560, PanelY = 60, PanelWidth = 3020, PanelHeight = 380, PanelGap = 120;
 constexpr int LeftX = 60, LeftWidth = 440, ControlHeight = 100;
+
+// A panel's stops in its own tab order, as the panel chained them.
+QList<QWidget*> stopsOf(const obj_pretrazivanje* panel) {
+    QList<QWidget*> stops;
+    for (QWidget* at = panel->firstInTabOrder(); at; at = at->nextInFocusChain()) {
+        if ((at->focusPolicy() & Qt::TabFocus) && panel->isAncestorOf(at))
+            stops << at;
+        if (at == panel->lastInTabOrder())
+            break;
+    }
+    return stops;
+}
 
 } // namespace
 
@@ -46,15 +60,15 @@ tab_pretrazivanje::tab_pretrazivanje(QWidget* parent) : QWidget(parent) {
                      LeftWidth, ControlHeight);
     }
 
-    // Tab order as on the form: the button, the four panels, then the three connectors.
-    QWidget* previous = m_pretrazi;
-    for (obj_pretrazivanje* panel : m_panels) {
-        setTabOrder(previous, panel->firstInTabOrder());
-        previous = panel->lastInTabOrder();
-    }
-    for (DropDownListBox* connector : m_connectors) {
-        setTabOrder(previous, connector);
-        previous = connector;
-    }
+    // Tab order as on the form: the button, the four panels, then the three connectors. The whole
+    // order is chained stop by stop, each panel's own stops included: the button is made after the
+    // panels, and chaining it to a panel's first stop alone would lift that stop out of its panel.
+    QList<QWidget*> order{m_pretrazi};
+    for (obj_pretrazivanje* panel : m_panels)
+        order << stopsOf(panel);
+    for (DropDownListBox* connector : m_connectors)
+        order << connector;
+    chainTabOrder(order);
     napraviPretragu(PanelX, PanelY + 4 * (PanelHeight + PanelGap) - PanelGap / 2, PanelWidth);
+    nameSearchControls(this);
 }
