@@ -35,6 +35,7 @@ mab_la::mab_la(QWidget* parent) : Window(Type::Main, QSize(3694, 2324), parent) 
     m_pretrazivanje = new tab_pretrazivanje;
     tabs->addTab(m_pretrazivanje, QStringLiteral("PRETRAŽIVANJE"));
     tabs->setCurrentIndex(0);
+    m_prijem->dodajPosete(sqlca(), tabs);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -96,4 +97,15 @@ int mab_la::promenjeno() {
 
 void mab_la::centriraj_prozor(QWidget* prozor) {
     centreOnScreen(prozor);
+}
+
+bool mab_la::closequery() {
+    return m_prijem->pitajZaIzmene();
+}
+
+bool mab_la::otvoriPosetu(int rbrPoseta) {
+    if (!m_prijem->otvoriPosetu(rbrPoseta))
+        return false;
+    m_tabMain->setCurrentWidget(m_prijem);
+    return true;
 }

@@ -21,6 +21,8 @@ public:
     explicit mab_la(QWidget* parent = nullptr);
 
     void openEvent() override;
+    // Closing asks first when PRIJEM holds a visit's unsaved edits.
+    bool closequery() override;
 
     // Shared window functions, in declaration order.
     void highlight(CalendarDataWindow* dwc_calendar);
@@ -32,6 +34,8 @@ public:
     int popunipodatke(const QString& mmbr);
     void centriraj_prozor(QWidget* prozor); // the runtime's centreOnScreen
     int promenjeno();
+    // Shows stored visit rbrPoseta on PRIJEM, after the save question for the visit there.
+    bool otvoriPosetu(int rbrPoseta);
 
     // The address book's changed flag and the calendars' held date and framed cell, kept by the
     // pages that use them.
