@@ -148,8 +148,8 @@ IshodBrisanja obrisi(Transaction& sqlca, int rbr) {
                 "Pacijent ima zakazane termine: otkažite ih, pa ga obrišite iz adresara.");
         // Visits are the patient's history: they keep the entry.
         else if (poseta_sql::brojPosetaPacijenta(sqlca, rbr).value.value_or(0) > 0)
-            ishod.obavestenje = QStringLiteral(
-                "Pacijent ima sačuvane posete: njegova istorija ostaje, pa se ne briše iz adresara.");
+            ishod.obavestenje = QStringLiteral("Pacijent ima sačuvane posete: njegova istorija "
+                                               "ostaje, pa se ne briše iz adresara.");
         return ishod;
     }
     return ishod;

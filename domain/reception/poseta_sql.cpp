@@ -13,9 +13,11 @@ const QString VisitRow = QStringLiteral(
     "SELECT rbr, rbr_adresar, datum, broj_protokola, lekar, verzija FROM poseta WHERE rbr = ?");
 const QString VisitFields =
     QStringLiteral("SELECT polje, vrednost FROM poseta_polje WHERE rbr_poseta = ? ORDER BY polje");
-const QString PatientColumns = QStringLiteral("SELECT rbr, ime, prezime, mbr, ulica, grad FROM adresar ");
+const QString PatientColumns =
+    QStringLiteral("SELECT rbr, ime, prezime, mbr, ulica, grad FROM adresar ");
 const QString VisitVersion = QStringLiteral("SELECT verzija FROM poseta WHERE rbr = ?");
-const QString PatientVisitCount = QStringLiteral("SELECT COUNT(*) FROM poseta WHERE rbr_adresar = ?");
+const QString PatientVisitCount =
+    QStringLiteral("SELECT COUNT(*) FROM poseta WHERE rbr_adresar = ?");
 const QString Insert =
     QStringLiteral("INSERT INTO poseta (rbr_adresar, datum, broj_protokola, lekar, verzija) "
                    "VALUES (?, ?, ?, ?, 1)");
@@ -60,7 +62,7 @@ Rows<Stavka> posetePacijenta(Transaction& sqlca, int rbrAdresar) {
 
 Rows<Zaglavlje> zaglavlje(Transaction& sqlca, int rbr) {
     return readRowsAs<Zaglavlje>(sqlca, VisitRow, {rbr}, [](const QVariantList& red) {
-        return Zaglavlje{red.at(0).toInt(), red.at(1).toInt(),  dateOf(red.at(2)),
+        return Zaglavlje{red.at(0).toInt(), red.at(1).toInt(), dateOf(red.at(2)),
                          textOf(red.at(3)), textOf(red.at(4)), red.at(5).toInt()};
     });
 }
@@ -72,7 +74,8 @@ Rows<Polje> polja(Transaction& sqlca, int rbr) {
 }
 
 Rows<Pacijent> pacijentPoMbr(Transaction& sqlca, const QString& mbr) {
-    return readRowsAs<Pacijent>(sqlca, PatientColumns + QStringLiteral("WHERE mbr = ? ORDER BY rbr"),
+    return readRowsAs<Pacijent>(sqlca,
+                                PatientColumns + QStringLiteral("WHERE mbr = ? ORDER BY rbr"),
                                 {mbr}, pacijentIzReda);
 }
 
@@ -82,9 +85,8 @@ Rows<Pacijent> pacijent(Transaction& sqlca, int rbr) {
 }
 
 Rows<Pacijent> pacijenti(Transaction& sqlca) {
-    return readRowsAs<Pacijent>(sqlca,
-                                PatientColumns + QStringLiteral("ORDER BY prezime, ime, rbr"), {},
-                                pacijentIzReda);
+    return readRowsAs<Pacijent>(
+        sqlca, PatientColumns + QStringLiteral("ORDER BY prezime, ime, rbr"), {}, pacijentIzReda);
 }
 
 One<int> verzija(Transaction& sqlca, int rbr) {
@@ -118,8 +120,8 @@ std::optional<int> unesi(Transaction& sqlca, int rbrAdresar, const QDate& datum,
 
 void izmeni(Transaction& sqlca, int rbr, int verzija, int rbrAdresar, const QDate& datum,
             const QString& brojProtokola, const QString& lekar) {
-    sqlca.execute(Update, {rbrAdresar, datum, textOrNull(brojProtokola), textOrNull(lekar), rbr,
-                           verzija});
+    sqlca.execute(Update,
+                  {rbrAdresar, datum, textOrNull(brojProtokola), textOrNull(lekar), rbr, verzija});
 }
 
 void obrisiPolja(Transaction& sqlca, int rbr) {

@@ -151,7 +151,7 @@ void Transaction::execute(const QString& sql, const QVariantList& inputs) {
 }
 
 std::optional<QVariantList> Transaction::executeReturning(const QString& sql,
-                                                         const QVariantList& inputs) {
+                                                          const QVariantList& inputs) {
     if (isConnected())
         m_holdsWrites = !autocommit;
     return selectRow(sql, inputs);

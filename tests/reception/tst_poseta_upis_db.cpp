@@ -106,10 +106,11 @@ private slots:
         m_b = desk();
         QCOMPARE(m_a->sqlcode, 0);
         QCOMPARE(m_b->sqlcode, 0);
-        QVERIFY(m_db.exec(QStringLiteral("INSERT INTO adresar (rbr, ime, prezime, mbr, pol, status, "
-                                         "ulica, grad) VALUES (1, 'Ana', 'Anić', ?, 0, 1, "
-                                         "'Njegoševa 5', 'Beograd')"),
-                          {Mbr}));
+        QVERIFY(
+            m_db.exec(QStringLiteral("INSERT INTO adresar (rbr, ime, prezime, mbr, pol, status, "
+                                     "ulica, grad) VALUES (1, 'Ana', 'Anić', ?, 0, 1, "
+                                     "'Njegoševa 5', 'Beograd')"),
+                      {Mbr}));
         QVERIFY(m_db.exec(QStringLiteral("INSERT INTO adresar (rbr, ime, prezime, pol, status) "
                                          "VALUES (2, 'Bora', 'Borić', 1, 1)")));
     }
@@ -189,10 +190,10 @@ private slots:
         QCOMPARE(int(first.kraj), int(Kraj::Upisano));
         QVERIFY(first.rbr > 0);
         QCOMPARE(first.verzija, 1);
-        QCOMPARE(m_db.scalar(QStringLiteral("SELECT rbr_adresar FROM poseta WHERE rbr = ?"),
-                             {first.rbr})
-                     .toInt(),
-                 1);
+        QCOMPARE(
+            m_db.scalar(QStringLiteral("SELECT rbr_adresar FROM poseta WHERE rbr = ?"), {first.rbr})
+                .toInt(),
+            1);
         QCOMPARE(m_db.scalar(QStringLiteral("SELECT datum FROM poseta WHERE rbr = ?"), {first.rbr})
                      .toString()
                      .left(10),
@@ -232,10 +233,10 @@ private slots:
         QCOMPARE(int(ofB.kraj), int(Kraj::Obavestenje));
         QCOMPARE(ofB.obavestenje, poseta_upis::izmenjenaUMedjuvremenu());
         QCOMPARE(stored(*m_a, start.rbr), QList<Polje>({{"f", "A"}}));
-        QCOMPARE(m_db.scalar(QStringLiteral("SELECT verzija FROM poseta WHERE rbr = ?"),
-                             {start.rbr})
-                     .toInt(),
-                 2);
+        QCOMPARE(
+            m_db.scalar(QStringLiteral("SELECT verzija FROM poseta WHERE rbr = ?"), {start.rbr})
+                .toInt(),
+            2);
 
         // B, one save behind, is told again; then a visit deleted meanwhile says so.
         QCOMPARE(int(poseta_upis::sacuvaj(*m_b, fromB).kraj), int(Kraj::Obavestenje));
@@ -333,7 +334,8 @@ private slots:
                  int(Kraj::Upisano));
         const adresar_upis::IshodBrisanja ishod = adresar_upis::obrisi(*m_a, 2);
         QCOMPARE(int(ishod.kraj), int(adresar_upis::IshodBrisanja::Kraj::Neobrisano));
-        QVERIFY2(ishod.obavestenje.contains(QStringLiteral("posete")), qPrintable(ishod.obavestenje));
+        QVERIFY2(ishod.obavestenje.contains(QStringLiteral("posete")),
+                 qPrintable(ishod.obavestenje));
         QCOMPARE(m_db.count(QStringLiteral("adresar"), QStringLiteral("rbr = 2")), 1);
         QCOMPARE(fields(), 1);
     }

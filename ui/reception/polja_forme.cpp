@@ -61,8 +61,7 @@ void postaviVrednost(QWidget* widget, const QString& tekst) {
 } // namespace
 
 QString imePolja(const QWidget* widget) {
-    if (!widget || widget->objectName().isEmpty() || !jePolje(widget) ||
-        deoPadajuceListe(widget))
+    if (!widget || widget->objectName().isEmpty() || !jePolje(widget) || deoPadajuceListe(widget))
         return {};
     if (uToglu(widget))
         return widget->parentWidget()->objectName() + QLatin1Char('.') + widget->objectName();

@@ -24,6 +24,8 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 // The header's fields that name the patient: a new visit keeps them.
@@ -69,8 +71,9 @@ void prijem_posete::napraviKomande(QTabWidget* tabMain) {
     auto* red = new QHBoxLayout(m_komande);
     red->setContentsMargins(0, 0, 2, 0);
     red->setSpacing(4);
-    CommandButton* nova = makeCommandButton(m_komande, QStringLiteral("cb_nova_poseta"),
-                                            QStringLiteral("Nova poseta"), ScreenFont::ArialCE9Bold);
+    CommandButton* nova =
+        makeCommandButton(m_komande, QStringLiteral("cb_nova_poseta"),
+                          QStringLiteral("Nova poseta"), ScreenFont::ArialCE9Bold);
     CommandButton* sacuvaj =
         makeCommandButton(m_komande, QStringLiteral("cb_sacuvaj_posetu"),
                           QStringLiteral("Sačuvaj posetu"), ScreenFont::ArialCE9Bold);
@@ -139,7 +142,15 @@ bool prijem_posete::pitajZaIzmene() {
 }
 
 bool prijem_posete::novaPoseta() {
-    if (!pitajZaIzmene())
+    // The patient's header stays on the new visit: only edits of the other fields would be lost.
+    auto bezPacijenta = [](QList<poseta_sql::Polje> polja) {
+        polja.removeIf([](const poseta_sql::Polje& polje) {
+            return std::find(std::begin(PoljaPacijenta), std::end(PoljaPacijenta), polje.polje) !=
+                   std::end(PoljaPacijenta);
+        });
+        return polja;
+    };
+    if (bezPacijenta(polja_forme::pokupi(m_page)) != bezPacijenta(m_osnova) && !pitajZaIzmene())
         return false;
     QList<poseta_sql::Polje> pacijent;
     for (const char* ime : PoljaPacijenta)
@@ -196,7 +207,8 @@ bool prijem_posete::sacuvajPosetu() {
         return false;
     }
     if (!m_rbrAdresar && tekst("sle_mb").size() == 13) {
-        const Rows<poseta_sql::Pacijent> nadjen = poseta_sql::pacijentPoMbr(m_sqlca, tekst("sle_mb"));
+        const Rows<poseta_sql::Pacijent> nadjen =
+            poseta_sql::pacijentPoMbr(m_sqlca, tekst("sle_mb"));
         if (nadjen.failed()) {
             reportReadFailure(nadjen.outcome);
             return false;
