@@ -103,9 +103,7 @@ class TestPrijemPosete : public QObject {
     TestDataSource& db() { return m_fixture.db(); }
     int visits() { return db().count(QStringLiteral("poseta")); }
     int fields() { return db().count(QStringLiteral("poseta_polje")); }
-    QWidget* command(const char* name) {
-        return m_posete->komande()->findChild<QWidget*>(QString::fromLatin1(name));
-    }
+    QWidget* command(const char* name) { return m_posete->komanda(QString::fromLatin1(name)); }
     void press(const char* name) {
         static_cast<QAbstractButton*>(command(name))->click();
         QApplication::processEvents();
@@ -242,6 +240,13 @@ private slots:
         QVERIFY(list());
         QVERIFY(corner->isVisible());
         QVERIFY(corner->height() <= tabs->tabBar()->height());
+        // Every page's label shows in full beside the list, without scroll arrows.
+        QTabBar* bar = tabs->tabBar();
+        QVERIFY(bar->tabRect(bar->count() - 1).right() < bar->width());
+        QVERIFY(bar->mapTo(m_window, QPoint(bar->width(), 0)).x() <=
+                corner->mapTo(m_window, QPoint()).x());
+        for (const char* name : {"cb_nova_poseta", "cb_sacuvaj_posetu", "ddlb_posete"})
+            QCOMPARE(command(name)->parentWidget(), corner);
         // The page keeps its place and size with the commands shown or not.
         const QRect shown(m_page->mapTo(m_window, QPoint()), m_page->size());
         const QPoint field = edit("sle_datum")->mapTo(m_window, QPoint());

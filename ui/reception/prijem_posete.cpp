@@ -12,12 +12,16 @@
 #include "runtime/widgets/units.h"
 #include "ui/common/w_da_ne.h"
 #include "ui/common/w_obavestenje.h"
+#include "ui/reception/multi_row_tabs.h"
 #include "ui/reception/polja_forme.h"
 #include "ui/reception/tab_prijem.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCompleter>
+#include <QEvent>
 #include <QHBoxLayout>
+#include <QPushButton>
 #include <QShortcut>
 #include <QStandardItemModel>
 #include <QTabBar>
@@ -33,6 +37,8 @@ const char* const PoljaPacijenta[] = {"sle_ime",   "sle_4",    "sle_mb",        
                                       "sle_ulica", "sle_grad", "sle_broj_ulice"};
 
 constexpr int RbrUloga = Qt::UserRole + 1;
+// The visit list's width: at least its arrow, at most a whole line of it.
+constexpr int Najuzi = 28;
 
 QString stavkaSpiska(const poseta_sql::Stavka& stavka) {
     const QString datum = poseta_datum::prikazi(stavka.datum);
@@ -66,32 +72,36 @@ prijem_posete::prijem_posete(tab_prijem* page, QTabWidget* tabMain, Transaction&
 }
 
 void prijem_posete::napraviKomande(QTabWidget* tabMain) {
+    // Beside the main tab labels while PRIJEM is open: the form below keeps every control where it
+    // was. The row is kept narrow, so that all five labels still show in full beside it: the
+    // buttons as wide as their captions, the list as wide as a date (its drop-down shows each
+    // visit in full).
     m_komande = new QWidget;
     m_komande->setObjectName(QStringLiteral("obj_posete"));
     auto* red = new QHBoxLayout(m_komande);
     red->setContentsMargins(0, 0, 2, 0);
-    red->setSpacing(4);
-    CommandButton* nova =
-        makeCommandButton(m_komande, QStringLiteral("cb_nova_poseta"),
-                          QStringLiteral("Nova poseta"), ScreenFont::ArialCE9Bold);
+    red->setSpacing(2);
+    const int visina = tabMain->tabBar()->sizeHint().height() - 2;
+    CommandButton* nova = makeCommandButton(m_komande, QStringLiteral("cb_nova_poseta"),
+                                            QStringLiteral("Nova poseta"), ScreenFont::Arial9);
     CommandButton* sacuvaj =
         makeCommandButton(m_komande, QStringLiteral("cb_sacuvaj_posetu"),
-                          QStringLiteral("Sačuvaj posetu"), ScreenFont::ArialCE9Bold);
+                          QStringLiteral("Sačuvaj posetu"), ScreenFont::Arial9);
     nova->setToolTip(QStringLiteral("Nova poseta (Ctrl+N)"));
     sacuvaj->setToolTip(QStringLiteral("Sačuvaj posetu (Ctrl+S)"));
+    for (CommandButton* button : {nova, sacuvaj}) {
+        // Reached by mouse and by their keys; Tab keeps the form's own order.
+        button->setFocusPolicy(Qt::ClickFocus);
+        button->setFixedSize(button->fontMetrics().horizontalAdvance(button->text()) + 12, visina);
+        red->addWidget(button);
+    }
     m_spisak = new QComboBox(m_komande);
     m_spisak->setObjectName(QStringLiteral("ddlb_posete"));
     m_spisak->setFont(screenFont(ScreenFont::Arial9));
     m_spisak->setToolTip(QStringLiteral("Posete pacijenta, najnovija prva"));
-    m_spisak->setMinimumContentsLength(18);
-    m_spisak->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_spisak->setFixedSize(Najuzi, visina);
     m_spisak->setEnabled(false);
-    for (QWidget* control : {static_cast<QWidget*>(nova), static_cast<QWidget*>(sacuvaj),
-                             static_cast<QWidget*>(m_spisak)}) {
-        red->addWidget(control);
-        // No taller than the tab labels, so that the pages below keep their size and place.
-        control->setFixedHeight(tabMain->tabBar()->sizeHint().height() - 2);
-    }
+    red->addWidget(m_spisak);
     connect(nova, &QAbstractButton::clicked, this, [this] { novaPoseta(); });
     connect(sacuvaj, &QAbstractButton::clicked, this, [this] { sacuvajPosetu(); });
     connect(m_spisak, qOverload<int>(&QComboBox::activated), this, &prijem_posete::izabranaStavka);
@@ -107,9 +117,32 @@ void prijem_posete::napraviKomande(QTabWidget* tabMain) {
     }
 
     tabMain->setCornerWidget(m_komande, Qt::TopRightCorner);
+    m_tabMain = tabMain;
+    tabMain->installEventFilter(this);
     auto pokazi = [this, tabMain] { m_komande->setVisible(tabMain->currentWidget() == m_page); };
     connect(tabMain, &QTabWidget::currentChanged, this, pokazi);
     pokazi();
+}
+
+bool prijem_posete::eventFilter(QObject* objekat, QEvent* dogadjaj) {
+    if (objekat == m_tabMain && dogadjaj->type() == QEvent::Resize)
+        prilagodiSpisak();
+    return QObject::eventFilter(objekat, dogadjaj);
+}
+
+void prijem_posete::prilagodiSpisak() {
+    // The list takes what the five labels and the two buttons leave of the bar's width, so that
+    // every label shows in full; a wider window shows more of the chosen visit.
+    const int pun =
+        m_spisak->fontMetrics().horizontalAdvance(QStringLiteral("00.00.0000  0000/0000")) + 30;
+    int ostalo = m_tabMain->width() - m_tabMain->tabBar()->sizeHint().width() - 8;
+    for (QWidget* dugme : m_komande->findChildren<QPushButton*>())
+        ostalo -= dugme->width() + 2;
+    m_spisak->setFixedWidth(qBound(Najuzi, ostalo, pun));
+}
+
+QWidget* prijem_posete::komanda(const QString& ime) const {
+    return m_komande->findChild<QWidget*>(ime);
 }
 
 QString prijem_posete::tekst(const char* ime) const {
@@ -293,6 +326,11 @@ void prijem_posete::osveziSpisak() {
     }
     if (!m_rbr)
         m_spisak->setCurrentIndex(-1);
+    // The drop-down shows each visit in full, however narrow the list itself is.
+    int sirina = 0;
+    for (int i = 0; i < m_spisak->count(); ++i)
+        sirina = qMax(sirina, m_spisak->fontMetrics().horizontalAdvance(m_spisak->itemText(i)));
+    m_spisak->view()->setMinimumWidth(sirina + 30);
 }
 
 void prijem_posete::izabranaStavka(int index) {

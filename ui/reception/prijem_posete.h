@@ -9,6 +9,7 @@
 
 class QComboBox;
 class QCompleter;
+class QEvent;
 class QTabWidget;
 class QWidget;
 class Transaction;
@@ -42,10 +43,17 @@ public:
 
     std::optional<int> rbrPosete() const { return m_rbr; }
     std::optional<int> rbrPacijenta() const { return m_rbrAdresar; }
+    // The commands' holder beside the main tab labels.
     QWidget* komande() const { return m_komande; }
+    // cb_nova_poseta, cb_sacuvaj_posetu or ddlb_posete.
+    QWidget* komanda(const QString& ime) const;
+
+protected:
+    bool eventFilter(QObject* objekat, QEvent* dogadjaj) override;
 
 private:
     void napraviKomande(QTabWidget* tabMain);
+    void prilagodiSpisak();
     void mbPromenjen(const QString& mb);
     void prezimeKucano();
     void prezimeIzabrano(int rbrAdresar);
@@ -60,6 +68,7 @@ private:
     tab_prijem* m_page;
     Transaction& m_sqlca;
     QWidget* m_komande = nullptr;
+    QTabWidget* m_tabMain = nullptr;
     QComboBox* m_spisak = nullptr;
     QCompleter* m_completer = nullptr;
     bool m_completerUcitan = false;
