@@ -6,9 +6,11 @@ namespace poseta_sql {
 
 namespace {
 
-const QString PatientVisits =
-    QStringLiteral("SELECT rbr, datum, broj_protokola FROM poseta WHERE rbr_adresar = ? "
-                   "ORDER BY datum DESC, rbr DESC");
+// The date as its ISO text: integers and texts are what the block reader reads, so the list
+// comes through it in one go instead of row by row.
+const QString PatientVisits = QStringLiteral(
+    "SELECT rbr, CAST(datum AS VARCHAR(10)), broj_protokola FROM poseta WHERE rbr_adresar = ? "
+    "ORDER BY datum DESC, rbr DESC");
 const QString VisitRow = QStringLiteral(
     "SELECT rbr, rbr_adresar, datum, broj_protokola, lekar, verzija FROM poseta WHERE rbr = ?");
 const QString VisitFields =

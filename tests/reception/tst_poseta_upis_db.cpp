@@ -6,6 +6,8 @@
 #include "domain/addressbook/adresar_upis.h"
 #include "domain/reception/poseta_sql.h"
 #include "domain/reception/poseta_upis.h"
+#include "runtime/core/block_reader.h"
+#include "runtime/core/result_columns.h"
 #include "runtime/core/transaction.h"
 #include "tests/support/test_data_source.h"
 
@@ -326,6 +328,11 @@ private slots:
             order << stavka.datum.toString(Qt::ISODate) + QLatin1Char(' ') + stavka.brojProtokola;
         QCOMPARE(order, QStringList({"2026-12-09 d", "2026-12-09 b", "2026-01-10 e", "2025-03-01 a",
                                      "2024-01-31 c"}));
+        // The list comes through the block reader, not row by row.
+        ResultColumns rows;
+        QCOMPARE(int(readInBlocks(*m_b, poseta_sql::upitPosetaPacijenta(), {1}, rows)),
+                 int(BlockRead::Read));
+        QCOMPARE(int(rows.rowCount()), 5);
     }
 
     // A patient with visits stays in the address book, and the desk is told why.
