@@ -17,9 +17,11 @@
 #include "ui/reception/tab_prijem.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabBar>
@@ -545,6 +547,26 @@ private slots:
         QCOMPARE(takeNotices().size(), 1);
         QCOMPARE(notes->toPlainText(), QStringLiteral("kontrola za 7 dana"));
         inner->setCurrentIndex(0);
+    }
+
+    // A surname picked from the suggestions names the patient as the identity number does.
+    void surnameCompleterNamesThePatient() {
+        startOver();
+        edit("sle_mb")->clear();
+        edit("sle_4")->clear();
+        edit("sle_4")->setFocus();
+        typeText(edit("sle_4"), QStringLiteral("Ani"));
+        QCompleter* completer = edit("sle_4")->completer();
+        QVERIFY(completer);
+        QTRY_VERIFY(completer->popup()->isVisible());
+        QCOMPARE(completer->completionCount(), 1);
+        QCOMPARE(completer->currentCompletion(), QStringLiteral("Anić Ana (%1)").arg(Mbr));
+        QTest::keyClick(completer->popup(), Qt::Key_Down);
+        QTest::keyClick(completer->popup(), Qt::Key_Return);
+        QTRY_COMPARE(m_posete->rbrPacijenta(), std::optional<int>(1));
+        QCOMPARE(edit("sle_4")->text(), QStringLiteral("Anić"));
+        QCOMPARE(edit("sle_mb")->text(), Mbr);
+        QVERIFY(list()->count() > 0);
     }
 };
 
