@@ -567,6 +567,28 @@ private slots:
         QCOMPARE(edit("sle_4")->text(), QStringLiteral("Anić"));
         QCOMPARE(edit("sle_mb")->text(), Mbr);
         QVERIFY(list()->count() > 0);
+
+        // An open visit: the same patient's number typed again keeps it; another patient's
+        // number makes the form a new visit for that patient, and the stored one stays as it was.
+        m_fixture.modals().click(QStringLiteral("cb_ne")); // the header's edits are dropped
+        QVERIFY(pickVisit(list()->itemData(0).toInt()));
+        QTRY_COMPARE(m_fixture.modals().pending(), 0);
+        const int opened = *m_posete->rbrPosete();
+        const int before = visits();
+        typeMb(Mbr);
+        multi("mle_radnadiag")->setPlainText(QStringLiteral("ista"));
+        press("cb_sacuvaj_posetu");
+        QCOMPARE(*m_posete->rbrPosete(), opened);
+        QCOMPARE(visits(), before);
+        typeMb(QStringLiteral("2002002002002"));
+        QCOMPARE(edit("sle_4")->text(), QStringLiteral("Šćekić"));
+        press("cb_sacuvaj_posetu");
+        QCOMPARE(visits(), before + 1);
+        QVERIFY(*m_posete->rbrPosete() != opened);
+        QCOMPARE(
+            db().scalar(QStringLiteral("SELECT rbr_adresar FROM poseta WHERE rbr = ?"), {opened})
+                .toInt(),
+            1);
     }
 };
 

@@ -255,6 +255,11 @@ bool prijem_posete::sacuvajPosetu() {
     // An empty date means today, and the form shows which day was written.
     if (datumTekst.isEmpty())
         postaviTekst("sle_datum", poseta_datum::prikazi(*datum));
+    // A stored visit is never moved to another patient: for another one, the form is a new visit.
+    if (m_rbr && m_pacijentPosete != m_rbrAdresar) {
+        m_rbr.reset();
+        m_verzija = 0;
+    }
     poseta_upis::Poseta poseta;
     poseta.rbr = m_rbr;
     poseta.verzija = m_verzija;
@@ -278,6 +283,7 @@ bool prijem_posete::sacuvajPosetu() {
     }
     m_rbr = ishod.rbr;
     m_verzija = ishod.verzija;
+    m_pacijentPosete = m_rbrAdresar;
     zapamtiOsnovu();
     osveziSpisak();
     return true;
@@ -306,6 +312,7 @@ bool prijem_posete::otvoriPosetu(int rbrPoseta) {
     m_rbr = rbrPoseta;
     m_verzija = zaglavlje.rows.first().verzija;
     m_rbrAdresar = zaglavlje.rows.first().rbrAdresar;
+    m_pacijentPosete = m_rbrAdresar;
     zapamtiOsnovu();
     osveziSpisak();
     return true;
@@ -342,11 +349,6 @@ void prijem_posete::izabranaStavka(int index) {
 }
 
 void prijem_posete::postaviPacijenta(const poseta_sql::Pacijent& pacijent) {
-    // Another patient's stored visit is not moved to this one: the form becomes a new visit.
-    if (m_rbrAdresar != pacijent.rbr) {
-        m_rbr.reset();
-        m_verzija = 0;
-    }
     m_rbrAdresar = pacijent.rbr;
     postaviTekst("sle_ime", pacijent.ime);
     postaviTekst("sle_4", pacijent.prezime);

@@ -75,5 +75,6 @@ private:
     std::optional<int> m_rbr;
     int m_verzija = 0;
     std::optional<int> m_rbrAdresar;
+    std::optional<int> m_pacijentPosete; // the patient of the stored visit m_rbr
     QList<poseta_sql::Polje> m_osnova;
 };
