@@ -6,6 +6,7 @@
 #include "bench/support/bench_data.h"
 #include "bench/support/picking_a_day.h"
 #include "bench/support/search_first_page.h"
+#include "bench/support/visits.h"
 #include "runtime/core/data_window_definition.h"
 #include "runtime/widgets/list_data_window.h"
 #include "tests/support/app_fixture.h"
@@ -91,11 +92,11 @@ ChildRun runChild(const QString& path, const QStringList& arguments) {
     return run;
 }
 
-QList<double> floorRead(const QString& sql, const QString& slovo) {
+QList<double> floorRead(const QString& sql, const QString& slovo, int reads = 0) {
     QProcess process;
     process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process.start(program("floor_odbc_read"),
-                  {sql, slovo, QStringLiteral("%"), QString::number(repeats + 1)});
+    process.start(program("floor_odbc_read"), {sql, slovo, QStringLiteral("%"),
+                                               QString::number((reads > 0 ? reads : repeats) + 1)});
     process.waitForFinished(600000);
     QList<double> times;
     const QList<QByteArray> lines = process.readAllStandardOutput().trimmed().split('\n');
@@ -236,6 +237,15 @@ bool Figures::run() {
     row(QStringLiteral("picking a day, 50,000 / 100 bookings"),
         median(pickingADay(m_fixture, 50000, repeats * 3)),
         median(pickingADay(m_fixture, 100, repeats * 3)), "ms", 1.2);
+    // A save takes a few milliseconds: more rounds, as for the address book's save.
+    const double visit100k = median(visits_bench::savingAVisit(m_fixture, 100000, repeats * 5));
+    const double visit100 = median(visits_bench::savingAVisit(m_fixture, 100, repeats * 5));
+    row(QStringLiteral("saving a visit, 100,000 / 100 visits"), visit100k, visit100, "ms", 1.2);
+    const double list200 = median(visits_bench::readingTheList(m_fixture, 200, repeats * 5));
+    row(QStringLiteral("a patient's 200 visits"), list200,
+        median(floorRead(visits_bench::floorStatement(), QString::number(visits_bench::Patient),
+                         repeats * 5)),
+        "ms", 1.5);
     // Last: filling and keeping 100,000 visits must not weigh on the figures before it.
     fillVisits(db, 100000, FullBook);
     const double search = median(firstPages(QDate(2026, 6, 15), repeats));

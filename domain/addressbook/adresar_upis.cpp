@@ -2,6 +2,7 @@
 
 #include "domain/addressbook/adresar_sql.h"
 #include "domain/appointments/zakazivanje_sql.h"
+#include "domain/reception/poseta_sql.h"
 #include "runtime/core/transaction.h"
 
 namespace adresar_upis {
@@ -145,6 +146,10 @@ IshodBrisanja obrisi(Transaction& sqlca, int rbr) {
         if (zakazivanje_sql::brojTerminaPacijenta(sqlca, rbr).value.value_or(0) > 0)
             ishod.obavestenje = QStringLiteral(
                 "Pacijent ima zakazane termine: otkažite ih, pa ga obrišite iz adresara.");
+        // Visits are the patient's history: they keep the entry.
+        else if (poseta_sql::brojPosetaPacijenta(sqlca, rbr).value.value_or(0) > 0)
+            ishod.obavestenje = QStringLiteral("Pacijent ima sačuvane posete: njegova istorija "
+                                               "ostaje, pa se ne briše iz adresara.");
         return ishod;
     }
     return ishod;

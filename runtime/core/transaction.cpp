@@ -91,6 +91,11 @@ bool Transaction::isConnected() const {
            QSqlDatabase::database(m_connectionName, false).isOpen();
 }
 
+bool Transaction::isPostgreSQL() const {
+    return isConnected() && QSqlDatabase::database(m_connectionName, false).driver()->dbmsType() ==
+                                QSqlDriver::PostgreSQL;
+}
+
 void Transaction::beginUnitOfWork() {
     // Qt's ODBC driver switches the connection back to auto-commit after commit() and
     // rollback(); opening a new transaction at once keeps AutoCommit off for the whole session.
@@ -143,6 +148,13 @@ void Transaction::execute(const QString& sql, const QVariantList& inputs) {
     const int affected = query.numRowsAffected();
     setSuccess();
     sqlnrows = affected;
+}
+
+std::optional<QVariantList> Transaction::executeReturning(const QString& sql,
+                                                          const QVariantList& inputs) {
+    if (isConnected())
+        m_holdsWrites = !autocommit;
+    return selectRow(sql, inputs);
 }
 
 void Transaction::commit() {

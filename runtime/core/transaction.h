@@ -33,11 +33,18 @@ public:
     // DISCONNECT: ends the open unit of work first (SQLite refuses to close inside one).
     void disconnect();
     bool isConnected() const;
+    // Whether the data source is a PostgreSQL server (else the embedded database): the two name
+    // a new row's generated key in their own ways.
+    bool isPostgreSQL() const;
 
     // SELECT ... INTO: the first row's columns, or nothing when there is no row or an error.
     std::optional<QVariantList> selectInto(const QString& sql, const QVariantList& inputs = {});
     // INSERT, UPDATE, DELETE and other statements without a result set.
     void execute(const QString& sql, const QVariantList& inputs = {});
+    // A write that hands back one row (INSERT ... RETURNING): the row, or nothing on failure. It
+    // counts as a write, so its unit stays open for the caller's COMMIT or ROLLBACK.
+    std::optional<QVariantList> executeReturning(const QString& sql,
+                                                 const QVariantList& inputs = {});
     void commit();
     void rollback();
     // Ends a unit of work that holds only reads, so that no snapshot or lock outlives the user

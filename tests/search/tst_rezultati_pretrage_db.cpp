@@ -10,6 +10,7 @@
 #include "tests/support/app_fixture.h"
 #include "ui/addressbook/tab_adresar.h"
 #include "ui/main/mab_la.h"
+#include "ui/reception/tab_prijem.h"
 #include "ui/search/obj_pretrazivanje.h"
 #include "ui/search/tab_pretrazivanje.h"
 
@@ -128,6 +129,9 @@ private slots:
         QTest::mouseClick(posetu, Qt::LeftButton);
         QCOMPARE(posete.size(), 1);
         QCOMPARE(posete.first().first().toInt(), 15);
+        QCOMPARE(m_window->tabMain()->currentWidget(), m_window->prijem()); // the visit opened
+        MAB_FIND(lekar, QLineEdit, m_window->prijem(), "sle_lekar");
+        QCOMPARE(lekar->text(), QStringLiteral("dr Jovanović"));
 
         list->setCurrentCell(1, 0);
         QTest::keyClick(list, Qt::Key_Return);

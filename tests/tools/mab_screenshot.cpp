@@ -18,6 +18,8 @@
 #include "ui/main/mab_la.h"
 #include "ui/reception/multi_row_tabs.h"
 #include "ui/search/tab_pretrazivanje.h"
+#include "ui/reception/prijem_posete.h"
+#include "ui/reception/tab_prijem.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -25,6 +27,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -159,6 +162,55 @@ bool pictureResults(mab_la* window, const QString& folder) {
     return true;
 }
 
+// Two visits of a sample patient saved on PRIJEM, the form emptied by "Nova poseta", and the first
+// visit reopened from the list: the picture shows it as it was saved, with the list beside it.
+bool pictureVisit(mab_la* window, const QString& folder) {
+    tab_prijem* page = window->prijem();
+    auto field = [page](const char* name) {
+        return page->findChild<QLineEdit*>(QString::fromLatin1(name));
+    };
+    auto text = [page](const char* name) {
+        return page->findChild<QPlainTextEdit*>(QString::fromLatin1(name));
+    };
+    auto press = [page](const char* name) {
+        static_cast<QPushButton*>(page->posete()->komanda(QString::fromLatin1(name)))->click();
+        QTest::qWait(50);
+    };
+    auto* inner = page->tab_2a();
+    inner->setCurrentIndex(0);
+    field("sle_mb")->setFocus();
+    QTest::keyClicks(field("sle_mb"), QStringLiteral("0101990715001")); // Ana Antić
+    field("sle_datum")->setText(QStringLiteral("12.11.2026"));
+    field("sle_broj_protokola")->setText(QStringLiteral("412/2026"));
+    field("sle_lekar")->setText(QStringLiteral("dr Milica Jovanović"));
+    field("sle_starost")->setText(QStringLiteral("36"));
+    field("sle_visina")->setText(QStringLiteral("168"));
+    field("sle_tezina")->setText(QStringLiteral("61"));
+    text("mle_skolska_sprema")->setPlainText(QStringLiteral("Visoka stručna sprema, ekonomista"));
+    page->findChild<QWidget*>(QStringLiteral("uo_3"))
+        ->findChild<QCheckBox*>(QStringLiteral("cbx_da"))
+        ->setChecked(true);
+    field("sle_radni_staz")->setText(QStringLiteral("11"));
+    text("mle_radna_organizacija")->setPlainText(QStringLiteral("Primer d.o.o., Beograd"));
+    press("cb_sacuvaj_posetu");
+    const int first = page->posete()->rbrPosete().value_or(0);
+    press("cb_nova_poseta");
+    field("sle_datum")->setText(QStringLiteral("9.12.2026"));
+    field("sle_broj_protokola")->setText(QStringLiteral("455/2026"));
+    press("cb_sacuvaj_posetu");
+    press("cb_nova_poseta");
+    if (first == 0)
+        return false;
+    auto* list = static_cast<QComboBox*>(page->posete()->komanda(QStringLiteral("ddlb_posete")));
+    const int index = list->findData(first);
+    if (index < 0)
+        return false;
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+    QTest::qWait(200);
+    return save(window, QDir(folder).filePath(QStringLiteral("1-tab_prijem-poseta.png")));
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -228,6 +280,9 @@ int main(int argc, char* argv[]) {
         return 1;
 
     if (!pictureBookingWindow(fixture, folder) || !pictureResults(window, folder))
+        return 1;
+    tabs->setCurrentIndex(0);
+    if (!pictureVisit(window, folder))
         return 1;
 
     // The two small windows of the program, as the address book opens them.

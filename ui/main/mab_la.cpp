@@ -35,7 +35,9 @@ mab_la::mab_la(QWidget* parent) : Window(Type::Main, QSize(3694, 2324), parent) 
     m_pretrazivanje = new tab_pretrazivanje;
     tabs->addTab(m_pretrazivanje, QStringLiteral("PRETRAŽIVANJE"));
     connect(m_pretrazivanje, &tab_pretrazivanje::otvoriUnos, this, &mab_la::otvoriUnos);
+    connect(m_pretrazivanje, &tab_pretrazivanje::otvoriPosetu, this, &mab_la::otvoriPosetu);
     tabs->setCurrentIndex(0);
+    m_prijem->dodajPosete(sqlca(), tabs);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -104,4 +106,15 @@ int mab_la::promenjeno() {
 
 void mab_la::centriraj_prozor(QWidget* prozor) {
     centreOnScreen(prozor);
+}
+
+bool mab_la::closequery() {
+    return m_prijem->pitajZaIzmene();
+}
+
+bool mab_la::otvoriPosetu(int rbrPoseta) {
+    if (!m_prijem->otvoriPosetu(rbrPoseta))
+        return false;
+    m_tabMain->setCurrentWidget(m_prijem);
+    return true;
 }

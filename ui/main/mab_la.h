@@ -21,6 +21,8 @@ public:
     explicit mab_la(QWidget* parent = nullptr);
 
     void openEvent() override;
+    // Closing asks first when PRIJEM holds a visit's unsaved edits.
+    bool closequery() override;
 
     // Shared window functions, in declaration order.
     void highlight(CalendarDataWindow* dwc_calendar);
@@ -34,6 +36,8 @@ public:
     int promenjeno();
     // Shows the address-book entry rbr on its page, as a click in the page's list would.
     void otvoriUnos(int rbr);
+    // Shows stored visit rbrPoseta on PRIJEM, after the save question for the visit there.
+    bool otvoriPosetu(int rbrPoseta);
 
     // The address book's changed flag and the calendars' held date and framed cell, kept by the
     // pages that use them.

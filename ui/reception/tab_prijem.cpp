@@ -4,6 +4,7 @@
 #include "runtime/widgets/look.h"
 #include "ui/reception/form_controls.h"
 #include "ui/reception/multi_row_tabs.h"
+#include "ui/reception/prijem_posete.h"
 #include "ui/reception/tab_2a_pages.h"
 #include "ui/reception/tab_prijem_names.h"
 
@@ -69,4 +70,17 @@ tab_prijem::tab_prijem(QWidget* parent) : QWidget(parent) {
     }
     chainTabOrder(order);
     nameReceptionControls(this);
+}
+
+void tab_prijem::dodajPosete(Transaction& sqlca, QTabWidget* tabMain) {
+    if (!m_posete)
+        m_posete = new prijem_posete(this, tabMain, sqlca);
+}
+
+bool tab_prijem::otvoriPosetu(int rbrPoseta) {
+    return m_posete && m_posete->otvoriPosetu(rbrPoseta);
+}
+
+bool tab_prijem::pitajZaIzmene() {
+    return !m_posete || m_posete->pitajZaIzmene();
 }

@@ -1,0 +1,141 @@
+#include "domain/reception/poseta_sql.h"
+
+#include "runtime/core/transaction.h"
+
+namespace poseta_sql {
+
+namespace {
+
+// The date as its ISO text: integers and texts are what the block reader reads, so the list
+// comes through it in one go instead of row by row.
+const QString PatientVisits = QStringLiteral(
+    "SELECT rbr, CAST(datum AS VARCHAR(10)), broj_protokola FROM poseta WHERE rbr_adresar = ? "
+    "ORDER BY datum DESC, rbr DESC");
+const QString VisitRow = QStringLiteral(
+    "SELECT rbr, rbr_adresar, datum, broj_protokola, lekar, verzija FROM poseta WHERE rbr = ?");
+const QString VisitFields =
+    QStringLiteral("SELECT polje, vrednost FROM poseta_polje WHERE rbr_poseta = ? ORDER BY polje");
+const QString PatientColumns =
+    QStringLiteral("SELECT rbr, ime, prezime, mbr, ulica, grad FROM adresar ");
+const QString VisitVersion = QStringLiteral("SELECT verzija FROM poseta WHERE rbr = ?");
+const QString PatientVisitCount =
+    QStringLiteral("SELECT COUNT(*) FROM poseta WHERE rbr_adresar = ?");
+const QString Insert =
+    QStringLiteral("INSERT INTO poseta (rbr_adresar, datum, broj_protokola, lekar, verzija) "
+                   "VALUES (?, ?, ?, ?, 1)");
+// The key just generated on this connection. The embedded database's driver runs an INSERT
+// without handing back RETURNING's row, so each engine is asked in its own words.
+const QString KeyOnServer = QStringLiteral(" RETURNING rbr");
+const QString KeyEmbedded = QStringLiteral("SELECT last_insert_rowid()");
+const QString Update = QStringLiteral(
+    "UPDATE poseta SET rbr_adresar = ?, datum = ?, broj_protokola = ?, lekar = ?, "
+    "verzija = verzija + 1, upisano = CURRENT_TIMESTAMP WHERE rbr = ? AND verzija = ?");
+const QString DeleteFields = QStringLiteral("DELETE FROM poseta_polje WHERE rbr_poseta = ?");
+const QString InsertField =
+    QStringLiteral("INSERT INTO poseta_polje (rbr_poseta, polje, vrednost) VALUES (?, ?, ?)");
+
+QString textOf(const QVariant& value) {
+    return value.isNull() ? QString() : value.toString();
+}
+
+// The drivers hand a DATE column back as a date or as its text.
+QDate dateOf(const QVariant& value) {
+    return value.typeId() == QMetaType::QDate
+               ? value.toDate()
+               : QDate::fromString(value.toString().left(10), Qt::ISODate);
+}
+
+Pacijent pacijentIzReda(const QVariantList& red) {
+    return Pacijent{red.at(0).toInt(), textOf(red.at(1)), textOf(red.at(2)),
+                    textOf(red.at(3)), textOf(red.at(4)), textOf(red.at(5))};
+}
+
+} // namespace
+
+QString upitPosetaPacijenta() {
+    return PatientVisits;
+}
+
+Rows<Stavka> posetePacijenta(Transaction& sqlca, int rbrAdresar) {
+    return readRowsAs<Stavka>(sqlca, PatientVisits, {rbrAdresar}, [](const QVariantList& red) {
+        return Stavka{red.at(0).toInt(), dateOf(red.at(1)), textOf(red.at(2))};
+    });
+}
+
+Rows<Zaglavlje> zaglavlje(Transaction& sqlca, int rbr) {
+    return readRowsAs<Zaglavlje>(sqlca, VisitRow, {rbr}, [](const QVariantList& red) {
+        return Zaglavlje{red.at(0).toInt(), red.at(1).toInt(), dateOf(red.at(2)),
+                         textOf(red.at(3)), textOf(red.at(4)), red.at(5).toInt()};
+    });
+}
+
+Rows<Polje> polja(Transaction& sqlca, int rbr) {
+    return readRowsAs<Polje>(sqlca, VisitFields, {rbr}, [](const QVariantList& red) {
+        return Polje{textOf(red.at(0)), textOf(red.at(1))};
+    });
+}
+
+Rows<Pacijent> pacijentPoMbr(Transaction& sqlca, const QString& mbr) {
+    return readRowsAs<Pacijent>(sqlca,
+                                PatientColumns + QStringLiteral("WHERE mbr = ? ORDER BY rbr"),
+                                {mbr}, pacijentIzReda);
+}
+
+Rows<Pacijent> pacijent(Transaction& sqlca, int rbr) {
+    return readRowsAs<Pacijent>(sqlca, PatientColumns + QStringLiteral("WHERE rbr = ?"), {rbr},
+                                pacijentIzReda);
+}
+
+Rows<Pacijent> pacijenti(Transaction& sqlca) {
+    return readRowsAs<Pacijent>(
+        sqlca, PatientColumns + QStringLiteral("ORDER BY prezime, ime, rbr"), {}, pacijentIzReda);
+}
+
+One<int> verzija(Transaction& sqlca, int rbr) {
+    return readOne<int>(sqlca, VisitVersion, {rbr}, [](const QVariant& v) { return v.toInt(); });
+}
+
+One<int> brojPosetaPacijenta(Transaction& sqlca, int rbrAdresar) {
+    return readOne<int>(sqlca, PatientVisitCount, {rbrAdresar},
+                        [](const QVariant& count) { return count.toInt(); });
+}
+
+std::optional<int> unesi(Transaction& sqlca, int rbrAdresar, const QDate& datum,
+                         const QString& brojProtokola, const QString& lekar) {
+    const QVariantList values{rbrAdresar, datum, textOrNull(brojProtokola), textOrNull(lekar)};
+    std::optional<QVariantList> red;
+    if (sqlca.isPostgreSQL()) {
+        red = sqlca.executeReturning(Insert + KeyOnServer, values);
+    } else {
+        sqlca.execute(Insert, values);
+        if (sqlca.sqlcode != Transaction::Success)
+            return std::nullopt;
+        red = sqlca.executeReturning(KeyEmbedded);
+    }
+    if (!red || red->isEmpty() || red->first().isNull()) {
+        if (sqlca.sqlcode == Transaction::Success || sqlca.sqlcode == Transaction::NotFound)
+            sqlca.setFailure(QStringLiteral("poseta: baza nije vratila ključ nove posete"));
+        return std::nullopt;
+    }
+    return red->first().toInt();
+}
+
+void izmeni(Transaction& sqlca, int rbr, int verzija, int rbrAdresar, const QDate& datum,
+            const QString& brojProtokola, const QString& lekar) {
+    sqlca.execute(Update,
+                  {rbrAdresar, datum, textOrNull(brojProtokola), textOrNull(lekar), rbr, verzija});
+}
+
+void obrisiPolja(Transaction& sqlca, int rbr) {
+    sqlca.execute(DeleteFields, {rbr});
+}
+
+void unesiPolje(Transaction& sqlca, int rbr, const Polje& polje) {
+    sqlca.execute(InsertField, {rbr, polje.polje, polje.vrednost});
+}
+
+void potvrdi(Transaction& sqlca) {
+    sqlca.commit();
+}
+
+} // namespace poseta_sql

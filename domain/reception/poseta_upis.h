@@ -1,0 +1,59 @@
+#pragma once
+
+#include "domain/reception/poseta_sql.h"
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class Transaction;
+
+// What "Sačuvaj posetu" does with a visit, as a plain function over the transaction: the visit's
+// row and all its fields in one unit of work, or nothing. A visit read at one version is written
+// only while it is still at that version, so a desk never overwrites what another desk saved.
+namespace poseta_upis {
+
+struct Poseta {
+    std::optional<int> rbr; // none: a new visit
+    int verzija = 0;        // the version the form was loaded at (an existing visit)
+    int rbrAdresar = 0;
+    QDate datum;
+    QString brojProtokola;
+    QString lekar;
+    QList<poseta_sql::Polje> polja;
+};
+
+struct Ishod {
+    enum class Kraj {
+        Upisano,     // written and committed: rbr at verzija
+        Obavestenje, // refused, nothing written: the notice `obavestenje` says why
+        Neupisano,   // the database refused for another reason (tekstBaze); rolled back
+    };
+
+    Kraj kraj = Kraj::Upisano;
+    QString obavestenje;
+    QString tekstBaze;
+    int rbr = 0;
+    int verzija = 0;
+};
+
+// The notices and the question of a save.
+QString izmenjenaUMedjuvremenu(); // another desk saved the same visit first
+QString obrisanaUMedjuvremenu();  // the visit is gone
+QString pacijentObrisan();        // the patient left the address book meanwhile
+QString pitanjeZaPacijenta();     // the patient is not in the address book: add?
+QString pitanjeZaCuvanje();       // unsaved edits: save them first?
+
+// Saves the visit. pred_upisom runs after the checks and right before the first write: where
+// another desk's save can fall between the two.
+Ishod sacuvaj(Transaction& sqlca, const Poseta& poseta,
+              const std::function<void()>& pred_upisom = {});
+
+// Fields whose names occur more than once keep only their first value: a form names every control
+// once, and the table keys a visit's fields by name.
+QList<poseta_sql::Polje> bezPonovljenih(const QList<poseta_sql::Polje>& polja);
+
+} // namespace poseta_upis

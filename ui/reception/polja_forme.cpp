@@ -1,0 +1,95 @@
+#include "ui/reception/polja_forme.h"
+
+#include "runtime/widgets/multi_line_edit.h"
+#include "ui/common/obj_da_ne.h"
+#include "ui/common/obj_da_ne_opis.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHash>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace polja_forme {
+
+namespace {
+
+bool uToglu(const QWidget* widget) {
+    const QWidget* parent = widget->parentWidget();
+    return qobject_cast<const obj_da_ne*>(parent) || qobject_cast<const obj_da_ne_opis*>(parent);
+}
+
+// A drop-down's own line edit belongs to the drop-down, not to the form.
+bool deoPadajuceListe(const QWidget* widget) {
+    return qobject_cast<const QComboBox*>(widget->parentWidget()) != nullptr;
+}
+
+bool jePolje(const QWidget* widget) {
+    return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QPlainTextEdit*>(widget) ||
+           qobject_cast<const QCheckBox*>(widget) || qobject_cast<const QComboBox*>(widget);
+}
+
+QString vrednost(const QWidget* widget) {
+    if (auto* edit = qobject_cast<const QLineEdit*>(widget))
+        return edit->text();
+    if (auto* edit = qobject_cast<const QPlainTextEdit*>(widget))
+        return edit->toPlainText();
+    if (auto* box = qobject_cast<const QCheckBox*>(widget))
+        return box->isChecked() ? QString::fromLatin1(Oznaceno) : QString();
+    if (auto* list = qobject_cast<const QComboBox*>(widget))
+        return list->currentIndex() >= 0 || list->isEditable() ? list->currentText() : QString();
+    return {};
+}
+
+void postaviVrednost(QWidget* widget, const QString& tekst) {
+    if (auto* edit = qobject_cast<MultiLineEdit*>(widget))
+        edit->setText(tekst);
+    else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget))
+        edit->setPlainText(tekst);
+    else if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        edit->setText(tekst);
+    else if (auto* box = qobject_cast<QCheckBox*>(widget))
+        box->setChecked(tekst == QLatin1String(Oznaceno));
+    else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+        const int index = tekst.isEmpty() ? -1 : list->findText(tekst, Qt::MatchExactly);
+        list->setCurrentIndex(index);
+        if (index < 0 && list->isEditable())
+            list->setEditText(tekst);
+    }
+}
+
+} // namespace
+
+QString imePolja(const QWidget* widget) {
+    if (!widget || widget->objectName().isEmpty() || !jePolje(widget) || deoPadajuceListe(widget))
+        return {};
+    if (uToglu(widget))
+        return widget->parentWidget()->objectName() + QLatin1Char('.') + widget->objectName();
+    return widget->objectName();
+}
+
+QList<poseta_sql::Polje> pokupi(const QWidget* root) {
+    QList<poseta_sql::Polje> polja;
+    for (const QWidget* widget : root->findChildren<QWidget*>()) {
+        const QString ime = imePolja(widget);
+        if (ime.isEmpty())
+            continue;
+        const QString tekst = vrednost(widget);
+        if (!tekst.isEmpty())
+            polja << poseta_sql::Polje{ime, tekst};
+    }
+    return polja;
+}
+
+void postavi(QWidget* root, const QList<poseta_sql::Polje>& polja) {
+    QHash<QString, QString> poImenu;
+    for (const poseta_sql::Polje& polje : polja)
+        poImenu.insert(polje.polje, polje.vrednost);
+    for (QWidget* widget : root->findChildren<QWidget*>()) {
+        const QString ime = imePolja(widget);
+        if (!ime.isEmpty())
+            postaviVrednost(widget, poImenu.value(ime));
+    }
+}
+
+} // namespace polja_forme

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "domain/reception/poseta_sql.h"
+
+#include <QList>
+
+class QWidget;
+
+// The reception form's values by control name, for storing a visit and reopening it. Every field
+// below the root counts: single- and multi-line edits, check boxes (the toggles' "Da" and "Ne"),
+// the drop-downs. A control inside a toggle is named after the toggle ("uo_jetra.sle_opis",
+// "uo_3.cbx_da"), since every toggle names its own controls alike. Values are taken and put back
+// exactly: nothing is trimmed, converted or reordered.
+namespace polja_forme {
+
+// The value a checked box is stored as; an unchecked box is not stored.
+inline constexpr char Oznaceno[] = "1";
+
+// The name a field is stored under, or empty when the widget holds no field of the form.
+QString imePolja(const QWidget* widget);
+
+// Every field below root whose value is not empty (an empty text, an unchecked box, a drop-down
+// without a choice), in the form's order of creation.
+QList<poseta_sql::Polje> pokupi(const QWidget* root);
+
+// Puts the values back: every field below root takes its value from polja, and a field polja
+// does not name becomes empty (empty text, unchecked, no choice). Programmatic changes, so that
+// nothing reports a user's edit.
+void postavi(QWidget* root, const QList<poseta_sql::Polje>& polja);
+
+} // namespace polja_forme

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "domain/reception/poseta_sql.h"
+
+#include <QList>
+#include <QObject>
+
+#include <optional>
+
+class QComboBox;
+class QCompleter;
+class QEvent;
+class QTabWidget;
+class QWidget;
+class Transaction;
+class tab_prijem;
+
+// The visits kept at reception: "Nova poseta", "Sačuvaj posetu" and the patient's visit list
+// ddlb_posete, placed beside the main tab bar's labels while PRIJEM is open, so that no control of
+// the form moves. It remembers which stored visit the form shows (and the version it was read at)
+// and which address-book entry it belongs to, and asks the save question before anything would
+// replace unsaved edits. Nothing here runs a statement until the desk uses one of these commands,
+// types a full identity number or looks up a surname.
+class prijem_posete : public QObject {
+    Q_OBJECT
+
+public:
+    prijem_posete(tab_prijem* page, QTabWidget* tabMain, Transaction& sqlca);
+
+    // "Nova poseta": after the save question, a new visit for the same patient (the patient's
+    // header stays, every other field is emptied).
+    bool novaPoseta();
+    // "Sačuvaj posetu"; true when the visit was written.
+    bool sacuvajPosetu();
+    // Opens stored visit rbr in the form after the save question; false when the desk stayed or the
+    // visit could not be read.
+    bool otvoriPosetu(int rbrPoseta);
+    // The save question when the form holds unsaved edits: true when the caller may go on (no
+    // edits, "NE", or "DA" and the save succeeded).
+    bool pitajZaIzmene();
+    // Whether the form differs from what was last loaded, saved or started.
+    bool imaIzmena() const;
+
+    std::optional<int> rbrPosete() const { return m_rbr; }
+    std::optional<int> rbrPacijenta() const { return m_rbrAdresar; }
+    // The commands' holder beside the main tab labels.
+    QWidget* komande() const { return m_komande; }
+    // cb_nova_poseta, cb_sacuvaj_posetu or ddlb_posete.
+    QWidget* komanda(const QString& ime) const;
+
+protected:
+    bool eventFilter(QObject* objekat, QEvent* dogadjaj) override;
+
+private:
+    void napraviKomande(QTabWidget* tabMain);
+    void prilagodiSpisak();
+    void mbPromenjen(const QString& mb);
+    void prezimeKucano();
+    void prezimeIzabrano(int rbrAdresar);
+    void postaviPacijenta(const poseta_sql::Pacijent& pacijent);
+    bool upisiPacijenta();
+    void osveziSpisak();
+    void izabranaStavka(int index);
+    void zapamtiOsnovu();
+    QString tekst(const char* ime) const;
+    void postaviTekst(const char* ime, const QString& tekst);
+
+    tab_prijem* m_page;
+    Transaction& m_sqlca;
+    QWidget* m_komande = nullptr;
+    QTabWidget* m_tabMain = nullptr;
+    QComboBox* m_spisak = nullptr;
+    QCompleter* m_completer = nullptr;
+    bool m_completerUcitan = false;
+    std::optional<int> m_rbr;
+    int m_verzija = 0;
+    std::optional<int> m_rbrAdresar;
+    std::optional<int> m_pacijentPosete; // the patient of the stored visit m_rbr
+    QList<poseta_sql::Polje> m_osnova;
+};
