@@ -13,7 +13,9 @@ using pretraga::Veznik;
 
 namespace {
 
-// The reception form's controls (the names visits store their fields under) on each inner page.
+// The reception form's controls (the names visits store their fields under) on each inner page. A
+// yes/no toggle's own boxes are stored as marks; what can be searched is its description,
+// stored under the toggle's name and the description's.
 QStringList poljaStrane(Polje polje) {
     switch (polje) {
     case Polje::Dg:
@@ -23,12 +25,18 @@ QStringList poljaStrane(Polje polje) {
                 QStringLiteral("mle_gojaznost"),   QStringLiteral("mle_apopleksija"),
                 QStringLiteral("mle_bolesti_kvs"), QStringLiteral("mle_dijabetis")};
     case Polje::LicnaAnamneza:
-        return {QStringLiteral("mle_napomene"),    QStringLiteral("mle_oks"),
-                QStringLiteral("mle_obes"),        QStringLiteral("mle_hiper"),
-                QStringLiteral("mle_dokvs"),       QStringLiteral("uo_gastroenteritis"),
-                QStringLiteral("uo_opstipacija"),  QStringLiteral("uo_ulkus"),
-                QStringLiteral("uo_zucni_putevi"), QStringLiteral("uo_jetra"),
-                QStringLiteral("uo_diabetes"),     QStringLiteral("uo_anemija")};
+        return {QStringLiteral("mle_napomene"),
+                QStringLiteral("mle_oks"),
+                QStringLiteral("mle_obes"),
+                QStringLiteral("mle_hiper"),
+                QStringLiteral("mle_dokvs"),
+                QStringLiteral("uo_gastroenteritis.sle_opis"),
+                QStringLiteral("uo_opstipacija.sle_opis"),
+                QStringLiteral("uo_ulkus.sle_opis"),
+                QStringLiteral("uo_zucni_putevi.sle_opis"),
+                QStringLiteral("uo_jetra.sle_opis"),
+                QStringLiteral("uo_diabetes.sle_opis"),
+                QStringLiteral("uo_anemija.sle_opis")};
     case Polje::Navike:
         return {QStringLiteral("mle_pusenje"),        QStringLiteral("mle_alkohol"),
                 QStringLiteral("ddlb_fiz_aktivnost"), QStringLiteral("sle_br_obroka"),

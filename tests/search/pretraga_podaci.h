@@ -62,6 +62,6 @@ inline bool upisiPodatkePretrage(TestDataSource& db) {
                "(12, 'mle_radnadiag', 'I10 Hipertenzija'), (13, 'mle_radnadiag', 'J45.0'), "
                "(13, 'mle_maligna_o', 'Otac - karcinom'), (14, 'mle_radnadiag', 'E11 Dijabetes'), "
                "(14, 'mle_hiper', 'Da, od 2019'), (15, 'mle_radnadiag', 'J45'), "
-               "(15, 'uo_anemija', 'Blaga'), (16, 'mle_radnadiag', 'K29'), "
+               "(15, 'uo_anemija.sle_opis', 'Blaga'), (16, 'mle_radnadiag', 'K29'), "
                "(16, 'mle_alkohol', 'Ne pije')"));
 }

@@ -130,8 +130,9 @@ private slots:
         QCOMPARE(posete.size(), 1);
         QCOMPARE(posete.first().first().toInt(), 15);
         QCOMPARE(m_window->tabMain()->currentWidget(), m_window->prijem()); // the visit opened
-        MAB_FIND(lekar, QLineEdit, m_window->prijem(), "sle_lekar");
-        QCOMPARE(lekar->text(), QStringLiteral("dr Jovanović"));
+        MAB_FIND(anemija, QWidget, m_window->prijem(), "uo_anemija");
+        MAB_FIND(opis, QLineEdit, anemija, "sle_opis");
+        QCOMPARE(opis->text(), QStringLiteral("Blaga"));
 
         list->setCurrentCell(1, 0);
         QTest::keyClick(list, Qt::Key_Return);
