@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
 
 class MultiRowTabs;
@@ -16,5 +17,9 @@ public:
     MultiRowTabs* tab_2a() const { return m_tab2a; }
 
 private:
+    void chainStops();
+
     MultiRowTabs* m_tab2a = nullptr;
+    QList<QWidget*> m_headerStops;
+    QList<QList<QWidget*>> m_pageStops; // per inner page, empty until the page is built
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/widgets/deferred_build.h"
+
 #include <QWidget>
 
 class CommandButton;
@@ -14,6 +16,9 @@ class tab_pretrazivanje : public QWidget {
 
 public:
     explicit tab_pretrazivanje(QWidget* parent = nullptr);
+    // The page alone, for the main window, which builds its controls (napravi) once.
+    tab_pretrazivanje(BuildLater, QWidget* parent = nullptr);
+    void napravi();
 
     // The colours of the four panels, in page order.
     static const long BojePanela[4];
