@@ -5,8 +5,8 @@
 //     floor_first_list "SELECT ... ? ... ?" ARG1 ARG2
 // It prints "shown" once its first frame is painted and "settled" once the events pending then
 // have run, then quits; the caller times it.
-#include <QAbstractTableModel>
 #include "bench/support/first_frame.h"
+#include <QAbstractTableModel>
 
 #include <QApplication>
 #include <QMainWindow>

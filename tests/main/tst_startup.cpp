@@ -167,19 +167,19 @@ private slots:
         QTest::addColumn<QStringList>("controls");
         QTest::newRow("reception, later inner pages")
             << "tab_prijem"
-            << QStringList{"mle_hipertenzija", "ddlb_fiz_aktivnost", "cb_hematologija",
-                           "dw_nalazi", "mle_kontrola_napomene"};
+            << QStringList{"mle_hipertenzija", "ddlb_fiz_aktivnost", "cb_hematologija", "dw_nalazi",
+                           "mle_kontrola_napomene"};
         QTest::newRow("appointments")
             << "tab_zakazivanje"
             << QStringList{"st_4", "dw_calendar_1", "dw_calendar_2", "lb_1", "dw_zakazivanje",
-                           "st_2", "st_cal_1", "st_cal_2", "gb_1", "st_dan"};
-        QTest::newRow("laboratory") << "tab_lab_analize"
-                                    << QStringList{"em_svega_analize", "pb_hemat_analize",
-                                                   "pb_urin", "em_ukupno_urin", "pb_hemcen",
-                                                   "gb_lab_cen"};
+                           "st_2", "st_cal_1",      "st_cal_2",      "gb_1", "st_dan"};
+        QTest::newRow("laboratory")
+            << "tab_lab_analize"
+            << QStringList{"em_svega_analize", "pb_hemat_analize", "pb_urin",
+                           "em_ukupno_urin",   "pb_hemcen",        "gb_lab_cen"};
         QTest::newRow("search") << "tab_pretrazivanje"
-                                << QStringList{"uo_2", "uo_4", "uo_5", "uo_6", "cb_1", "ddlb_lk1",
-                                               "ddlb_lk3"};
+                                << QStringList{"uo_2", "uo_4",     "uo_5",    "uo_6",
+                                               "cb_1", "ddlb_lk1", "ddlb_lk3"};
     }
 
     void laterPagesAreBuiltOnceTheWindowIsShown() {
