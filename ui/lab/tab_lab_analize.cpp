@@ -50,7 +50,6 @@ tab_lab_analize::tab_lab_analize(BuildLater, QWidget* parent) : QWidget(parent) 
 }
 
 void tab_lab_analize::napravi() {
-
     m_svega = makeAmount(this, QStringLiteral("em_svega_analize"), ScreenFont::Arial10,
                          QStringLiteral("none"));
     m_hemat = makePicture(QStringLiteral("pb_hemat_analize"), QStringLiteral("hemato2.bmp"), this);

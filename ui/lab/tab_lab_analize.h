@@ -1,7 +1,6 @@
 #pragma once
 
 #include "runtime/core/decimal.h"
-
 #include "runtime/widgets/deferred_build.h"
 
 #include <QWidget>

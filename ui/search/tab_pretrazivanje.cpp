@@ -27,7 +27,6 @@ tab_pretrazivanje::tab_pretrazivanje(BuildLater, QWidget* parent) : QWidget(pare
 }
 
 void tab_pretrazivanje::napravi() {
-
     const char* panelNames[] = {"uo_2", "uo_4", "uo_5", "uo_6"};
     for (int i = 0; i < 4; ++i) {
         m_panels[i] = new obj_pretrazivanje(QString::fromLatin1(panelNames[i]), this);
