@@ -5,6 +5,7 @@
 #include "runtime/core/transaction.h"
 #include "runtime/widgets/units.h"
 #include "tests/support/app_fixture.h"
+#include "ui/appointments/tab_zakazivanje.h"
 #include "ui/common/w_da_ne.h"
 #include "ui/common/w_obavestenje.h"
 #include "ui/main/mab_la.h"
