@@ -65,9 +65,11 @@ QString program(const char* name) {
     return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(name);
 }
 
-// A child program up to its "shown" line: milliseconds from its start, and its peak memory.
+// A child program: milliseconds from its start to its "shown" line (first frame painted) and to
+// its "settled" line (the events pending then have run), and its peak memory.
 struct ChildRun {
     double shownMs = -1;
+    double settledMs = -1;
     double peakMiB = -1;
 };
 
@@ -82,6 +84,9 @@ ChildRun runChild(const QString& path, const QStringList& arguments) {
     while (!output.contains("shown\n") && process.waitForReadyRead(60000))
         output += process.readAllStandardOutput();
     run.shownMs = timer.nsecsElapsed() / 1e6;
+    while (!output.contains("settled\n") && process.waitForReadyRead(60000))
+        output += process.readAllStandardOutput();
+    run.settledMs = timer.nsecsElapsed() / 1e6;
     process.waitForFinished(60000);
     output += process.readAllStandardOutput();
     for (const QByteArray& line : output.split('\n'))
@@ -109,11 +114,14 @@ QList<double> floorRead(const QString& sql, const QString& slovo, int reads = 0)
 
 QString engine;
 
+// One line of the table; a target of 0 marks a figure shown for context, held to no goal.
 void row(const QString& figure, double value, double floor, const char* unit, double target) {
     const double ratio = floor > 0 ? value / floor : 0;
-    std::printf("%s (%s)\t%.2f %s\t%.2f %s\t%.2fx\t<= %.1fx%s\n", qPrintable(figure),
-                qPrintable(engine), value, unit, floor, unit, ratio, target,
-                ratio <= target ? "" : "  MISSED");
+    const QString goal =
+        target > 0 ? QStringLiteral("<= %1x%2").arg(target).arg(ratio <= target ? "" : "  MISSED")
+                   : QStringLiteral("(context)");
+    std::printf("%s (%s)\t%.2f %s\t%.2f %s\t%.2fx\t%s\n", qPrintable(figure), qPrintable(engine),
+                value, unit, floor, unit, ratio, qPrintable(goal));
     std::fflush(stdout);
 }
 
@@ -218,9 +226,16 @@ bool Figures::run() {
     const double sviFloor = median(floorRead(sql, QStringLiteral("%")));
     const double letterFloor = median(floorRead(sql, QStringLiteral("S%")));
 
-    QList<double> startUp, bare, sviPeak;
+    // Interleaved, so that a busy moment of the machine falls on every program alike.
+    QList<double> startUp, startUpSettled, firstList, firstListSettled, bare, sviPeak;
     for (int i = 0; i < repeats; ++i) {
-        startUp << runChild(program("mab_probe"), {QStringLiteral("start")}).shownMs;
+        const ChildRun probe = runChild(program("mab_probe"), {QStringLiteral("start")});
+        startUp << probe.shownMs;
+        startUpSettled << probe.settledMs;
+        const ChildRun floor =
+            runChild(program("floor_first_list"), {sql, QStringLiteral("A%"), QStringLiteral("%")});
+        firstList << floor.shownMs;
+        firstListSettled << floor.settledMs;
         bare << runChild(program("floor_bare_window"), {}).shownMs;
         sviPeak << runChild(program("mab_probe"), {QStringLiteral("svi")}).peakMiB;
     }
@@ -228,10 +243,14 @@ bool Figures::run() {
     row(QStringLiteral("\" SVI \", 32,767 entries"), svi, sviFloor, "ms", 1.5);
     row(QStringLiteral("letter \"S\", %1 of 32,767 entries").arg(letterRows), letter, letterFloor,
         "ms", 1.5);
-    row(QStringLiteral("start-up to the main window, 32,767 entries"), median(startUp),
-        median(bare), "ms", 1.2);
+    row(QStringLiteral("start-up to the main window's first frame, 32,767 entries"),
+        median(startUp), median(firstList), "ms", 1.15);
+    row(QStringLiteral("start-up until the events pending at the first frame have run"),
+        median(startUpSettled), median(firstListSettled), "ms", 0);
+    row(QStringLiteral("start-up, against a bare window with five tabs"), median(startUp),
+        median(bare), "ms", 0);
     row(QStringLiteral("peak memory after \" SVI \" / empty book"), median(sviPeak),
-        median(emptyPeak), "MiB", 1.3);
+        median(emptyPeak), "MiB", 1.2);
     row(QStringLiteral("saving a new entry, 32,766 / 100 entries"), save32766, save100, "ms", 1.2);
     row(QStringLiteral("order window per line, 500 / 20 analyses"), lines500, lines20, "ms", 1.2);
     row(QStringLiteral("picking a day, 50,000 / 100 bookings"),

@@ -14,7 +14,7 @@ repeats=${1:-7}
 say "building in Release in $MAB_BUILD_DIR"
 cmake -S "$MAB_ROOT" -B "$MAB_BUILD_DIR" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$MAB_BUILD_DIR" -j"$(nproc)" \
-    --target bench_figures floor_odbc_read floor_bare_window mab_probe >/dev/null
+    --target bench_figures floor_odbc_read floor_first_list floor_bare_window mab_probe >/dev/null
 
 export QT_QPA_PLATFORM=offscreen
 results=$(mktemp)

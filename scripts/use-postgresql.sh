@@ -112,6 +112,8 @@ if data_source_exists MabZet; then
     [ -f "$HOME/.odbc.ini" ] && cp "$HOME/.odbc.ini" "$backup" && say "old settings kept in $backup"
     odbcinst -u -s -h -n MabZet >/dev/null 2>&1 || true
 fi
+# UseDeclareFetch and Fetch: the driver reads a result through a cursor, 1,000 rows at a time,
+# as the program fetches it, instead of holding a copy of the whole result beside the program's.
 register_user_data_source <<INI
 Description=MAB shared database
 Driver=$driver
@@ -120,6 +122,8 @@ Port=$port
 Database=$database
 CommLog=0
 Debug=0
+UseDeclareFetch=1
+Fetch=1000
 $(desk_data_source_settings)
 INI
 say "data source MabZet now points at $database on $host:$port"

@@ -4,6 +4,7 @@
 #include "runtime/core/data_window_model.h"
 #include "runtime/widgets/units.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -25,6 +26,9 @@ ListDataWindow::ListDataWindow(const QString& name, QWidget* parent)
     // Every row has the same height, so even tens of thousands of rows lay out at once.
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    // The headings are drawn in the application's font, not the list's: a list built into a
+    // page that is already on screen would otherwise take the page's font for them.
+    horizontalHeader()->setFont(QApplication::font(horizontalHeader()));
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -12,11 +12,42 @@ PictureButton::PictureButton(const QString& name, QWidget* parent)
 void PictureButton::setPictureName(const QString& fileName) {
     m_pictureName = fileName;
     m_picture = QPixmap();
-    if (!fileName.isEmpty() && !m_picture.load(QStringLiteral(":/bitmaps/") + fileName))
+    m_loaded = fileName.isEmpty();
+    m_shown = false;
+    setIcon(QIcon());
+    update();
+}
+
+bool PictureButton::hasPicture() const {
+    load();
+    return !m_picture.isNull();
+}
+
+QPixmap PictureButton::picture() const {
+    load();
+    return m_picture;
+}
+
+void PictureButton::load() const {
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    if (!m_picture.load(QStringLiteral(":/bitmaps/") + m_pictureName))
         qWarning("Picture button %s: no bitmap named %s", qPrintable(objectName()),
-                 qPrintable(fileName));
+                 qPrintable(m_pictureName));
+}
+
+void PictureButton::showPicture() {
+    load();
+    m_shown = true;
     setIcon(m_picture.isNull() ? QIcon() : QIcon(m_picture));
     fitPicture();
+}
+
+void PictureButton::paintEvent(QPaintEvent* event) {
+    if (!m_shown)
+        showPicture();
+    CommandButton::paintEvent(event);
 }
 
 void PictureButton::resizeEvent(QResizeEvent* event) {

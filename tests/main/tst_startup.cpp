@@ -1,14 +1,17 @@
 // Start-up on a throwaway data source: the main window, its tab frame and the two dialogs.
 #include "runtime/core/builtins.h"
+#include "runtime/core/dates.h"
 #include "runtime/core/message.h"
 #include "runtime/core/transaction.h"
 #include "runtime/widgets/units.h"
 #include "tests/support/app_fixture.h"
+#include "ui/appointments/tab_zakazivanje.h"
 #include "ui/common/w_da_ne.h"
 #include "ui/common/w_obavestenje.h"
 #include "ui/main/mab_la.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -158,6 +161,36 @@ private slots:
         }
     }
 
+    // Once the window is shown and the pending events have run, the controls of the pages
+    // nobody has opened yet are there too, each on its own page.
+    void laterPagesAreBuiltOnceTheWindowIsShown_data() {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QStringList>("controls");
+        QTest::newRow("reception, later inner pages")
+            << "tab_prijem"
+            << QStringList{"mle_hipertenzija", "ddlb_fiz_aktivnost", "cb_hematologija", "dw_nalazi",
+                           "mle_kontrola_napomene"};
+        QTest::newRow("appointments")
+            << "tab_zakazivanje"
+            << QStringList{"st_4", "dw_calendar_1", "dw_calendar_2", "lb_1", "dw_zakazivanje",
+                           "st_2", "st_cal_1",      "st_cal_2",      "gb_1", "st_dan"};
+        QTest::newRow("laboratory")
+            << "tab_lab_analize"
+            << QStringList{"em_svega_analize", "pb_hemat_analize", "pb_urin",
+                           "em_ukupno_urin",   "pb_hemcen",        "gb_lab_cen"};
+        QTest::newRow("search") << "tab_pretrazivanje"
+                                << QStringList{"uo_2", "uo_4",     "uo_5",    "uo_6",
+                                               "cb_1", "ddlb_lk1", "ddlb_lk3"};
+    }
+
+    void laterPagesAreBuiltOnceTheWindowIsShown() {
+        QFETCH(QString, page);
+        QFETCH(QStringList, controls);
+        MAB_FIND(holder, QWidget, m_window, qPrintable(page));
+        for (const QString& name : controls)
+            QVERIFY2(holder->findChild<QWidget*>(name), qPrintable(name));
+    }
+
     void closingTheMainWindowAsksNothing() {
         m_window->setMenjano(true);
         const qsizetype modalsBefore = m_fixture.modals().seen().size();
@@ -168,6 +201,33 @@ private slots:
         m_fixture.stop();
         QVERIFY(builtins().sqlca == nullptr);
         QVERIFY(builtins().message == nullptr);
+    }
+
+    // The calendars start on the day the window opened, even when they are built after midnight.
+    void laterPagesKeepTheDayTheWindowOpenedOn() {
+        setTodayForTesting(QDate(2026, 1, 31));
+        mab_la* window = m_fixture.startWithoutWaiting();
+        QVERIFY(window);
+        setTodayForTesting(QDate(2026, 2, 1));
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QCoreApplication::processEvents();
+        MAB_FIND(caption, QLabel, window, "st_cal_1");
+        setTodayForTesting(QDate());
+        QCOMPARE(caption->text(), QStringLiteral("Januar 2026"));
+        QCOMPARE(window->zakazivanje()->izabraniDan(), QDate(2026, 1, 31));
+        QCOMPARE(window->dcaldate(), QDate(2026, 2, 1));
+        m_fixture.stop();
+    }
+
+    // A page picked before the window's first paint is built as it is shown, controls and all.
+    void aPageOpenedAtOnceShowsItsControls() {
+        mab_la* window = m_fixture.startWithoutWaiting();
+        QVERIFY(window);
+        window->tabMain()->setCurrentIndex(3);
+        MAB_FIND(hemat, QWidget, window, "pb_hemat_analize");
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(hemat->isVisible());
+        m_fixture.stop();
     }
 };
 

@@ -3,6 +3,7 @@
 #include "ui/main/mab_la.h"
 
 #include <QApplication>
+#include <QTest>
 
 AppFixture::AppFixture() : m_modals(std::make_unique<ModalAnswerer>()) {}
 
@@ -19,6 +20,13 @@ bool AppFixture::provision(TestDataSource::Contents contents, bool registerMabZe
 }
 
 mab_la* AppFixture::start() {
+    mab_la* shown = startWithoutWaiting();
+    if (shown && QTest::qWaitForWindowExposed(shown))
+        QApplication::processEvents();
+    return window();
+}
+
+mab_la* AppFixture::startWithoutWaiting() {
     stop();
     m_app = std::make_unique<mab_oru>();
     m_app->create();

@@ -18,8 +18,11 @@ public:
     // Provisions the data source; call from initTestCase before start().
     bool provision(TestDataSource::Contents contents = TestDataSource::Contents::SchemaAndSeed,
                    bool registerMabZet = true);
-    // Runs the application object's create and open; returns the main window.
+    // Runs the application object's create and open, then waits until the main window is shown
+    // and the events pending then have run, as a user would see it; returns the main window.
     mab_la* start();
+    // Only create and open: the window is not yet painted, its later pages not yet built.
+    mab_la* startWithoutWaiting();
     // Closes the main window and runs destroy.
     void stop();
 

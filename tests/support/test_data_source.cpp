@@ -178,9 +178,12 @@ bool TestDataSource::writeOdbcFolder(bool registerMabZet) {
                 << "Database=" << m_databaseName << "\n"
                 << "JournalMode=WAL\nTimeout=2000\n";
         } else {
+            // As scripts/use-postgresql.sh registers it: results read through a cursor, 1,000
+            // rows at a time, without the driver's copy of the whole result.
             out << "Driver=" << MAB_PSQL_ODBC_DRIVER << "\n"
                 << "Servername=" << pgHost() << "\nPort=" << pgPort() << "\n"
-                << "Database=" << m_databaseName << "\nCommLog=0\nDebug=0\n";
+                << "Database=" << m_databaseName << "\nCommLog=0\nDebug=0\n"
+                << "UseDeclareFetch=1\nFetch=1000\n";
         }
     }
     out.flush();

@@ -48,16 +48,23 @@ StaticText* makeCaption(const QString& name, const QString& text, QWidget* paren
 
 } // namespace
 
-tab_zakazivanje::tab_zakazivanje(QWidget* parent) : QWidget(parent) {
+tab_zakazivanje::tab_zakazivanje(QWidget* parent) : tab_zakazivanje(BuildLater(), parent) {
+    napravi();
+}
+
+tab_zakazivanje::tab_zakazivanje(BuildLater, QWidget* parent) : QWidget(parent), m_danas(Today()) {
     setObjectName(QStringLiteral("tab_zakazivanje"));
     setProperty("tag", QStringLiteral("Zakazivanje bolidima"));
+}
+
+void tab_zakazivanje::napravi() {
     build();
     arrange();
     napraviZakazivanje();
 
     // The calendars start on this month (today framed) and the next one (no frame); the held date
     // is then the first day of next month.
-    m_dcaldate = Today();
+    m_dcaldate = m_danas;
     m_icalhilite = 1;
     m_calendar1->clearRows();
     m_calendar1->insertRow(0);

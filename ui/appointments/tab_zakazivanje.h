@@ -1,6 +1,7 @@
 #pragma once
 
 #include "domain/appointments/zakazivanje_sql.h"
+#include "runtime/widgets/deferred_build.h"
 
 #include <QDate>
 #include <QList>
@@ -25,6 +26,10 @@ class tab_zakazivanje : public QWidget {
 
 public:
     explicit tab_zakazivanje(QWidget* parent = nullptr);
+    // The page alone, for the main window, which builds its controls (napravi) once. It holds
+    // the day it was made on: the calendars start there however much later they are built.
+    tab_zakazivanje(BuildLater, QWidget* parent = nullptr);
+    void napravi();
 
     QDate dcaldate() const { return m_dcaldate; }
     qint16 icalhilite() const { return m_icalhilite; }
@@ -67,6 +72,7 @@ private:
     void oznaciDane(CalendarDataWindow* calendar);
     const zakazivanje_sql::Termin* terminU(int red) const;
 
+    QDate m_danas;
     QDate m_dcaldate;
     qint16 m_icalhilite = 0;
     // The first day of the month each calendar shows, so that a day clicked in the calendar that

@@ -50,7 +50,7 @@ void tab_zakazivanje::napraviZakazivanje() {
     setScreenFont(m_dan, ScreenFont::Arial9Bold);
     m_dan->setAutoFillBackground(true); // covers the frame line under it, as the title does
     m_dan->setAlignment(Qt::AlignCenter);
-    m_izabraniDan = Today();
+    m_izabraniDan = m_danas;
     postaviNazivDana();
 
     m_daySheet->installEventFilter(this);

@@ -41,10 +41,16 @@ QGroupBox* makeGroup(const QString& name, const QString& text, QWidget* parent) 
 
 } // namespace
 
-tab_lab_analize::tab_lab_analize(QWidget* parent) : QWidget(parent) {
+tab_lab_analize::tab_lab_analize(QWidget* parent) : tab_lab_analize(BuildLater(), parent) {
+    napravi();
+}
+
+tab_lab_analize::tab_lab_analize(BuildLater, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("tab_lab_analize"));
     setProperty("tag", QStringLiteral("laboratorijske_analize"));
+}
 
+void tab_lab_analize::napravi() {
     m_svega = makeAmount(this, QStringLiteral("em_svega_analize"), ScreenFont::Arial10,
                          QStringLiteral("none"));
     m_hemat = makePicture(QStringLiteral("pb_hemat_analize"), QStringLiteral("hemato2.bmp"), this);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "runtime/core/decimal.h"
+#include "runtime/widgets/deferred_build.h"
 
 #include <QWidget>
 
@@ -17,6 +18,9 @@ class tab_lab_analize : public QWidget {
 
 public:
     explicit tab_lab_analize(QWidget* parent = nullptr);
+    // The page alone, for the main window, which builds its controls (napravi) once.
+    tab_lab_analize(BuildLater, QWidget* parent = nullptr);
+    void napravi();
 
     // Bill total = the three subtotals added in doubles, shown as "0.00".
     void svega_za_naplatu();
@@ -33,18 +37,18 @@ private:
     void otvoriHematologiju();
     // The order window's accepted amount becomes the hematology subtotal of the bill.
     void prihvacenaHematologija(Decimal iznos);
-    EditMask* m_svega;
-    PictureButton* m_hemat;
-    PictureButton* m_biohemija;
-    PictureButton* m_urin;
-    EditMask* m_ukupnoHem;
-    EditMask* m_ukupnoBiohem;
-    EditMask* m_ukupnoUrin;
-    QLabel* m_svegaLabel;
-    PictureButton* m_urincen;
-    PictureButton* m_biohcen;
-    PictureButton* m_hemcen;
-    QGroupBox* m_svegaOkvir;
-    QGroupBox* m_usluge;
-    QGroupBox* m_cenovnik;
+    EditMask* m_svega = nullptr;
+    PictureButton* m_hemat = nullptr;
+    PictureButton* m_biohemija = nullptr;
+    PictureButton* m_urin = nullptr;
+    EditMask* m_ukupnoHem = nullptr;
+    EditMask* m_ukupnoBiohem = nullptr;
+    EditMask* m_ukupnoUrin = nullptr;
+    QLabel* m_svegaLabel = nullptr;
+    PictureButton* m_urincen = nullptr;
+    PictureButton* m_biohcen = nullptr;
+    PictureButton* m_hemcen = nullptr;
+    QGroupBox* m_svegaOkvir = nullptr;
+    QGroupBox* m_usluge = nullptr;
+    QGroupBox* m_cenovnik = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "domain/appointments/calendar_rules.h"
 #include "runtime/core/builtins.h"
+#include "runtime/widgets/deferred_build.h"
 #include "runtime/widgets/look.h"
 #include "runtime/widgets/units.h"
 #include "ui/addressbook/tab_adresar.h"
@@ -20,24 +21,33 @@ mab_la::mab_la(QWidget* parent) : Window(Type::Main, QSize(3694, 2324), parent) 
 
     auto* tabs = new tab_main(this);
     m_tabMain = tabs;
-    // The pages are built once, with the window, in tab order; their constructors run then.
+    // The pages are made once, with the window, in tab order. PRIJEM shows first; the address
+    // book reads its statuses and its first list now, as the window opens. The controls of the
+    // pages nobody sees yet are built right after the window's first paint, or when a page is
+    // first opened or asked for, if that comes sooner.
     m_prijem = new tab_prijem;
     tabs->addTab(m_prijem, QStringLiteral("PRIJEM"));
     m_adresar = new tab_adresar(sqlca());
     tabs->addTab(m_adresar, QStringLiteral("ADRESAR"));
     m_adresar->ucitaj();
     tabs->setTabToolTip(1, QStringLiteral("Adresar za idiote"));
-    m_zakazivanje = new tab_zakazivanje;
+    m_zakazivanje = new tab_zakazivanje(BuildLater());
     tabs->addTab(m_zakazivanje, QStringLiteral("ZAKAZIVANJE"));
-    m_zakazivanje->ucitaj(sqlca());
-    m_labAnalize = new tab_lab_analize;
+    new DeferredBuild({m_zakazivanje}, [this] {
+        m_zakazivanje->napravi();
+        m_zakazivanje->ucitaj(sqlca());
+    });
+    m_labAnalize = new tab_lab_analize(BuildLater());
     tabs->addTab(m_labAnalize, QStringLiteral("LABORATORIJSKE ANALIZE"));
-    m_pretrazivanje = new tab_pretrazivanje;
+    new DeferredBuild({m_labAnalize}, [this] { m_labAnalize->napravi(); });
+    m_pretrazivanje = new tab_pretrazivanje(BuildLater());
     tabs->addTab(m_pretrazivanje, QStringLiteral("PRETRAŽIVANJE"));
     connect(m_pretrazivanje, &tab_pretrazivanje::otvoriUnos, this, &mab_la::otvoriUnos);
     connect(m_pretrazivanje, &tab_pretrazivanje::otvoriPosetu, this, &mab_la::otvoriPosetu);
+    new DeferredBuild({m_pretrazivanje}, [this] { m_pretrazivanje->napravi(); });
     tabs->setCurrentIndex(0);
     m_prijem->dodajPosete(sqlca(), tabs);
+    DeferredBuild::afterFirstPaint(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -49,6 +59,26 @@ void mab_la::otvoriUnos(int rbr) {
     m_adresar->promenjeno();
     m_adresar->popunipodatke(QString::number(rbr));
     m_tabMain->setCurrentWidget(m_adresar);
+}
+
+tab_prijem* mab_la::prijem() const {
+    DeferredBuild::buildAll(m_prijem);
+    return m_prijem;
+}
+
+tab_zakazivanje* mab_la::zakazivanje() const {
+    DeferredBuild::buildAll(m_zakazivanje);
+    return m_zakazivanje;
+}
+
+tab_lab_analize* mab_la::labAnalize() const {
+    DeferredBuild::buildAll(m_labAnalize);
+    return m_labAnalize;
+}
+
+tab_pretrazivanje* mab_la::pretrazivanje() const {
+    DeferredBuild::buildAll(m_pretrazivanje);
+    return m_pretrazivanje;
 }
 
 void mab_la::openEvent() {
@@ -65,19 +95,19 @@ void mab_la::setMenjano(bool menjano) {
 }
 
 QDate mab_la::dcaldate() const {
-    return m_zakazivanje->dcaldate();
+    return zakazivanje()->dcaldate();
 }
 
 qint16 mab_la::icalhilite() const {
-    return m_zakazivanje->icalhilite();
+    return zakazivanje()->icalhilite();
 }
 
 void mab_la::highlight(CalendarDataWindow* dwc_calendar) {
-    m_zakazivanje->highlight(dwc_calendar);
+    zakazivanje()->highlight(dwc_calendar);
 }
 
 void mab_la::showmonth(CalendarDataWindow* dwc_calendar) {
-    m_zakazivanje->showmonth(dwc_calendar);
+    zakazivanje()->showmonth(dwc_calendar);
 }
 
 QDate mab_la::startofmonth(const QDate& pdate) const {
@@ -93,7 +123,7 @@ void mab_la::pokupi_ljude(const QString& slovo, const QString& statt) {
 }
 
 void mab_la::svega_za_naplatu() {
-    m_labAnalize->svega_za_naplatu();
+    labAnalize()->svega_za_naplatu();
 }
 
 int mab_la::popunipodatke(const QString& mmbr) {

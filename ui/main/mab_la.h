@@ -46,12 +46,13 @@ public:
     QDate dcaldate() const;
     qint16 icalhilite() const;
 
+    // The pages, each built (with every control) before it is handed out.
     QTabWidget* tabMain() const { return m_tabMain; }
-    tab_prijem* prijem() const { return m_prijem; }
+    tab_prijem* prijem() const;
     tab_adresar* adresar() const { return m_adresar; }
-    tab_zakazivanje* zakazivanje() const { return m_zakazivanje; }
-    tab_lab_analize* labAnalize() const { return m_labAnalize; }
-    tab_pretrazivanje* pretrazivanje() const { return m_pretrazivanje; }
+    tab_zakazivanje* zakazivanje() const;
+    tab_lab_analize* labAnalize() const;
+    tab_pretrazivanje* pretrazivanje() const;
 
 private:
     QTabWidget* m_tabMain = nullptr;

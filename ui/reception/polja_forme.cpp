@@ -1,5 +1,6 @@
 #include "ui/reception/polja_forme.h"
 
+#include "runtime/widgets/deferred_build.h"
 #include "runtime/widgets/multi_line_edit.h"
 #include "ui/common/obj_da_ne.h"
 #include "ui/common/obj_da_ne_opis.h"
@@ -82,6 +83,8 @@ QList<poseta_sql::Polje> pokupi(const QWidget* root) {
 }
 
 void postavi(QWidget* root, const QList<poseta_sql::Polje>& polja) {
+    // Inner pages not built yet would miss their fields: a visit is loaded into the whole form.
+    DeferredBuild::buildAll(root);
     QHash<QString, QString> poImenu;
     for (const poseta_sql::Polje& polje : polja)
         poImenu.insert(polje.polje, polje.vrednost);

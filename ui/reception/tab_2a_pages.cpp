@@ -189,19 +189,23 @@ const FormPage Pages[] = {
 
 } // namespace
 
-QList<QWidget*> buildInnerPages(MultiRowTabs* tabs) {
-    QList<QWidget*> stops;
+QList<QWidget*> addInnerPages(MultiRowTabs* tabs) {
+    QList<QWidget*> pages;
     for (const FormPage& entry : Pages) {
         auto* page = new QWidget;
         page->setObjectName(QString::fromUtf8(entry.name));
-        const QList<BuiltControl> controls = buildControls(page, entry.controls);
         tabs->addTab(page, QString::fromUtf8(entry.label));
-        stops.append(tabStops(controls));
+        pages.append(page);
     }
+    return pages;
+}
+
+QList<QWidget*> buildInnerPage(QWidget* page, int index) {
+    const QList<BuiltControl> controls = buildControls(page, Pages[index].controls);
     // The activity list starts with no choice: its stored text "none" names no item.
-    if (auto* activity = tabs->findChild<QComboBox*>(QStringLiteral("ddlb_fiz_aktivnost"))) {
+    if (auto* activity = page->findChild<QComboBox*>(QStringLiteral("ddlb_fiz_aktivnost"))) {
         activity->addItems({QStringLiteral("Aktivan"), QStringLiteral("Neaktivan")});
         activity->setCurrentIndex(-1);
     }
-    return stops;
+    return tabStops(controls);
 }

@@ -5,6 +5,9 @@
 class MultiRowTabs;
 class QWidget;
 
-// Builds the nine inner pages of the reception form into tabs, in order, and returns the
-// controls Tab stops at, page after page.
-QList<QWidget*> buildInnerPages(MultiRowTabs* tabs);
+// Adds the nine inner pages of the reception form to tabs, in order, each without its controls,
+// and returns them.
+QList<QWidget*> addInnerPages(MultiRowTabs* tabs);
+// Builds the controls of inner page `index` (one of those addInnerPages returned) and returns the
+// controls Tab stops at.
+QList<QWidget*> buildInnerPage(QWidget* page, int index);

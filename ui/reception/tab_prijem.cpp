@@ -1,5 +1,6 @@
 #include "ui/reception/tab_prijem.h"
 
+#include "runtime/widgets/deferred_build.h"
 #include "runtime/widgets/factories.h"
 #include "runtime/widgets/look.h"
 #include "ui/reception/form_controls.h"
@@ -58,15 +59,30 @@ tab_prijem::tab_prijem(QWidget* parent) : QWidget(parent) {
         if (auto* tabs = qobject_cast<MultiRowTabs*>(control.widget))
             m_tab2a = tabs;
     }
-    const QList<QWidget*> pageStops = buildInnerPages(m_tab2a);
+    m_headerStops = tabStops(header);
+    const QList<QWidget*> pages = addInnerPages(m_tab2a);
+    m_pageStops.resize(pages.size());
+    m_pageStops[0] = buildInnerPage(pages.at(0), 0);
     m_tab2a->setCurrentIndex(0);
+    chainStops();
 
+    // Only the first inner page is seen at start; the others are built after the window's first
+    // paint, or as soon as one of them is picked.
+    new DeferredBuild(pages.mid(1), [this, pages] {
+        for (qsizetype i = 1; i < pages.size(); ++i)
+            m_pageStops[i] = buildInnerPage(pages.at(i), int(i));
+        chainStops();
+    });
+}
+
+void tab_prijem::chainStops() {
     // The header's stops in their numbers; the inner tab's pages follow the tab control itself.
     QList<QWidget*> order;
-    for (QWidget* stop : tabStops(header)) {
+    for (QWidget* stop : std::as_const(m_headerStops)) {
         order.append(stop);
         if (stop == m_tab2a)
-            order.append(pageStops);
+            for (const QList<QWidget*>& stops : std::as_const(m_pageStops))
+                order.append(stops);
     }
     chainTabOrder(order);
     nameReceptionControls(this);

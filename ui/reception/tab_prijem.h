@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
 
 class MultiRowTabs;
@@ -27,6 +28,10 @@ public:
     bool pitajZaIzmene();
 
 private:
+    void chainStops();
+
     MultiRowTabs* m_tab2a = nullptr;
     prijem_posete* m_posete = nullptr;
+    QList<QWidget*> m_headerStops;
+    QList<QList<QWidget*>> m_pageStops; // per inner page, empty until the page is built
 };

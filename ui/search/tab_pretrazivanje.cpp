@@ -31,10 +31,16 @@ QList<QWidget*> stopsOf(const obj_pretrazivanje* panel) {
 const long tab_pretrazivanje::BojePanela[4] = {RGB(219, 186, 149), RGB(216, 203, 186),
                                                RGB(230, 219, 234), RGB(189, 210, 213)};
 
-tab_pretrazivanje::tab_pretrazivanje(QWidget* parent) : QWidget(parent) {
+tab_pretrazivanje::tab_pretrazivanje(QWidget* parent) : tab_pretrazivanje(BuildLater(), parent) {
+    napravi();
+}
+
+tab_pretrazivanje::tab_pretrazivanje(BuildLater, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("tab_pretrazivanje"));
     setProperty("tag", QStringLiteral("Pretrazivanje"));
+}
 
+void tab_pretrazivanje::napravi() {
     const char* panelNames[] = {"uo_2", "uo_4", "uo_5", "uo_6"};
     for (int i = 0; i < 4; ++i) {
         m_panels[i] = new obj_pretrazivanje(QString::fromLatin1(panelNames[i]), this);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "domain/search/kriterijum.h"
+#include "runtime/widgets/deferred_build.h"
 
 #include <QWidget>
 
@@ -17,6 +18,9 @@ class tab_pretrazivanje : public QWidget {
 
 public:
     explicit tab_pretrazivanje(QWidget* parent = nullptr);
+    // The page alone, for the main window, which builds its controls (napravi) once.
+    tab_pretrazivanje(BuildLater, QWidget* parent = nullptr);
+    void napravi();
 
     // The colours of the four panels, in page order.
     static const long BojePanela[4];
