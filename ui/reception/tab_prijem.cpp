@@ -72,6 +72,8 @@ tab_prijem::tab_prijem(QWidget* parent) : QWidget(parent) {
         for (qsizetype i = 1; i < pages.size(); ++i)
             m_pageStops[i] = buildInnerPage(pages.at(i), int(i));
         chainStops();
+        // Named once the whole form stands: the names reach into every inner page.
+        nameReceptionControls(this);
     });
 }
 
@@ -85,7 +87,6 @@ void tab_prijem::chainStops() {
                 order.append(stops);
     }
     chainTabOrder(order);
-    nameReceptionControls(this);
 }
 
 void tab_prijem::dodajPosete(Transaction& sqlca, QTabWidget* tabMain) {
