@@ -5,6 +5,8 @@
 #include "app/mab_oru.h"
 #include "domain/reception/poseta_datum.h"
 #include "domain/reception/poseta_upis.h"
+#include "domain/search/kriterijum.h"
+#include "domain/search/pretraga_sql.h"
 #include "runtime/core/builtins.h"
 #include "runtime/core/dates.h"
 #include "runtime/core/transaction.h"
@@ -331,6 +333,53 @@ private slots:
         QVERIFY(list()->itemText(0).startsWith(QStringLiteral("09.12.2026")));
         qInfo("fields round-tripped: %d over %d rounds (%d controls)", m_fieldsRoundTripped,
               int(texts.size()), m_fieldsRoundTripped / int(texts.size()));
+    }
+
+    // The search asks for a visit's fields by the names a save stores them under: a visit saved
+    // here is found by each visit field of the search, and by no other field's text.
+    void savedVisitIsFoundBySearch() {
+        startOver();
+        typeMb(Mbr);
+        QCOMPARE(m_posete->rbrPacijenta(), std::optional<int>(1));
+        edit("sle_lekar")->setText(QStringLiteral("dr Zlatković"));
+        multi("mle_radnadiag")->setPlainText(QStringLiteral("J45.9 astma"));
+        multi("mle_maligna_o")->setPlainText(QStringLiteral("majka, karcinom dojke"));
+        m_page->findChild<QWidget*>(QStringLiteral("uo_anemija"))
+            ->findChild<QLineEdit*>(QStringLiteral("sle_opis"))
+            ->setText(QStringLiteral("sideropenijska"));
+        multi("mle_pusenje")->setPlainText(QStringLiteral("bivši pušač"));
+        press("cb_sacuvaj_posetu");
+        const std::optional<int> rbr = m_posete->rbrPosete();
+        QVERIFY(rbr);
+
+        using pretraga::Polje;
+        const struct {
+            Polje polje;
+            const char* tekst;
+            bool nadjen;
+        } cases[] = {
+            {Polje::Lekar, "ZLATKOV", true},
+            {Polje::Dg, "j45.9", true},
+            {Polje::PorodicnaAnamneza, "karcinom", true},
+            {Polje::LicnaAnamneza, "sideropen", true},
+            {Polje::Navike, "bivsi pusac", true},
+            {Polje::Dg, "karcinom", false},
+            {Polje::Navike, "sideropen", false},
+        };
+        const int year = Today().year();
+        for (const auto& c : cases) {
+            pretraga::Kriterijum kriterijum;
+            kriterijum.polje = c.polje;
+            kriterijum.tekst = QString::fromUtf8(c.tekst);
+            kriterijum.od = year;
+            kriterijum.do_ = year;
+            const pretraga_sql::Strana strana =
+                pretraga_sql::trazi(sqlca(), pretraga_sql::sastavi({kriterijum}, Today(), 0, 10));
+            QVERIFY(!strana.pogoci.failed());
+            QCOMPARE(strana.ukupno, c.nadjen ? 1 : 0);
+            if (c.nadjen)
+                QCOMPARE(strana.pogoci.rows.first().rbrPosete, rbr);
+        }
     }
 
     void emptyDateIsTodayAndBadDateIsRefused() {
