@@ -3,26 +3,11 @@
 // statement that carries none of the user's text.
 #include "domain/search/pravila.h"
 #include "domain/search/pretraga_sql.h"
+#include "kriterijum_k.h"
 
 #include <QTest>
 
 using namespace pretraga;
-
-namespace {
-
-Kriterijum k(Polje polje, const QString& tekst, Veznik veznik = Veznik::ILI, int od = 2025,
-             int do_ = 2026, Vrednost vrednost = Vrednost::Normalna) {
-    Kriterijum kriterijum;
-    kriterijum.polje = polje;
-    kriterijum.tekst = tekst;
-    kriterijum.veznik = veznik;
-    kriterijum.od = od;
-    kriterijum.do_ = do_;
-    kriterijum.vrednost = vrednost;
-    return kriterijum;
-}
-
-} // namespace
 
 class TestPretragaPravila : public QObject {
     Q_OBJECT

@@ -7,6 +7,7 @@
 #include "domain/search/pretraga_sql.h"
 #include "runtime/core/builtins.h"
 #include "runtime/core/transaction.h"
+#include "tests/domain/kriterijum_k.h"
 #include "tests/search/pretraga_podaci.h"
 #include "tests/support/test_data_source.h"
 
@@ -19,18 +20,6 @@ using namespace pretraga;
 namespace {
 
 using Paneli = QList<Kriterijum>;
-
-Kriterijum k(Polje polje, const QString& tekst, Veznik veznik = Veznik::ILI, int od = 2025,
-             int do_ = 2026, Vrednost vrednost = Vrednost::Normalna) {
-    Kriterijum kriterijum;
-    kriterijum.polje = polje;
-    kriterijum.tekst = tekst;
-    kriterijum.veznik = veznik;
-    kriterijum.od = od;
-    kriterijum.do_ = do_;
-    kriterijum.vrednost = vrednost;
-    return kriterijum;
-}
 
 Kriterijum starost(const QString& godine, Vrednost vrednost, Veznik veznik = Veznik::ILI) {
     return k(Polje::Starost, godine, veznik, 2025, 2026, vrednost);
