@@ -86,10 +86,14 @@ void readList(SQLHDBC dbc, const QString& query, const QString (&arguments)[2], 
     std::vector<SQLULEN> widths(count);
     std::vector<std::vector<SQLLEN>> indicators(count, std::vector<SQLLEN>(Block));
     for (SQLSMALLINT c = 0; c < columns; ++c) {
-        SQLSMALLINT type = 0, digits = 0, nullable = 0;
+        // A name buffer, as a program that shows the column must give: psqlODBC refuses a call
+        // without one ("Could not allocate memory for column name").
+        SQLWCHAR name[256];
+        SQLSMALLINT nameLength = 0, type = 0, digits = 0;
         SQLULEN size = 0;
-        SQLDescribeColW(stmt, SQLUSMALLINT(c + 1), nullptr, 0, nullptr, &type, &size, &digits,
-                        &nullable);
+        if (!SQL_SUCCEEDED(SQLDescribeColW(stmt, SQLUSMALLINT(c + 1), name, 256, &nameLength, &type,
+                                           &size, &digits, nullptr)))
+            fail(SQL_HANDLE_STMT, stmt, "describe");
         model.isNumber[c] = type == SQL_INTEGER || type == SQL_SMALLINT || type == SQL_BIGINT;
         if (model.isNumber[c]) {
             numbers[c].resize(Block);

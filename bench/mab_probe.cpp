@@ -2,8 +2,8 @@
 //     mab_probe start   prints "shown" once the main window's first frame is painted, and
 //                       "settled" once the events pending then have run
 //     mab_probe svi     then also presses " SVI " on the ADRESAR page
-//     mab_probe shown   quits at once when "shown" is printed, for a profile
-// and in both cases "peak KiB" (the process's peak resident memory) before it quits.
+// and in both cases "peak KiB" (the process's peak resident memory) before it quits. For a profile
+// of the way to the first frame alone, set MAB_BENCH_EXIT_AT_FRAME.
 #include "app/mab_oru.h"
 #include "bench/support/first_frame.h"
 #include "runtime/widgets/list_data_window.h"
@@ -41,8 +41,6 @@ int main(int argc, char* argv[]) {
     mab_la* window = mab.glavniProzor();
     if (!window || !QTest::qWaitFor([&frame] { return frame.shown(); }, 60000))
         return 1;
-    if (QApplication::arguments().value(1) == QLatin1String("shown"))
-        return 0; // for a profile of the way to the first frame alone
     QApplication::processEvents();
     std::printf("settled\n");
     std::fflush(stdout);
