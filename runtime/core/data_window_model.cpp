@@ -24,8 +24,13 @@ int DataWindowModel::retrieve(const QVariantList& arguments) {
         m_errorText = QStringLiteral("The list has no transaction or no query.");
         return -1;
     }
+    return show(readResult(*m_transaction, m_definition.select, arguments));
+}
+
+int DataWindowModel::show(ResultRead result) {
     // The rows are collected first and shown in one reset; a failed read shows none of them.
-    ResultRead result = readResult(*m_transaction, m_definition.select, arguments);
+    if (m_rows.rowCount() > 0)
+        clear();
     m_errorText = result.outcome.text;
     if (result.outcome.failed())
         return -1;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "runtime/core/cursor_reader.h"
 #include "runtime/core/data_window_definition.h"
 #include "runtime/core/result_columns.h"
 
@@ -28,6 +29,9 @@ public:
     // Runs the query with the arguments bound in order and holds every row it gives; the number
     // of rows, or -1 on failure (no rows are then held and errorText() has the database's text).
     int retrieve(const QVariantList& arguments);
+    // Holds the rows of a read its owner ran on the definition's query earlier, as retrieve would
+    // have held them (a page built after its first read shows what was read then).
+    int show(ResultRead read);
     QString errorText() const { return m_errorText; }
 
     // Replaces every row at once (one model reset, however many rows there are).

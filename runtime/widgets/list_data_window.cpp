@@ -62,7 +62,15 @@ void ListDataWindow::setTransObject(Transaction& transaction) {
 
 int ListDataWindow::retrieve(const QVariantList& arguments) {
     m_loadError.clear();
-    const int rows = m_model->retrieve(arguments);
+    return showFirstRow(m_model->retrieve(arguments));
+}
+
+int ListDataWindow::show(ResultRead read) {
+    m_loadError.clear();
+    return showFirstRow(m_model->show(std::move(read)));
+}
+
+int ListDataWindow::showFirstRow(int rows) {
     if (rows > 0)
         setCurrentIndex(m_model->index(0, 0));
     return rows;

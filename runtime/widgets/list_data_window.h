@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/core/cursor_reader.h"
+
 #include <QTableView>
 #include <QVariantList>
 
@@ -28,6 +30,8 @@ public:
     // Retrieve: runs the query with the arguments bound in order and shows every row; the number
     // of rows, or -1 on failure (the list is then empty and errorText() holds the database's text).
     int retrieve(const QVariantList& arguments);
+    // Shows the rows of a read of this list's query that ran before the control was built.
+    int show(ResultRead read);
     QString errorText() const;
     DataWindowModel* rows() const { return m_model; }
 
@@ -59,6 +63,7 @@ protected:
 
 private:
     int rowUnder(const QPoint& position) const;
+    int showFirstRow(int rows);
     void applyColumnWidths();
 
     DataWindowModel* m_model;
