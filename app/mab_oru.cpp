@@ -5,6 +5,7 @@
 #include "runtime/core/dynamic_sql.h"
 #include "runtime/core/message.h"
 #include "runtime/core/transaction.h"
+#include "runtime/widgets/font_database_fill.h"
 #include "runtime/widgets/look.h"
 #include "runtime/widgets/window.h"
 #include "ui/main/mab_la.h"
@@ -42,6 +43,8 @@ mab_oru& app() {
 void mab_oru::create() {
     QCoreApplication::setApplicationName(QStringLiteral("mab-oru"));
     installFontSubstitutions();
+    // Fills while the connection opens and the address book reads; the window is built after.
+    m_fontDatabaseFill = std::make_unique<FontDatabaseFill>();
     Builtins& globals = builtins();
     globals.message = new MessageObject;
     globals.sqlca = new Transaction;
@@ -82,4 +85,5 @@ void mab_oru::destroy() {
     globals.error = nullptr;
     delete globals.message;
     globals.message = nullptr;
+    m_fontDatabaseFill.reset();
 }

@@ -5,6 +5,9 @@
 
 #include <QString>
 
+#include <memory>
+
+class FontDatabaseFill;
 class mab_la;
 
 // The application object "mab-oru". It creates the runtime's built-in globals, connects the one
@@ -34,6 +37,9 @@ public:
     // The constant connection settings; no file, argument or variable changes them.
     static const QString DBMS;
     static const QString DBParm;
+
+private:
+    std::unique_ptr<FontDatabaseFill> m_fontDatabaseFill;
 };
 
 // The running application object; aborts when there is none.

@@ -1,5 +1,6 @@
 #include "runtime/widgets/window.h"
 
+#include "runtime/widgets/accessible_combo_box.h"
 #include "runtime/widgets/units.h"
 
 #include <QCloseEvent>
@@ -16,6 +17,10 @@ QPointer<Window>& openMainWindow() {
 } // namespace
 
 Window::Window(Type type, QSize designUnits, QWidget* parent) : QDialog(parent), m_type(type) {
+    // Before any drop-down list exists: a screen reader that asks for one while the window is
+    // still being built (its first paint comes before the pages that name their controls) must
+    // already get the program's own answer, which Qt then keeps for that list.
+    installComboBoxAccessibility();
     setAttribute(Qt::WA_DeleteOnClose);
     resizeInUnits(this, designUnits.width(), designUnits.height());
     if (type == Type::Response)

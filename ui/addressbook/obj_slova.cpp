@@ -103,7 +103,7 @@ void obj_slova::napraviStatusFilter(const Rows<adresar_sql::Status>& statusi) {
         for (const adresar_sql::Status& status : statusi.rows)
             ddplb_status->insertItem(status.naziv, status.rbr + 1, ++position, status.naziv);
     }
-    if (reportReadFailure(statusi.outcome) >= 0)
+    if (statusi.outcome.code >= 0)
         ddplb_status->selectItem(1);
 }
 

@@ -2,8 +2,10 @@
 
 #include "domain/addressbook/adresar_sql.h"
 #include "runtime/core/convert.h"
+#include "runtime/core/data_window_definition.h"
 #include "runtime/core/transaction.h"
 #include "runtime/widgets/controls.h"
+#include "runtime/widgets/deferred_build.h"
 #include "runtime/widgets/list_data_window.h"
 #include "runtime/widgets/message_box.h"
 #include "runtime/widgets/multi_line_edit.h"
@@ -20,21 +22,61 @@ namespace {
 const QString KeyColumn = QStringLiteral("adresar_rbr");
 }
 
-tab_adresar::tab_adresar(Transaction& sqlca, QWidget* parent) : QWidget(parent), m_sqlca(sqlca) {
+tab_adresar::tab_adresar(Transaction& sqlca, QWidget* parent) : tab_adresar(sqlca, BuildLater()) {
+    setParent(parent);
+    napravi();
+}
+
+tab_adresar::tab_adresar(Transaction& sqlca, BuildLater, QWidget* parent)
+    : QWidget(parent), m_sqlca(sqlca) {
     setObjectName(QStringLiteral("tab_adresar"));
+}
+
+void tab_adresar::napravi() {
+    if (uo_slova)
+        return;
     napraviKontrole();
     poveziDogadjaje();
     nameAddressBookControls(this);
+    if (m_prviSpisak)
+        prikaziProcitano();
 }
 
 void tab_adresar::ucitaj() {
     // One read of the statuses feeds the form's status field and the editor's filter; each
-    // reports a failed read as its own list would. The list starts with the surnames on "A".
-    const Rows<adresar_sql::Status> statusi = adresar_sql::statusi(m_sqlca);
-    napraviStatuse(statusi);
+    // reports a failed read as its own list would, in the order the lists are filled. The list
+    // starts with the surnames on "A".
+    m_statusi = adresar_sql::statusi(m_sqlca);
+    // The first status is the one a new entry is saved with.
+    globals().rbr_status = 0;
+    for (const adresar_sql::Status& status : std::as_const(m_statusi.rows))
+        if (globals().rbr_status == 0)
+            globals().rbr_status = qint16(status.rbr);
+    reportReadFailure(m_statusi.outcome);
+    QString loadError;
+    const auto spisak =
+        DataWindowDefinition::load(QStringLiteral("dw_pretraga_adresar"), &loadError);
+    if (spisak) {
+        m_prviSpisak =
+            readResult(m_sqlca, spisak->select, {QStringLiteral("A%"), QStringLiteral("%")});
+    } else {
+        m_prviSpisak = ResultRead();
+        m_prviSpisak->outcome = {ReadOutcome::Stage::OpenFailed, Transaction::Failure, loadError};
+    }
+    if (m_prviSpisak->outcome.failed())
+        MessageBox(QStringLiteral("DataBase Error!"), m_prviSpisak->outcome.text);
+    reportReadFailure(m_statusi.outcome);
+    if (uo_slova)
+        prikaziProcitano();
+}
+
+void tab_adresar::prikaziProcitano() {
+    napraviStatuse(m_statusi);
     dw_pretraga->setTransObject(m_sqlca);
-    pokupi_ljude(QStringLiteral("A"), QStringLiteral("%"));
-    uo_slova->napraviStatusFilter(statusi);
+    dw_pretraga->show(std::move(*m_prviSpisak));
+    m_prviSpisak.reset();
+    uo_slova->napraviStatusFilter(m_statusi);
+    m_statusi = {};
 }
 
 void tab_adresar::poveziDogadjaje() {
@@ -93,14 +135,10 @@ int tab_adresar::promenjeno() {
 }
 
 void tab_adresar::napraviStatuse(const Rows<adresar_sql::Status>& statusi) {
-    globals().rbr_status = 0;
     int position = 0;
-    for (const adresar_sql::Status& status : statusi.rows) {
+    for (const adresar_sql::Status& status : statusi.rows)
         ddplb_status->insertItem(status.naziv, status.rbr, ++position, status.rbr);
-        if (globals().rbr_status == 0)
-            globals().rbr_status = qint16(status.rbr);
-    }
-    if (reportReadFailure(statusi.outcome) >= 0)
+    if (statusi.outcome.code >= 0)
         ddplb_status->selectItem(1);
 }
 

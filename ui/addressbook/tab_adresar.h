@@ -1,10 +1,14 @@
 #pragma once
 
 #include "domain/addressbook/adresar_sql.h"
+#include "runtime/core/cursor_reader.h"
 
 #include <QList>
 #include <QWidget>
 
+#include <optional>
+
+struct BuildLater;
 class DropDownPictureList;
 class ListDataWindow;
 class MultiLineEdit;
@@ -22,8 +26,12 @@ class tab_adresar : public QWidget {
 
 public:
     explicit tab_adresar(Transaction& sqlca, QWidget* parent = nullptr);
+    // The page alone: its controls come with napravi(), which shows what ucitaj() read before.
+    tab_adresar(Transaction& sqlca, BuildLater, QWidget* parent = nullptr);
+    void napravi();
 
-    // The page's first reads: the statuses of both status lists, then the surnames on "A".
+    // The page's first reads: the statuses of both status lists, then the surnames on "A". A
+    // failed read is reported now, whether or not the controls stand yet.
     void ucitaj();
 
     // Re-reads the list: surnames beginning with slovo, statuses matching statt.
@@ -56,6 +64,7 @@ private:
 
     void napraviKontrole();
     void poveziDogadjaje();
+    void prikaziProcitano();
     void napraviStatuse(const Rows<adresar_sql::Status>& statusi);
     void izabranStatus(int index);
     void kliknutRed(int row);
@@ -66,6 +75,9 @@ private:
 
     Transaction& m_sqlca;
     bool m_menjano = false;
+    // What ucitaj() read, until the controls show it.
+    Rows<adresar_sql::Status> m_statusi;
+    std::optional<ResultRead> m_prviSpisak;
 
     SingleLineEdit* sle_rbr = nullptr;
     QRadioButton* rb_zenski = nullptr;

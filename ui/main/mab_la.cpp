@@ -21,16 +21,19 @@ mab_la::mab_la(QWidget* parent) : Window(Type::Main, QSize(3694, 2324), parent) 
 
     auto* tabs = new tab_main(this);
     m_tabMain = tabs;
-    // The pages are made once, with the window, in tab order. PRIJEM shows first; the address
-    // book reads its statuses and its first list now, as the window opens. The controls of the
-    // pages nobody sees yet are built right after the window's first paint, or when a page is
-    // first opened or asked for, if that comes sooner.
+    // The pages are made once, with the window, in tab order. The address book reads its statuses
+    // and its first list before anything is drawn, while the font database is still being filled
+    // on a thread of its own (FontDatabaseFill), and reports a failed read before the window
+    // shows. PRIJEM shows first. The controls of the pages nobody sees yet, the address book's
+    // included, are built right after the window's first paint, or when a page is first opened or
+    // asked for, if that comes sooner.
+    m_adresar = new tab_adresar(sqlca(), BuildLater());
+    m_adresar->ucitaj();
     m_prijem = new tab_prijem;
     tabs->addTab(m_prijem, QStringLiteral("PRIJEM"));
-    m_adresar = new tab_adresar(sqlca());
     tabs->addTab(m_adresar, QStringLiteral("ADRESAR"));
-    m_adresar->ucitaj();
     tabs->setTabToolTip(1, QStringLiteral("Adresar za idiote"));
+    new DeferredBuild({m_adresar}, [this] { m_adresar->napravi(); });
     m_zakazivanje = new tab_zakazivanje(BuildLater());
     tabs->addTab(m_zakazivanje, QStringLiteral("ZAKAZIVANJE"));
     new DeferredBuild({m_zakazivanje}, [this] {
@@ -56,9 +59,14 @@ mab_la::mab_la(QWidget* parent) : Window(Type::Main, QSize(3694, 2324), parent) 
 
 void mab_la::otvoriUnos(int rbr) {
     // As a click in the address book's list: its unsaved edits first, then the entry.
-    m_adresar->promenjeno();
+    adresar()->promenjeno();
     m_adresar->popunipodatke(QString::number(rbr));
     m_tabMain->setCurrentWidget(m_adresar);
+}
+
+tab_adresar* mab_la::adresar() const {
+    DeferredBuild::buildAll(m_adresar);
+    return m_adresar;
 }
 
 tab_prijem* mab_la::prijem() const {
@@ -119,7 +127,7 @@ QDate mab_la::endofmonth(const QDate& pdate) const {
 }
 
 void mab_la::pokupi_ljude(const QString& slovo, const QString& statt) {
-    m_adresar->pokupi_ljude(slovo, statt);
+    adresar()->pokupi_ljude(slovo, statt);
 }
 
 void mab_la::svega_za_naplatu() {
@@ -127,11 +135,11 @@ void mab_la::svega_za_naplatu() {
 }
 
 int mab_la::popunipodatke(const QString& mmbr) {
-    return m_adresar->popunipodatke(mmbr);
+    return adresar()->popunipodatke(mmbr);
 }
 
 int mab_la::promenjeno() {
-    return m_adresar->promenjeno();
+    return adresar()->promenjeno();
 }
 
 void mab_la::centriraj_prozor(QWidget* prozor) {

@@ -49,7 +49,7 @@ public:
     // The pages, each built (with every control) before it is handed out.
     QTabWidget* tabMain() const { return m_tabMain; }
     tab_prijem* prijem() const;
-    tab_adresar* adresar() const { return m_adresar; }
+    tab_adresar* adresar() const;
     tab_zakazivanje* zakazivanje() const;
     tab_lab_analize* labAnalize() const;
     tab_pretrazivanje* pretrazivanje() const;

@@ -1,0 +1,28 @@
+#include "runtime/widgets/font_database_fill.h"
+
+#include "runtime/widgets/look.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QStringList>
+
+namespace {
+
+void fill() {
+    QFontDatabase::families();
+    // Resolving the screens' families once also fills the database's shared list of each
+    // family's fallbacks (fontconfig's slowest answer); the fonts themselves are made again by
+    // the thread that draws with them.
+    QFontMetrics(QGuiApplication::font()).height();
+    for (ScreenFont font : {ScreenFont::Arial9, ScreenFont::ArialCE9})
+        QFontMetrics(screenFont(font)).height();
+}
+
+} // namespace
+
+FontDatabaseFill::FontDatabaseFill() : m_thread(fill) {}
+
+FontDatabaseFill::~FontDatabaseFill() {
+    m_thread.join();
+}
