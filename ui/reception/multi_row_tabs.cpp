@@ -37,6 +37,7 @@ MultiRowTabs::MultiRowTabs(const QString& name, QWidget* parent) : QWidget(paren
 
 int MultiRowTabs::addTab(QWidget* page, const QString& label) {
     m_labels.append(label);
+    m_longestLabel = -1;
     const int index = m_pages->addWidget(page);
     placePages();
     update();
@@ -56,11 +57,20 @@ void MultiRowTabs::setCurrentIndex(int index) {
         m_pages->setCurrentIndex(index);
 }
 
+int MultiRowTabs::longestLabel() const {
+    // Measured once per label set and font: every tab's place depends on it, and a paint asks for
+    // each tab's place.
+    if (m_longestLabel < 0) {
+        m_longestLabel = 0;
+        const QFontMetrics metrics = fontMetrics();
+        for (const QString& label : m_labels)
+            m_longestLabel = std::max(m_longestLabel, metrics.horizontalAdvance(label));
+    }
+    return m_longestLabel;
+}
+
 int MultiRowTabs::tabsPerRow() const {
-    int longest = 0;
-    for (const QString& label : m_labels)
-        longest = std::max(longest, fontMetrics().horizontalAdvance(label));
-    const int wanted = longest + 2 * TextPadding;
+    const int wanted = longestLabel() + 2 * TextPadding;
     return std::clamp(wanted > 0 ? width() / wanted : 1, 1, std::max(1, count()));
 }
 
@@ -164,6 +174,7 @@ void MultiRowTabs::resizeEvent(QResizeEvent*) {
 
 void MultiRowTabs::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) {
+        m_longestLabel = -1;
         placePages();
         update();
     }

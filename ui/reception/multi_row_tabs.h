@@ -37,6 +37,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    int longestLabel() const;
     int tabsPerRow() const;
     int tabHeight() const;
     int tabsBottom() const { return rowCount() * tabHeight(); }
@@ -44,4 +45,5 @@ private:
 
     QStackedWidget* m_pages = nullptr;
     QStringList m_labels;
+    mutable int m_longestLabel = -1; // pixels, or -1 until measured
 };
