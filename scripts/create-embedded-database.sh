@@ -28,11 +28,14 @@ fi
 # default is 100 s, which freezes the window). A write held up by another writer gives up after
 # about twice this, a write on a stale snapshot after once this; either way the user sees the
 # database's message within seconds.
+# StepAPI: a list read outside a transaction is handed over row by row instead of being copied
+# whole into the driver's memory first (the program reads its lists that way).
 register_user_data_source <<INI
 Description=MAB embedded database
 Driver=$driver
 Database=$database
 JournalMode=WAL
 Timeout=2000
+StepAPI=1
 INI
 say "registered data source MabZet -> $database"

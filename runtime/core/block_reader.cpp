@@ -1,6 +1,7 @@
 #include "runtime/core/block_reader.h"
 
 #include "runtime/core/result_columns.h"
+#include "runtime/core/sql_literals.h"
 #include "runtime/core/transaction.h"
 
 #include <QSqlDatabase>
@@ -159,6 +160,9 @@ public:
         : m_connection(connection), m_transaction(transaction), m_rows(rows) {}
 
     Pass run(const QString& sql, std::vector<Parameter>& parameters);
+    // Refuses (Unsupported) a result with a column that is not a table's own: a driver that
+    // hands rows over as it steps through them types such a column before it has seen a value.
+    void requireTableColumns() { m_tableColumnsOnly = true; }
 
 private:
     Pass fail(SQLHSTMT statement) {
@@ -177,6 +181,7 @@ private:
     std::vector<SQLUSMALLINT> m_rowStatus = std::vector<SQLUSMALLINT>(BlockRows);
     bool m_truncated = false;
     bool m_rowFailed = false;
+    bool m_tableColumnsOnly = false;
 };
 
 Pass BlockReader::describe(SQLHSTMT statement) {
@@ -200,6 +205,14 @@ Pass BlockReader::describe(SQLHSTMT statement) {
         SQLLEN isUnsigned = SQL_FALSE;
         SQLColAttributeW(statement, SQLUSMALLINT(i + 1), SQL_DESC_UNSIGNED, nullptr, 0, nullptr,
                          &isUnsigned);
+        if (m_tableColumnsOnly) {
+            SQLWCHAR table[128] = {};
+            SQLSMALLINT tableLength = 0;
+            if (!succeeded(SQLColAttributeW(statement, SQLUSMALLINT(i + 1), SQL_DESC_TABLE_NAME,
+                                            table, sizeof table, &tableLength, nullptr)) ||
+                tableLength <= 0)
+                return Pass::Unsupported;
+        }
         BoundColumn& column = m_columns[i];
         switch (type) {
         case SQL_CHAR:
@@ -357,13 +370,8 @@ Pass BlockReader::run(const QString& sql, std::vector<Parameter>& parameters) {
     return Pass::Wider;
 }
 
-BlockRead readAll(Transaction& transaction, const QString& sql, const QVariantList& inputs,
-                  ResultColumns& rows) {
-    const SQLHDBC connection = connectionHandle(transaction);
-    std::vector<Parameter> parameters;
-    if (!connection || !toParameters(inputs, parameters))
-        return BlockRead::Unsupported;
-    BlockReader reader(connection, transaction, rows);
+BlockRead readPasses(BlockReader& reader, Transaction& transaction, const QString& sql,
+                     std::vector<Parameter>& parameters, ResultColumns& rows) {
     // A second pass only when a text was wider than its buffer, and then wide enough for all.
     for (int pass = 0; pass < 3; ++pass) {
         switch (reader.run(sql, parameters)) {
@@ -381,6 +389,42 @@ BlockRead readAll(Transaction& transaction, const QString& sql, const QVariantLi
     }
     rows.clear();
     return BlockRead::Unsupported;
+}
+
+// Qt's ODBC driver does not tell SQLite from other databases; the database's own name does.
+bool isSQLite(SQLHDBC connection) {
+    SQLWCHAR name[32] = {};
+    SQLSMALLINT length = 0;
+    if (!succeeded(SQLGetInfoW(connection, SQL_DBMS_NAME, name, sizeof name, &length)))
+        return false;
+    return QString::fromUtf16(reinterpret_cast<const char16_t*>(name))
+        .startsWith(QLatin1String("SQLite"), Qt::CaseInsensitive);
+}
+
+BlockRead readAll(Transaction& transaction, const QString& sql, const QVariantList& inputs,
+                  ResultColumns& rows) {
+    const SQLHDBC connection = connectionHandle(transaction);
+    std::vector<Parameter> parameters;
+    if (!connection || !toParameters(inputs, parameters))
+        return BlockRead::Unsupported;
+    // On SQLite a statement without parameters, run outside a transaction, is stepped through a
+    // block at a time (the data source's StepAPI); otherwise the driver first copies the whole
+    // result. A unit that holds writes keeps its parameters: the read must see them. A result
+    // with a computed column is read the usual way, which types it by its values.
+    if (!transaction.holdsWrites() && isSQLite(connection)) {
+        if (const std::optional<QString> plain = sqliteStatementWithLiterals(sql, inputs)) {
+            BlockReader stepping(connection, transaction, rows);
+            stepping.requireTableColumns();
+            std::vector<Parameter> none;
+            BlockRead outcome = BlockRead::Unsupported;
+            if (transaction.readBetweenUnits(
+                    [&] { outcome = readPasses(stepping, transaction, *plain, none, rows); }) &&
+                outcome != BlockRead::Unsupported)
+                return outcome;
+        }
+    }
+    BlockReader reader(connection, transaction, rows);
+    return readPasses(reader, transaction, sql, parameters, rows);
 }
 
 } // namespace

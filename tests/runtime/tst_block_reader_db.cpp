@@ -109,6 +109,13 @@ private slots:
         QTest::newRow("text and number parameters")
             << all + QStringLiteral(" WHERE napomena LIKE ? AND id > ? ORDER BY id")
             << QVariantList{QStringLiteral("šđ%"), 2900} << 69;
+        // On SQLite the values are written into the statement (see sqliteStatementWithLiterals):
+        // a quote or a mark in a text must stay part of that text. Ids 1-100 less NULL names
+        // (every 13th) and NULL notes (every 7th), 91 being both.
+        QTest::newRow("texts with quotes and marks")
+            << all +
+                   QStringLiteral(" WHERE ime <> ? AND napomena NOT LIKE ? AND id <= ? ORDER BY id")
+            << QVariantList{QStringLiteral("x' OR '1'='1"), QStringLiteral("%?{d%"), 100} << 80;
         QTest::newRow("no row") << all + QStringLiteral(" WHERE id < 0") << QVariantList() << 0;
         QTest::newRow("the list's own join")
             << QStringLiteral("SELECT p.ime, p.napomena, p.id FROM proba p INNER JOIN proba q "
@@ -153,6 +160,13 @@ private slots:
     }
 
     void seesTheConnectionsUncommittedWrite() {
+        // A read of a unit that holds no writes may run between two units of work; the unit
+        // after it must still hold the write below until the rollback.
+        ResultColumns before;
+        QCOMPARE(readInBlocks(*m_sqlca, QStringLiteral("SELECT id FROM proba WHERE id = ?"), {1},
+                              before),
+                 BlockRead::Read);
+        QCOMPARE(before.rowCount(), 1);
         m_sqlca->execute(QStringLiteral("INSERT INTO proba (id, ime) VALUES (?, ?)"),
                          {RowCount + 1, QStringLiteral("Nikola Đurić")});
         QCOMPARE(m_sqlca->sqlcode, 0);

@@ -1,7 +1,10 @@
-// Number conversions, money and dates: the arithmetic every screen relies on.
+// Number conversions, money and dates: the arithmetic every screen relies on; and values written
+// into a statement as SQLite literals.
 #include "runtime/core/convert.h"
 #include "runtime/core/dates.h"
 #include "runtime/core/decimal.h"
+#include "runtime/core/sql_literals.h"
+#include "runtime/core/transaction.h"
 #include "runtime/core/unit_arithmetic.h"
 
 #include <QTest>
@@ -134,6 +137,47 @@ private slots:
         QFETCH(int, window);
         QFETCH(int, expected);
         QCOMPARE(int(centredPosition(screen, window)), expected);
+    }
+
+    void sqliteLiterals_data() {
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QVariantList>("inputs");
+        QTest::addColumn<QString>("expected"); // empty: the caller must bind
+        const QString list =
+            QStringLiteral("SELECT ime FROM adresar WHERE prezime LIKE ? AND x = ?");
+        QTest::newRow("letter and number")
+            << list << QVariantList{QStringLiteral("Đ%"), 7}
+            << QStringLiteral("SELECT ime FROM adresar WHERE prezime LIKE 'Đ%' AND x = 7");
+        QTest::newRow("quotes doubled, marks inside a text stay text")
+            << list << QVariantList{QStringLiteral("x' OR '1'='1"), QStringLiteral("?;{fn}")}
+            << QStringLiteral("SELECT ime FROM adresar WHERE prezime LIKE 'x'' OR ''1''=''1' "
+                              "AND x = '?;{fn}'");
+        QTest::newRow("typed NULLs")
+            << list << QVariantList{nullText(), nullInteger()}
+            << QStringLiteral("SELECT ime FROM adresar WHERE prezime LIKE NULL AND x = NULL");
+        QTest::newRow("a mark in the statement's own literal is no mark")
+            << QStringLiteral("SELECT 'a?''b' || ? FROM t") << QVariantList{QStringLiteral("c")}
+            << QStringLiteral("SELECT 'a?''b' || 'c' FROM t");
+        QTest::newRow("NUL in a text")
+            << list << QVariantList{QStringLiteral("a\0b"), 1} << QString();
+        QTest::newRow("a date") << list << QVariantList{QStringLiteral("A%"), QDate(2026, 1, 2)}
+                                << QString();
+        QTest::newRow("too few inputs") << list << QVariantList{QStringLiteral("A%")} << QString();
+        QTest::newRow("too many inputs")
+            << list << QVariantList{QStringLiteral("A%"), 1, 2} << QString();
+        QTest::newRow("numbered mark")
+            << QStringLiteral("SELECT ?1") << QVariantList{1} << QString();
+        QTest::newRow("named parameter")
+            << QStringLiteral("SELECT :ime, ?") << QVariantList{1} << QString();
+        QTest::newRow("comment") << QStringLiteral("SELECT ? -- ?") << QVariantList{1} << QString();
+        QTest::newRow("unclosed quote")
+            << QStringLiteral("SELECT ?, 'a") << QVariantList{1} << QString();
+    }
+    void sqliteLiterals() {
+        QFETCH(QString, sql);
+        QFETCH(QVariantList, inputs);
+        QFETCH(QString, expected);
+        QCOMPARE(sqliteStatementWithLiterals(sql, inputs).value_or(QString()), expected);
     }
 };
 

@@ -28,7 +28,7 @@ if [ "$engine" = sqlite ]; then
     sql() { sqlite3 -bail -cmd '.timeout 10000' "$db" "$@"; }
     "$root/scripts/upgrade-database.sh" --sqlite "$db" >/dev/null || exit 1
     sql 'PRAGMA journal_mode=WAL;' >/dev/null
-    printf '[MabZet]\nDriver=%s\nDatabase=%s\nJournalMode=WAL\nTimeout=5000\n' \
+    printf '[MabZet]\nDriver=%s\nDatabase=%s\nJournalMode=WAL\nTimeout=5000\nStepAPI=1\n' \
         "$(driver_path libsqlite3odbc.so)" "$db" >"$ODBCINI"
     # Rows of a copy, read straight from the file.
     copy_sql() { sqlite3 -readonly "$1" "$2"; }

@@ -174,9 +174,10 @@ bool TestDataSource::writeOdbcFolder(bool registerMabZet) {
     if (registerMabZet) {
         out << "[MabZet]\n";
         if (m_engine == Engine::SQLite) {
+            // As scripts/create-embedded-database.sh registers it (StepAPI: see there).
             out << "Driver=" << MAB_SQLITE_ODBC_DRIVER << "\n"
                 << "Database=" << m_databaseName << "\n"
-                << "JournalMode=WAL\nTimeout=2000\n";
+                << "JournalMode=WAL\nTimeout=2000\nStepAPI=1\n";
         } else {
             // As scripts/use-postgresql.sh registers it: results read through a cursor, 1,000
             // rows at a time, without the driver's copy of the whole result.
