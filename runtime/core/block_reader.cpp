@@ -401,37 +401,57 @@ bool isSQLite(SQLHDBC connection) {
         .startsWith(QLatin1String("SQLite"), Qt::CaseInsensitive);
 }
 
-BlockRead readAll(Transaction& transaction, const QString& sql, const QVariantList& inputs,
-                  ResultColumns& rows) {
-    const SQLHDBC connection = connectionHandle(transaction);
-    std::vector<Parameter> parameters;
-    if (!connection || !toParameters(inputs, parameters))
-        return BlockRead::Unsupported;
-    // On SQLite a statement without parameters, run outside a transaction, is stepped through a
-    // block at a time (the data source's StepAPI); otherwise the driver first copies the whole
-    // result. A unit that holds writes keeps its parameters: the read must see them. A result
-    // with a computed column is read the usual way, which types it by its values.
-    if (!transaction.holdsWrites() && isSQLite(connection)) {
-        if (const std::optional<QString> plain = sqliteStatementWithLiterals(sql, inputs)) {
-            BlockReader stepping(connection, transaction, rows);
-            stepping.requireTableColumns();
-            std::vector<Parameter> none;
-            BlockRead outcome = BlockRead::Unsupported;
-            if (transaction.readBetweenUnits(
-                    [&] { outcome = readPasses(stepping, transaction, *plain, none, rows); }) &&
-                outcome != BlockRead::Unsupported)
-                return outcome;
-        }
+// Runs read with the connection in auto-commit, between two units of work, as a ROLLBACK of the
+// unit (which holds only reads) and the next unit's start would; Qt's ODBC driver keeps no state
+// of its own about either, and this way no Qt call is needed off the caller's thread.
+template <class Read> void betweenUnits(SQLHDBC connection, bool autocommit, Read read) {
+    if (!autocommit) {
+        SQLEndTran(SQL_HANDLE_DBC, connection, SQL_ROLLBACK);
+        SQLSetConnectAttr(connection, SQL_ATTR_AUTOCOMMIT, SQLPOINTER(SQL_AUTOCOMMIT_ON),
+                          SQL_IS_UINTEGER);
     }
-    BlockReader reader(connection, transaction, rows);
-    return readPasses(reader, transaction, sql, parameters, rows);
+    read();
+    if (!autocommit)
+        SQLSetConnectAttr(connection, SQL_ATTR_AUTOCOMMIT, SQLPOINTER(SQL_AUTOCOMMIT_OFF),
+                          SQL_IS_UINTEGER);
 }
 
 } // namespace
 
+BlockReadJob::BlockReadJob(Transaction& transaction)
+    : m_transaction(transaction), m_connection(connectionHandle(transaction)),
+      m_autocommit(transaction.autocommit),
+      // On SQLite a statement without parameters, run outside a transaction, is stepped through
+      // a block at a time (the data source's StepAPI); otherwise the driver first copies the
+      // whole result. A unit that holds writes keeps its parameters: the read must see them.
+      m_betweenUnits(m_connection && !transaction.holdsWrites() && isSQLite(m_connection)) {}
+
+BlockRead BlockReadJob::run(const QString& sql, const QVariantList& inputs,
+                            ResultColumns& rows) const {
+    std::vector<Parameter> parameters;
+    if (!m_connection || !toParameters(inputs, parameters))
+        return BlockRead::Unsupported;
+    // A result with a computed column is read the usual way, which types it by its values.
+    if (m_betweenUnits) {
+        if (const std::optional<QString> plain = sqliteStatementWithLiterals(sql, inputs)) {
+            BlockReader stepping(m_connection, m_transaction, rows);
+            stepping.requireTableColumns();
+            std::vector<Parameter> none;
+            BlockRead outcome = BlockRead::Unsupported;
+            betweenUnits(m_connection, m_autocommit, [&] {
+                outcome = readPasses(stepping, m_transaction, *plain, none, rows);
+            });
+            if (outcome != BlockRead::Unsupported)
+                return outcome;
+        }
+    }
+    BlockReader reader(m_connection, m_transaction, rows);
+    return readPasses(reader, m_transaction, sql, parameters, rows);
+}
+
 BlockRead readInBlocks(Transaction& transaction, const QString& sql, const QVariantList& inputs,
                        ResultColumns& rows) {
-    const BlockRead outcome = readAll(transaction, sql, inputs, rows);
+    const BlockRead outcome = BlockReadJob(transaction).run(sql, inputs, rows);
     // The read is over and its statement freed: no snapshot of it may outlive the user action.
     if (outcome != BlockRead::Unsupported)
         transaction.endReading();

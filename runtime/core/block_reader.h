@@ -22,5 +22,21 @@ enum class BlockRead {
 BlockRead readInBlocks(Transaction& transaction, const QString& sql, const QVariantList& inputs,
                        ResultColumns& rows);
 
+// readInBlocks in two halves, for a read on another thread: the job is made on the thread that
+// owns the transaction (Qt reaches the connection only there) and may run on any thread, while
+// nothing else uses the transaction; run() leaves the unit of work as it found it, or ended, and
+// the caller ends it as readInBlocks does (Transaction::endReading) unless run() said Unsupported.
+class BlockReadJob {
+public:
+    explicit BlockReadJob(Transaction& transaction);
+    BlockRead run(const QString& sql, const QVariantList& inputs, ResultColumns& rows) const;
+
+private:
+    Transaction& m_transaction;
+    void* m_connection;
+    bool m_autocommit;
+    bool m_betweenUnits;
+};
+
 // Rows a block holds; the fetch calls of a long list are few and its buffers small.
 constexpr int BlockRows = 1000;

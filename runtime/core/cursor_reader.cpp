@@ -83,9 +83,14 @@ ReadOutcome readRows(DynamicCursor& cursor, DynamicStagingArea& staging, Transac
     return readThroughCursor(cursor, staging, transaction, text, inputs, opened, row);
 }
 
-ResultRead readResult(Transaction& transaction, const QString& sql, const QVariantList& inputs) {
+namespace {
+
+// What readResult does once the block reader has tried.
+ResultRead afterBlockRead(Transaction& transaction, const QString& sql, const QVariantList& inputs,
+                          BlockRead outcome, ResultColumns rows) {
     ResultRead result;
-    if (readInBlocks(transaction, sql, inputs, result.rows) == BlockRead::Read) {
+    result.rows = std::move(rows);
+    if (outcome == BlockRead::Read) {
         result.outcome = {ReadOutcome::Stage::Finished, transaction.sqlcode, QString()};
         return result;
     }
@@ -106,6 +111,34 @@ ResultRead readResult(Transaction& transaction, const QString& sql, const QVaria
     if (first)
         result.rows.reset({});
     return result;
+}
+
+} // namespace
+
+ResultRead readResult(Transaction& transaction, const QString& sql, const QVariantList& inputs) {
+    ResultColumns rows;
+    const BlockRead outcome = readInBlocks(transaction, sql, inputs, rows);
+    return afterBlockRead(transaction, sql, inputs, outcome, std::move(rows));
+}
+
+ResultReadInBackground::ResultReadInBackground(Transaction& transaction, const QString& sql,
+                                               const QVariantList& inputs)
+    : m_transaction(transaction), m_sql(sql), m_inputs(inputs),
+      m_thread([this, job = BlockReadJob(transaction)] {
+          m_outcome = job.run(m_sql, m_inputs, m_rows);
+      }) {}
+
+ResultReadInBackground::~ResultReadInBackground() {
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
+ResultRead ResultReadInBackground::result() {
+    m_thread.join();
+    // As readInBlocks ends a read it tried; an untried one is left to the cursor.
+    if (m_outcome != BlockRead::Unsupported)
+        m_transaction.endReading();
+    return afterBlockRead(m_transaction, m_sql, m_inputs, m_outcome, std::move(m_rows));
 }
 
 std::optional<QVariantList> selectFirstRow(Transaction& transaction, const QString& sql,

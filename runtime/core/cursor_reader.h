@@ -1,5 +1,6 @@
 #pragma once
 
+#include "runtime/core/block_reader.h"
 #include "runtime/core/result_columns.h"
 
 #include <QList>
@@ -8,6 +9,7 @@
 
 #include <functional>
 #include <optional>
+#include <thread>
 
 class DynamicCursor;
 class DynamicStagingArea;
@@ -40,6 +42,29 @@ struct ResultRead {
 // outcome's.
 ResultRead readResult(Transaction& transaction, const QString& sql,
                       const QVariantList& inputs = {});
+
+// readResult on a thread of its own, for a start-up read that can run while the window is built:
+// the block reader's part runs in the background, and result() waits for it and does the rest
+// (the cursor, where the block reader could not read) on the caller's thread. Until result() no
+// one may use the transaction; the thread only reaches its connection through ODBC.
+class ResultReadInBackground {
+public:
+    ResultReadInBackground(Transaction& transaction, const QString& sql,
+                           const QVariantList& inputs = {});
+    ~ResultReadInBackground();
+    ResultReadInBackground(const ResultReadInBackground&) = delete;
+    ResultReadInBackground& operator=(const ResultReadInBackground&) = delete;
+
+    ResultRead result(); // once
+
+private:
+    Transaction& m_transaction;
+    QString m_sql;
+    QVariantList m_inputs;
+    ResultColumns m_rows;
+    BlockRead m_outcome = BlockRead::Unsupported;
+    std::thread m_thread; // last: it starts once everything above is in place
+};
 
 // The singleton select underneath readOne: the row, and the outcome filled in.
 std::optional<QVariantList> selectFirstRow(Transaction& transaction, const QString& sql,

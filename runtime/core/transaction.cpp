@@ -181,30 +181,6 @@ void Transaction::endReading() {
     sqlnrows = rows;
 }
 
-bool Transaction::readBetweenUnits(const std::function<void()>& read) {
-    if (!isConnected() || m_holdsWrites)
-        return false;
-    if (autocommit) {
-        read();
-        return true;
-    }
-    // Qt's ODBC driver switches the connection to auto-commit after a ROLLBACK; the next unit
-    // begins once the read is over, with the read's outcome kept.
-    QSqlDatabase::database(m_connectionName, false).rollback();
-    read();
-    const int code = sqlcode;
-    const QString text = sqlerrtext;
-    const int rows = sqlnrows;
-    setSuccess();
-    beginUnitOfWork();
-    if (sqlcode == Success) {
-        sqlcode = code;
-        sqlerrtext = text;
-        sqlnrows = rows;
-    }
-    return true;
-}
-
 void Transaction::endUnitOfWork(bool keep) {
     if (!isConnected()) {
         setFailure(notConnectedText());

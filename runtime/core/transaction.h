@@ -4,7 +4,6 @@
 #include <QVariant>
 #include <QVariantList>
 
-#include <functional>
 #include <optional>
 
 // The transaction object: the program's one database connection. Every statement reports its
@@ -54,11 +53,6 @@ public:
     void endReading();
     // Whether the open unit of work holds an INSERT, UPDATE or DELETE (tried, not only succeeded).
     bool holdsWrites() const { return m_holdsWrites; }
-    // Runs read with the connection in auto-commit, between two units of work, when the open unit
-    // holds only reads (ending it changes nothing anyone can see); false, with nothing run, when
-    // it holds writes, which the read must see. The SQLite driver hands a result over row by row
-    // only outside a transaction, and holds the whole of it in memory inside one.
-    bool readBetweenUnits(const std::function<void()>& read);
 
     // The Qt connection name, for the runtime's own cursors and data windows.
     QString connectionName() const { return m_connectionName; }

@@ -43,6 +43,11 @@ void tab_adresar::napravi() {
 }
 
 void tab_adresar::ucitaj() {
+    pocniUcitavanje();
+    zavrsiUcitavanje();
+}
+
+void tab_adresar::pocniUcitavanje() {
     // One read of the statuses feeds the form's status field and the editor's filter; each
     // reports a failed read as its own list would, in the order the lists are filled. The list
     // starts with the surnames on "A".
@@ -53,15 +58,21 @@ void tab_adresar::ucitaj() {
         if (globals().rbr_status == 0)
             globals().rbr_status = qint16(status.rbr);
     reportReadFailure(m_statusi.outcome);
-    QString loadError;
     const auto spisak =
-        DataWindowDefinition::load(QStringLiteral("dw_pretraga_adresar"), &loadError);
-    if (spisak) {
-        m_prviSpisak =
-            readResult(m_sqlca, spisak->select, {QStringLiteral("A%"), QStringLiteral("%")});
+        DataWindowDefinition::load(QStringLiteral("dw_pretraga_adresar"), &m_greskaSpiska);
+    if (spisak)
+        m_citanje = std::make_unique<ResultReadInBackground>(
+            m_sqlca, spisak->select, QVariantList{QStringLiteral("A%"), QStringLiteral("%")});
+}
+
+void tab_adresar::zavrsiUcitavanje() {
+    if (m_citanje) {
+        m_prviSpisak = m_citanje->result();
+        m_citanje.reset();
     } else {
         m_prviSpisak = ResultRead();
-        m_prviSpisak->outcome = {ReadOutcome::Stage::OpenFailed, Transaction::Failure, loadError};
+        m_prviSpisak->outcome = {ReadOutcome::Stage::OpenFailed, Transaction::Failure,
+                                 m_greskaSpiska};
     }
     if (m_prviSpisak->outcome.failed())
         MessageBox(QStringLiteral("DataBase Error!"), m_prviSpisak->outcome.text);

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 
 struct BuildLater;
@@ -33,6 +34,11 @@ public:
     // The page's first reads: the statuses of both status lists, then the surnames on "A". A
     // failed read is reported now, whether or not the controls stand yet.
     void ucitaj();
+    // The same in two halves, so that the window can be built while the list is read: the
+    // statuses at once, the list on a thread of its own; nothing may use the transaction until
+    // zavrsiUcitavanje() has waited for it.
+    void pocniUcitavanje();
+    void zavrsiUcitavanje();
 
     // Re-reads the list: surnames beginning with slovo, statuses matching statt.
     void pokupi_ljude(const QString& slovo, const QString& statt);
@@ -77,6 +83,8 @@ private:
     bool m_menjano = false;
     // What ucitaj() read, until the controls show it.
     Rows<adresar_sql::Status> m_statusi;
+    std::unique_ptr<ResultReadInBackground> m_citanje;
+    QString m_greskaSpiska; // why the list could not even be asked for
     std::optional<ResultRead> m_prviSpisak;
 
     SingleLineEdit* sle_rbr = nullptr;

@@ -22,13 +22,13 @@ mab_la::mab_la(QWidget* parent) : Window(Type::Main, QSize(3694, 2324), parent) 
     auto* tabs = new tab_main(this);
     m_tabMain = tabs;
     // The pages are made once, with the window, in tab order. The address book reads its statuses
-    // and its first list before anything is drawn, while the font database is still being filled
-    // on a thread of its own (FontDatabaseFill), and reports a failed read before the window
-    // shows. PRIJEM shows first. The controls of the pages nobody sees yet, the address book's
-    // included, are built right after the window's first paint, or when a page is first opened or
-    // asked for, if that comes sooner.
+    // first, and its first list on a thread of its own while the rest of the window is built
+    // (nothing else here touches the database before dodajPosete); a failed read is reported
+    // before the window shows. PRIJEM shows first. The controls of the pages nobody sees yet, the
+    // address book's included, are built right after the window's first paint, or when a page is
+    // first opened or asked for, if that comes sooner.
     m_adresar = new tab_adresar(sqlca(), BuildLater());
-    m_adresar->ucitaj();
+    m_adresar->pocniUcitavanje();
     m_prijem = new tab_prijem;
     tabs->addTab(m_prijem, QStringLiteral("PRIJEM"));
     tabs->addTab(m_adresar, QStringLiteral("ADRESAR"));
@@ -49,6 +49,7 @@ mab_la::mab_la(QWidget* parent) : Window(Type::Main, QSize(3694, 2324), parent) 
     connect(m_pretrazivanje, &tab_pretrazivanje::otvoriPosetu, this, &mab_la::otvoriPosetu);
     new DeferredBuild({m_pretrazivanje}, [this] { m_pretrazivanje->napravi(); });
     tabs->setCurrentIndex(0);
+    m_adresar->zavrsiUcitavanje();
     m_prijem->dodajPosete(sqlca(), tabs);
     DeferredBuild::afterFirstPaint(this);
 
