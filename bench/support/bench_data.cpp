@@ -56,7 +56,20 @@ bool fillAddressBook(TestDataSource& db, int from, int to) {
                      values))
             return false;
     }
-    return db.verifier().commit();
+    if (!db.verifier().commit())
+        return false;
+    settle(db, {QStringLiteral("adresar"), QStringLiteral("adresar_trazenje")});
+    return true;
+}
+
+void settle(TestDataSource& db, const QStringList& tables) {
+    if (db.engine() == TestDataSource::Engine::PostgreSQL) {
+        for (const QString& table : tables)
+            db.exec(QStringLiteral("VACUUM ANALYZE ") + table);
+    } else {
+        db.exec(QStringLiteral("ANALYZE"));
+        db.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+    }
 }
 
 bool fillCatalogue(TestDataSource& db, int count) {

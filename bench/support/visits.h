@@ -3,6 +3,7 @@
 // Keeping reception visits, shared by bench_figures (its rows beside the other figures) and
 // bench_poseta (these figures alone): saving one visit on PRIJEM with many or few visits stored,
 // and reading a patient's visit list through the program's read path.
+#include "bench/support/bench_data.h"
 #include "domain/reception/poseta_sql.h"
 #include "runtime/core/builtins.h"
 #include "tests/support/app_fixture.h"
@@ -62,15 +63,7 @@ inline void store(TestDataSource& db, int count, int ofPatient) {
             qFatal("the fields were not stored: %s", qPrintable(db.lastError()));
     if (db.count(QStringLiteral("poseta")) != count + ofPatient)
         qFatal("the visits were not stored");
-    // Settled as a database that has been in use: statistics gathered, the write-ahead log
-    // folded in, so that no background work of the fill falls into the timed rounds.
-    const QStringList settle =
-        postgres ? QStringList{QStringLiteral("VACUUM ANALYZE poseta"),
-                               QStringLiteral("VACUUM ANALYZE poseta_polje")}
-                 : QStringList{QStringLiteral("ANALYZE"),
-                               QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")};
-    for (const QString& statement : settle)
-        db.exec(statement);
+    settle(db, {QStringLiteral("poseta"), QStringLiteral("poseta_polje")});
 }
 
 // With `stored` visits in the database, the desk saves a new visit of Patient on PRIJEM (the
