@@ -304,6 +304,27 @@ private slots:
         QCOMPARE(m_tabs->currentIndex(), 4);
     }
 
+    void tabsMeasureANewLabelOrFontAgain() {
+        MultiRowTabs tabs(QStringLiteral("tabs"));
+        tabs.resize(400, 300);
+        auto everyLabelFits = [&tabs] {
+            for (int i = 0; i < tabs.count(); ++i)
+                if (tabs.fontMetrics().horizontalAdvance(tabs.tabText(i)) >=
+                    tabs.tabRect(i).width())
+                    return false;
+            return true;
+        };
+        for (const char* label : {"Prvi", "Drugi", "Treći", "Četvrti", "Peti", "Šesti"})
+            tabs.addTab(new QWidget, QString::fromUtf8(label));
+        QVERIFY(everyLabelFits());
+        QFont larger = tabs.font();
+        larger.setPointSizeF(larger.pointSizeF() * 2);
+        tabs.setFont(larger);
+        QVERIFY(everyLabelFits());
+        tabs.addTab(new QWidget, QStringLiteral("Konsultacije iz oblasti ishrane"));
+        QVERIFY(everyLabelFits());
+    }
+
     void layoutPeculiarities() {
         // Narrowed toggles keep their boxes and cut the description at the new right edge.
         const QList<QPair<const char*, int>> narrowed{

@@ -66,6 +66,16 @@ class TestBlockReader : public QObject {
         return result;
     }
 
+    // Row 2500 cannot be computed; the rows before it read fine.
+    QString failingHalfWay() const {
+        const QString failing = m_db.engine() == TestDataSource::Engine::SQLite
+                                    ? QStringLiteral("abs(-9223372036854775807 - 1)")
+                                    : QStringLiteral("1 / (id - 2500)");
+        return QStringLiteral("SELECT id, CASE WHEN id = 2500 THEN %1 ELSE id END AS vrednost "
+                              "FROM proba ORDER BY id")
+            .arg(failing);
+    }
+
 private slots:
     void initTestCase() {
         QVERIFY2(m_db.provision(TestDataSource::Contents::Schema), qPrintable(m_db.errorString()));
@@ -181,14 +191,7 @@ private slots:
     }
 
     void failureHalfWayGivesTheSameMessage() {
-        // Row 2500 cannot be computed; the rows before it read fine.
-        const QString failing = m_db.engine() == TestDataSource::Engine::SQLite
-                                    ? QStringLiteral("abs(-9223372036854775807 - 1)")
-                                    : QStringLiteral("1 / (id - 2500)");
-        const QString sql =
-            QStringLiteral("SELECT id, CASE WHEN id = 2500 THEN %1 ELSE id END AS vrednost "
-                           "FROM proba ORDER BY id")
-                .arg(failing);
+        const QString sql = failingHalfWay();
         const Plain plain = readPlain(sql, {});
         QVERIFY(plain.sqlcode < 0);
         QVERIFY(!plain.error.isEmpty());
@@ -212,6 +215,27 @@ private slots:
         QCOMPARE(readInBlocks(*m_sqlca, QStringLiteral("SELECT COUNT(*) FROM proba"), {}, fast),
                  BlockRead::Read);
         QCOMPARE(fast.value(0, 0).toInt(), RowCount);
+    }
+
+    void aReadOnAThreadOfItsOwn() {
+        const QString sql = QStringLiteral("SELECT id, ime, napomena FROM proba ORDER BY id");
+        const ResultRead here = readResult(*m_sqlca, sql);
+        ResultRead there = ResultReadInBackground(*m_sqlca, sql).result();
+        QCOMPARE(there.rows.rowCount(), RowCount);
+        QCOMPARE(there.outcome.code, here.outcome.code);
+        for (const int row : {0, 1776, RowCount - 1})
+            for (int column = 0; column < 3; ++column)
+                QCOMPARE(there.rows.value(row, column), here.rows.value(row, column));
+
+        // A failure there is reported as here, and the connection goes on working.
+        const QString failing = failingHalfWay();
+        const Plain plain = readPlain(failing, {});
+        there = ResultReadInBackground(*m_sqlca, failing).result();
+        QCOMPARE(there.outcome.text, plain.error);
+        QCOMPARE(there.rows.rowCount(), plain.rows.size());
+        QCOMPARE(
+            readResult(*m_sqlca, QStringLiteral("SELECT COUNT(*) FROM proba")).rows.value(0, 0),
+            QVariant(RowCount));
     }
 
     void otherColumnTypesAreLeftToThePlainPath() {
