@@ -6,6 +6,7 @@
 // It prints "shown" once its first frame is painted and "settled" once the events pending then
 // have run, then quits; the caller times it.
 #include "bench/support/first_frame.h"
+#include "runtime/core/odbc_describe.h"
 #include <QAbstractTableModel>
 
 #include <QApplication>
@@ -86,13 +87,9 @@ void readList(SQLHDBC dbc, const QString& query, const QString (&arguments)[2], 
     std::vector<SQLULEN> widths(count);
     std::vector<std::vector<SQLLEN>> indicators(count, std::vector<SQLLEN>(Block));
     for (SQLSMALLINT c = 0; c < columns; ++c) {
-        // A name buffer, as a program that shows the column must give: psqlODBC refuses a call
-        // without one ("Could not allocate memory for column name").
-        SQLWCHAR name[256];
-        SQLSMALLINT nameLength = 0, type = 0, digits = 0;
+        SQLSMALLINT type = 0;
         SQLULEN size = 0;
-        if (!SQL_SUCCEEDED(SQLDescribeColW(stmt, SQLUSMALLINT(c + 1), name, 256, &nameLength, &type,
-                                           &size, &digits, nullptr)))
+        if (!describeResultColumn(stmt, SQLUSMALLINT(c + 1), type, size))
             fail(SQL_HANDLE_STMT, stmt, "describe");
         model.isNumber[c] = type == SQL_INTEGER || type == SQL_SMALLINT || type == SQL_BIGINT;
         if (model.isNumber[c]) {

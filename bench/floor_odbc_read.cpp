@@ -3,6 +3,8 @@
 //     floor_odbc_read "SELECT ... ? ... ?" ARG1 ARG2 ... REPEATS
 // (every argument bound as text)
 // prints one line per read: milliseconds and rows. The data source is MabZet as ODBCINI names it.
+#include "runtime/core/odbc_describe.h"
+
 #include <sql.h>
 #include <sqlext.h>
 
@@ -93,10 +95,10 @@ int main(int argc, char** argv) {
         std::vector<std::vector<long long>> numbers(count);
         std::vector<std::vector<SQLLEN>> indicators(count, std::vector<SQLLEN>(Block));
         for (SQLSMALLINT c = 0; c < columns; ++c) {
-            SQLSMALLINT type = 0, digits = 0, nullable = 0;
+            SQLSMALLINT type = 0;
             SQLULEN size = 0;
-            SQLDescribeColW(stmt, SQLUSMALLINT(c + 1), nullptr, 0, nullptr, &type, &size, &digits,
-                            &nullable);
+            if (!describeResultColumn(stmt, SQLUSMALLINT(c + 1), type, size))
+                fail(SQL_HANDLE_STMT, stmt, "describe");
             if (type == SQL_INTEGER || type == SQL_SMALLINT || type == SQL_BIGINT) {
                 numbers[c].resize(Block);
                 SQLBindCol(stmt, SQLUSMALLINT(c + 1), SQL_C_SBIGINT, numbers[c].data(), 8,

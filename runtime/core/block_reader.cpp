@@ -1,5 +1,6 @@
 #include "runtime/core/block_reader.h"
 
+#include "runtime/core/odbc_describe.h"
 #include "runtime/core/result_columns.h"
 #include "runtime/core/sql_literals.h"
 #include "runtime/core/transaction.h"
@@ -196,11 +197,9 @@ Pass BlockReader::describe(SQLHSTMT statement) {
     QList<ResultColumns::Kind> kinds;
     QList<QMetaType> integerTypes;
     for (SQLSMALLINT i = 0; i < count; ++i) {
-        SQLWCHAR name[256];
-        SQLSMALLINT nameLength = 0, type = 0, digits = 0, nullable = 0;
+        SQLSMALLINT type = 0;
         SQLULEN size = 0;
-        if (!succeeded(SQLDescribeColW(statement, SQLUSMALLINT(i + 1), name, 256, &nameLength,
-                                       &type, &size, &digits, &nullable)))
+        if (!describeResultColumn(statement, SQLUSMALLINT(i + 1), type, size))
             return fail(statement);
         SQLLEN isUnsigned = SQL_FALSE;
         SQLColAttributeW(statement, SQLUSMALLINT(i + 1), SQL_DESC_UNSIGNED, nullptr, 0, nullptr,
