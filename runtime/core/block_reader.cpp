@@ -420,23 +420,27 @@ template <class Read> void betweenUnits(SQLHDBC connection, bool autocommit, Rea
 BlockReadJob::BlockReadJob(Transaction& transaction)
     : m_transaction(transaction), m_connection(connectionHandle(transaction)),
       m_autocommit(transaction.autocommit),
-      // On SQLite a statement without parameters, run outside a transaction, is stepped through
-      // a block at a time (the data source's StepAPI); otherwise the driver first copies the
-      // whole result. A unit that holds writes keeps its parameters: the read must see them.
-      m_betweenUnits(m_connection && !transaction.holdsWrites() && isSQLite(m_connection)) {}
+      // A read outside a unit that holds writes runs between units, in auto-commit: it ends
+      // the same way, but the server's driver closes its cursor and ends the transaction in one
+      // round trip instead of two, and on SQLite a statement without parameters is then stepped
+      // through a block at a time (the data source's StepAPI) instead of first copied whole. A
+      // unit that holds writes keeps the read inside it: the read must see them.
+      m_betweenUnits(m_connection && !transaction.holdsWrites()),
+      m_sqlite(m_connection && isSQLite(m_connection)) {}
 
 BlockRead BlockReadJob::run(const QString& sql, const QVariantList& inputs,
                             ResultColumns& rows) const {
     std::vector<Parameter> parameters;
     if (!m_connection || !toParameters(inputs, parameters))
         return BlockRead::Unsupported;
-    // A result with a computed column is read the usual way, which types it by its values.
-    if (m_betweenUnits) {
+    BlockRead outcome = BlockRead::Unsupported;
+    if (m_betweenUnits && m_sqlite) {
+        // SQLite steps only through a statement without parameters: the values go in as literals.
+        // A result with a computed column is read the usual way, which types it by its values.
         if (const std::optional<QString> plain = sqliteStatementWithLiterals(sql, inputs)) {
             BlockReader stepping(m_connection, m_transaction, rows);
             stepping.requireTableColumns();
             std::vector<Parameter> none;
-            BlockRead outcome = BlockRead::Unsupported;
             betweenUnits(m_connection, m_autocommit, [&] {
                 outcome = readPasses(stepping, m_transaction, *plain, none, rows);
             });
@@ -445,6 +449,11 @@ BlockRead BlockReadJob::run(const QString& sql, const QVariantList& inputs,
         }
     }
     BlockReader reader(m_connection, m_transaction, rows);
+    if (m_betweenUnits && !m_sqlite) {
+        betweenUnits(m_connection, m_autocommit,
+                     [&] { outcome = readPasses(reader, m_transaction, sql, parameters, rows); });
+        return outcome;
+    }
     return readPasses(reader, m_transaction, sql, parameters, rows);
 }
 

@@ -36,6 +36,7 @@ private:
     void* m_connection;
     bool m_autocommit;
     bool m_betweenUnits;
+    bool m_sqlite;
 };
 
 // Rows a block holds; the fetch calls of a long list are few and its buffers small.
