@@ -1,5 +1,6 @@
 #include "domain/appointments/zakazivanje_sql.h"
 
+#include "runtime/core/dates.h"
 #include "runtime/core/transaction.h"
 
 namespace zakazivanje_sql {
@@ -28,13 +29,7 @@ QString textOf(const QVariant& value) {
     return value.isNull() ? QString() : value.toString();
 }
 
-// The drivers hand a DATE or TIME column back as a date or time, or as its text.
-QDate dateOf(const QVariant& value) {
-    return value.typeId() == QMetaType::QDate
-               ? value.toDate()
-               : QDate::fromString(value.toString().left(10), Qt::ISODate);
-}
-
+// The drivers hand a TIME column back as a time or as its text.
 QTime timeOf(const QVariant& value) {
     if (value.typeId() == QMetaType::QTime)
         return value.toTime();
@@ -59,7 +54,7 @@ Rows<Termin> terminiDana(Transaction& sqlca, const QDate& dan) {
     return readRowsAs<Termin>(sqlca, DayRows, {dan}, [](const QVariantList& red) {
         Termin termin;
         termin.rbr = red.at(0).toInt();
-        termin.datum = dateOf(red.at(1));
+        termin.datum = dateOfColumn(red.at(1));
         termin.vreme = timeOf(red.at(2));
         termin.opis = textOf(red.at(3));
         if (!red.at(4).isNull())
@@ -74,7 +69,7 @@ Rows<Termin> terminiDana(Transaction& sqlca, const QDate& dan) {
 
 Rows<QDate> zauzetiDani(Transaction& sqlca, const QDate& od, const QDate& do_) {
     return readRowsAs<QDate>(sqlca, BookedDays, {od, do_},
-                             [](const QVariantList& red) { return dateOf(red.at(0)); });
+                             [](const QVariantList& red) { return dateOfColumn(red.at(0)); });
 }
 
 One<int> rbrTermina(Transaction& sqlca, const QDate& datum, const QTime& vreme) {

@@ -1,5 +1,6 @@
 #include "domain/reception/poseta_sql.h"
 
+#include "runtime/core/dates.h"
 #include "runtime/core/transaction.h"
 
 namespace poseta_sql {
@@ -38,13 +39,6 @@ QString textOf(const QVariant& value) {
     return value.isNull() ? QString() : value.toString();
 }
 
-// The drivers hand a DATE column back as a date or as its text.
-QDate dateOf(const QVariant& value) {
-    return value.typeId() == QMetaType::QDate
-               ? value.toDate()
-               : QDate::fromString(value.toString().left(10), Qt::ISODate);
-}
-
 Pacijent pacijentIzReda(const QVariantList& red) {
     return Pacijent{red.at(0).toInt(), textOf(red.at(1)), textOf(red.at(2)),
                     textOf(red.at(3)), textOf(red.at(4)), textOf(red.at(5))};
@@ -58,13 +52,13 @@ QString upitPosetaPacijenta() {
 
 Rows<Stavka> posetePacijenta(Transaction& sqlca, int rbrAdresar) {
     return readRowsAs<Stavka>(sqlca, PatientVisits, {rbrAdresar}, [](const QVariantList& red) {
-        return Stavka{red.at(0).toInt(), dateOf(red.at(1)), textOf(red.at(2))};
+        return Stavka{red.at(0).toInt(), dateOfColumn(red.at(1)), textOf(red.at(2))};
     });
 }
 
 Rows<Zaglavlje> zaglavlje(Transaction& sqlca, int rbr) {
     return readRowsAs<Zaglavlje>(sqlca, VisitRow, {rbr}, [](const QVariantList& red) {
-        return Zaglavlje{red.at(0).toInt(), red.at(1).toInt(), dateOf(red.at(2)),
+        return Zaglavlje{red.at(0).toInt(), red.at(1).toInt(), dateOfColumn(red.at(2)),
                          textOf(red.at(3)), textOf(red.at(4)), red.at(5).toInt()};
     });
 }

@@ -1,6 +1,7 @@
 #include "domain/search/pretraga_sql.h"
 
 #include "domain/search/pravila.h"
+#include "runtime/core/dates.h"
 #include "runtime/core/transaction.h"
 
 #include <QStringList>
@@ -149,25 +150,21 @@ Naredba sastavi(const QList<Kriterijum>& paneli, const QDate& danas, int preskoc
 
 Strana trazi(Transaction& sqlca, const Naredba& naredba) {
     Strana strana;
-    strana.pogoci = readRowsAs<Pogodak>(
-        sqlca, naredba.tekst, naredba.vrednosti, [&strana](const QVariantList& red) {
-            Pogodak pogodak;
-            pogodak.rbr = red.at(0).toInt();
-            pogodak.prezime = red.at(1).toString();
-            pogodak.ime = red.at(2).toString();
-            pogodak.mbr = red.at(3).toString();
-            pogodak.grad = red.at(4).toString();
-            strana.ukupno = red.at(5).toInt();
-            if (!red.at(6).isNull()) {
-                pogodak.rbrPosete = red.at(6).toInt();
-                const QVariant datum = red.at(7);
-                pogodak.datumPosete =
-                    datum.typeId() == QMetaType::QDate
-                        ? datum.toDate()
-                        : QDate::fromString(datum.toString().left(10), Qt::ISODate);
-            }
-            return pogodak;
-        });
+    const auto pogodakIzReda = [&strana](const QVariantList& red) {
+        Pogodak pogodak;
+        pogodak.rbr = red.at(0).toInt();
+        pogodak.prezime = red.at(1).toString();
+        pogodak.ime = red.at(2).toString();
+        pogodak.mbr = red.at(3).toString();
+        pogodak.grad = red.at(4).toString();
+        strana.ukupno = red.at(5).toInt();
+        if (!red.at(6).isNull()) {
+            pogodak.rbrPosete = red.at(6).toInt();
+            pogodak.datumPosete = dateOfColumn(red.at(7));
+        }
+        return pogodak;
+    };
+    strana.pogoci = readRowsAs<Pogodak>(sqlca, naredba.tekst, naredba.vrednosti, pogodakIzReda);
     return strana;
 }
 

@@ -29,3 +29,24 @@ int DayNumber(const QDate& date) {
 QDate RelativeDate(const QDate& date, int days) {
     return date.addDays(days);
 }
+
+QDate dateOfColumn(const QVariant& value) {
+    if (value.typeId() == QMetaType::QDate)
+        return value.toDate();
+    const QString text = value.toString();
+    // A list of visits carries one date a row: the plain "YYYY-MM-DD" is read digit by digit,
+    // a small part of what QDate::fromString spends on the forms it allows.
+    if (text.size() >= 10 && text.at(4) == u'-' && text.at(7) == u'-') {
+        int number[3] = {0, 0, 0};
+        bool digits = true;
+        for (int i : {0, 1, 2, 3, 5, 6, 8, 9}) {
+            const char16_t c = text.at(i).unicode();
+            digits = digits && c >= u'0' && c <= u'9';
+            int& part = number[i < 4 ? 0 : i < 7 ? 1 : 2];
+            part = part * 10 + (c - u'0');
+        }
+        if (digits)
+            return QDate(number[0], number[1], number[2]); // invalid for a month 13 or a day 32
+    }
+    return QDate::fromString(QStringView(text).left(10), Qt::ISODate);
+}

@@ -114,6 +114,27 @@ private slots:
         QCOMPARE(RelativeDate(QDate(2024, 3, 1), -1), QDate(2024, 2, 29));
     }
 
+    void dateOfColumn_data() {
+        QTest::addColumn<QVariant>("column");
+        QTest::addColumn<QDate>("expected");
+        QTest::newRow("a date") << QVariant(QDate(2026, 12, 9)) << QDate(2026, 12, 9);
+        QTest::newRow("ISO text") << QVariant(QStringLiteral("2026-12-09")) << QDate(2026, 12, 9);
+        QTest::newRow("a time after it")
+            << QVariant(QStringLiteral("2024-02-29 00:00:00")) << QDate(2024, 2, 29);
+        QTest::newRow("no 29 February in 2026")
+            << QVariant(QStringLiteral("2026-02-29")) << QDate();
+        QTest::newRow("month 13") << QVariant(QStringLiteral("2026-13-01")) << QDate();
+        QTest::newRow("a letter in the day") << QVariant(QStringLiteral("2026-12-0x")) << QDate();
+        QTest::newRow("short") << QVariant(QStringLiteral("2026-1-9")) << QDate();
+        QTest::newRow("NULL") << QVariant() << QDate();
+    }
+
+    void dateOfColumn() {
+        QFETCH(QVariant, column);
+        QFETCH(QDate, expected);
+        QCOMPARE(::dateOfColumn(column), expected);
+    }
+
     void todayCanBePinned() {
         setTodayForTesting(QDate(2027, 1, 31));
         QCOMPARE(Today(), QDate(2027, 1, 31));
