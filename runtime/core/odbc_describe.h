@@ -7,7 +7,10 @@
 // SQLDescribeCol, which also reports whether the column may be NULL, by looking the result's
 // tables up in the catalogue: a query that costs more than reading a short list. The
 // descriptor's type and length it reads from the result itself; a driver that does not give
-// them is asked the usual way (with a name buffer, which psqlODBC insists on).
+// them is asked the usual way (with a name buffer, which psqlODBC insists on). It is the verbose
+// SQL_DESC_TYPE, not SQL_DESC_CONCISE_TYPE, because psqlODBC answers the concise type with the
+// same catalogue query; the two differ only for dates, times and intervals (SQL_DATETIME,
+// SQL_INTERVAL), which a block reader does not bind.
 inline bool describeResultColumn(SQLHSTMT statement, SQLUSMALLINT column, SQLSMALLINT& type,
                                  SQLULEN& size) {
     SQLLEN descType = 0, length = 0;
