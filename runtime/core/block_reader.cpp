@@ -449,6 +449,8 @@ BlockRead BlockReadJob::run(const QString& sql, const QVariantList& inputs,
         }
     }
     BlockReader reader(m_connection, m_transaction, rows);
+    // Not on SQLite: in auto-commit its driver steps through a bound statement too, and then types
+    // a computed column as text instead of leaving the read to the usual way.
     if (m_betweenUnits && !m_sqlite) {
         betweenUnits(m_connection, m_autocommit,
                      [&] { outcome = readPasses(reader, m_transaction, sql, parameters, rows); });
