@@ -37,7 +37,9 @@ trap cleanup EXIT
 # A new user: an empty home, and an empty machine-wide ODBC folder so that no data source of this
 # machine is seen. unixODBC looks for the user's data sources in the account's home from the
 # password file, not in $HOME, so ODBCINI names the new user's file. The launcher in the search
-# path is the installed one.
+# path is the installed one. The script polls the window tree while the program starts, and by
+# default the X server resets whenever its last client leaves: a program connecting during such a
+# reset is turned away, so the server runs with -noreset.
 mkdir -p "$work/home" "$work/odbc-system"
 cat >"$work/start.sh" <<'SH'
 set -u
@@ -67,7 +69,8 @@ say "starting the installed program as a new user"
 env -i PATH=/usr/bin:/bin HOME="$work/home" ODBCINI="$work/home/.odbc.ini" \
     ODBCSYSINI="$work/odbc-system" LANG=C.UTF-8 \
     SCREENSHOT="$screenshot" \
-    xvfb-run -a -s "-screen 0 1280x1024x24" bash "$work/start.sh"
+    xvfb-run -a -e "$work/xvfb.log" -s "-screen 0 1280x1024x24 -noreset" bash "$work/start.sh" ||
+    { cat "$work/xvfb.log"; exit 1; }
 
 database=$work/home/.local/share/mab/mab.db
 [ -s "$database" ] || die "the launcher did not create $database"

@@ -7,12 +7,20 @@
 set -euo pipefail
 hold=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
+# The server picks a free display and writes its number once it takes connections (-displayfd),
+# so neither a display in use nor a slow start can turn the program away; -noreset keeps a client
+# that leaves from resetting it under one that is connecting.
+ready=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp -noreset 3>"$ready" >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
-sleep 1
-export DISPLAY=$display QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
+trap 'kill $xvfb 2>/dev/null || true; rm -f "$ready"' EXIT
+for _ in $(seq 100); do
+    [ -s "$ready" ] && break
+    kill -0 $xvfb 2>/dev/null || { echo "Xvfb did not start"; exit 2; }
+    sleep 0.1
+done
+[ -s "$ready" ] || { echo "Xvfb did not take connections"; exit 2; }
+export DISPLAY=:$(head -n1 "$ready") QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 NO_AT_BRIDGE=0
 dbus-run-session -- bash -c '
     /usr/libexec/at-spi-bus-launcher --launch-immediately &
     launcher=$!
