@@ -131,7 +131,10 @@ void tab_zakazivanje::zakaziRed(int red) {
     const QDate dan = m_izabraniDan;
     const QTime vreme = zakazivanje_prikaz::vremeReda(red - 1);
     const zakazivanje_sql::Termin* postojeci = terminU(red);
-    const std::optional<int> rbr = postojeci ? std::optional<int>(postojeci->rbr) : std::nullopt;
+    // Copied before the dialog, which may re-read the day under the pointer; a flag and an int
+    // because GCC's optimiser wrongly warned that a std::optional<int> here was uninitialised.
+    const bool izmena = postojeci != nullptr;
+    const int rbr = izmena ? postojeci->rbr : 0;
     TerminUnos unos;
     if (postojeci)
         unos = TerminUnos{postojeci->rbrAdresar, postojeci->opis};
@@ -150,7 +153,8 @@ void tab_zakazivanje::zakaziRed(int red) {
     Open<w_zakazivanje_termin>(naslov, pacijenti.rows, unos, window());
     if (message().stringparm != QLatin1String("DA"))
         return;
-    pokaziIshod(rbr ? zakazivanje_upis::izmeni(*m_sqlca, *rbr, unos.rbrAdresar, unos.opis)
+    pokaziIshod(izmena
+                    ? zakazivanje_upis::izmeni(*m_sqlca, rbr, unos.rbrAdresar, unos.opis)
                     : zakazivanje_upis::zakazi(*m_sqlca, dan, vreme, unos.rbrAdresar, unos.opis));
     procitajDan();
 }
