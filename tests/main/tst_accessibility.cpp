@@ -300,6 +300,9 @@ private slots:
                                       << "pocetna_godina" << QStringLiteral("Kriterijum 2: Od");
         QTest::newRow("search value") << "uo_6"
                                       << "ddlb_3" << QStringLiteral("Kriterijum 4: Vrednost");
+        QTest::newRow("visit list beside the tabs")
+            << "obj_posete"
+            << "ddlb_posete" << QStringLiteral("Posete pacijenta");
         QTest::newRow("day sheet") << "tab_zakazivanje"
                                    << "dw_zakazivanje" << QStringLiteral("Zakazivanje pregleda");
     }

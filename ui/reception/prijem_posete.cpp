@@ -99,6 +99,8 @@ void prijem_posete::napraviKomande(QTabWidget* tabMain) {
     m_spisak->setObjectName(QStringLiteral("ddlb_posete"));
     m_spisak->setFont(screenFont(ScreenFont::Arial9));
     m_spisak->setToolTip(QStringLiteral("Posete pacijenta, najnovija prva"));
+    // A screen reader would read the empty or chosen entry's text alone; the tip is only its hint.
+    m_spisak->setAccessibleName(QStringLiteral("Posete pacijenta"));
     m_spisak->setFixedSize(Najuzi, visina);
     m_spisak->setEnabled(false);
     red->addWidget(m_spisak);
