@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QTabWidget>
-#include <QTest>
 
 #include <cstdio>
 
@@ -20,7 +19,7 @@ int main(int argc, char* argv[]) {
     window.setCentralWidget(tabs);
     window.resize(808, 581);
     window.show();
-    if (!QTest::qWaitFor([&frame] { return frame.shown(); }, 60000))
+    if (!frame.wait(60000))
         return 1;
     QApplication::processEvents();
     std::printf("settled\n");

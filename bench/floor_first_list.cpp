@@ -13,7 +13,6 @@
 #include <QMainWindow>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTest>
 
 #include <sql.h>
 #include <sqlext.h>
@@ -158,7 +157,7 @@ int main(int argc, char* argv[]) {
     window.setCentralWidget(tabs);
     window.resize(808, 581);
     window.show();
-    if (!QTest::qWaitFor([&frame] { return frame.shown(); }, 60000))
+    if (!frame.wait(60000))
         return 1;
     QApplication::processEvents();
     std::printf("settled\n");

@@ -15,7 +15,6 @@
 #include <QFile>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTest>
 
 #include <cstdio>
 
@@ -39,7 +38,7 @@ int main(int argc, char* argv[]) {
     mab.create();
     mab.open(QString());
     mab_la* window = mab.glavniProzor();
-    if (!window || !QTest::qWaitFor([&frame] { return frame.shown(); }, 60000))
+    if (!window || !frame.wait(60000))
         return 1;
     QApplication::processEvents();
     std::printf("settled\n");

@@ -1,12 +1,16 @@
 #pragma once
-// When a start-up figure ends: once the first frame of the program's first window has been
-// painted and handed to the screen. The program, and the floors it is measured against, each
-// watch for it the same way and print "shown" then; the caller times the child up to that line.
-// With MAB_BENCH_EXIT_AT_FRAME set, the process ends right there, so that a profile (callgrind)
-// of the program and of a floor covers the same way and nothing after it.
+// When the start-up figures end. The program, and the floors it is measured against, each watch
+// their first window the same way and print "exposed" once it is on the screen (what a watcher
+// of the screen's windows sees first), then "shown" once its first frame has been painted and
+// handed to the screen; the caller times the child up to each line. With MAB_BENCH_EXIT_AT_FRAME
+// set, the process ends at the frame, so that a profile (callgrind) of the program and of a floor
+// covers the same way and nothing after it.
 #include <QApplication>
+#include <QEventLoop>
 #include <QMetaObject>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <cstdio>
 #include <cstdlib>
@@ -18,8 +22,30 @@ public:
 
     bool shown() const { return m_shown; }
 
+    // Runs the event loop until the first frame is shown, as the program's own loop would.
+    // QTest::qWaitFor would sleep 10 ms between its passes, and the frame's paint and the call it
+    // posts fall in different passes: every figure would carry that sleep.
+    bool wait(int timeoutMs) {
+        if (m_shown)
+            return true;
+        QEventLoop loop;
+        m_loop = &loop;
+        QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+        loop.exec();
+        m_loop = nullptr;
+        return m_shown;
+    }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (!m_exposed && event->type() == QEvent::Expose && watched->isWindowType()) {
+            const auto* window = static_cast<QWindow*>(watched);
+            if (!window->parent() && window->isExposed()) {
+                m_exposed = true;
+                std::printf("exposed\n");
+                std::fflush(stdout);
+            }
+        }
         if (!m_painting && event->type() == QEvent::Paint && watched->isWidgetType() &&
             static_cast<QWidget*>(watched)->isWindow()) {
             m_painting = true;
@@ -34,6 +60,8 @@ protected:
                     std::fflush(stdout);
                     if (qEnvironmentVariableIsSet("MAB_BENCH_EXIT_AT_FRAME"))
                         std::_Exit(0);
+                    if (m_loop)
+                        m_loop->quit();
                 },
                 Qt::QueuedConnection);
         }
@@ -41,6 +69,8 @@ protected:
     }
 
 private:
+    bool m_exposed = false;
     bool m_painting = false;
     bool m_shown = false;
+    QEventLoop* m_loop = nullptr;
 };
