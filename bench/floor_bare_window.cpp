@@ -1,6 +1,6 @@
 // The floor of start-up: a bare Qt program that shows one window with a five-page tab widget.
-// It prints "shown" once its first frame is painted and "settled" once the events pending then
-// have run, then quits; the caller times it.
+// It prints "exposed" once its window is on the screen, "shown" once its first frame is painted
+// and "settled" once the events pending then have run, then quits; the caller times it.
 #include "bench/support/first_frame.h"
 
 #include <QApplication>

@@ -3,8 +3,8 @@
 // connect string, reads the list query in blocks of 1,000 rows (columns bound as UTF-16) into
 // a list view on the second page, as the program holds its "A" list there, and shows the window.
 //     floor_first_list "SELECT ... ? ... ?" ARG1 ARG2
-// It prints "shown" once its first frame is painted and "settled" once the events pending then
-// have run, then quits; the caller times it.
+// It prints "exposed" once its window is on the screen, "shown" once its first frame is painted
+// and "settled" once the events pending then have run, then quits; the caller times it.
 #include "bench/support/first_frame.h"
 #include "runtime/core/odbc_describe.h"
 #include <QAbstractTableModel>

@@ -1,6 +1,7 @@
 // The program itself, started as its entry point starts it, for the start-up and memory figures.
-//     mab_probe start   prints "shown" once the main window's first frame is painted, and
-//                       "settled" once the events pending then have run
+//     mab_probe start   prints "exposed" once the main window is on the screen, "shown" once
+//                       its first frame is painted, and "settled" once the events pending
+//                       then have run
 //     mab_probe svi     then also presses " SVI " on the ADRESAR page
 // and in both cases "peak KiB" (the process's peak resident memory) before it quits. For a profile
 // of the way to the first frame alone, set MAB_BENCH_EXIT_AT_FRAME.
