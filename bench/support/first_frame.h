@@ -20,8 +20,6 @@ public:
     // Watches every event of the application, so it must exist before the window is built.
     FirstFrame() { qApp->installEventFilter(this); }
 
-    bool shown() const { return m_shown; }
-
     // Runs the event loop until the first frame is shown, as the program's own loop would.
     // QTest::qWaitFor would sleep 10 ms between its passes, and the frame's paint and the call it
     // posts fall in different passes: every figure would carry that sleep.
