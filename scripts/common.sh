@@ -17,6 +17,45 @@ MAB_TEST_PACKAGES=(postgresql postgresql-client openssl)
 say() { printf 'mab: %s\n' "$*"; }
 die() { printf 'mab: %s\n' "$*" >&2; exit 1; }
 
+# --help: the comment block at the top of the calling script, without its first line.
+usage() { awk 'NR > 1 && !/^#/ { exit } NR > 1 { sub(/^# ?/, ""); print }' "$0"; }
+
+# A whole number as a database or a file holds one: digits only, no sign, no leading zero, at most
+# nine digits. Every number the scripts read back passes this before arithmetic, an array index or
+# a numeric test sees it, because bash evaluates such text as an expression and runs the commands
+# of an array index in it.
+is_whole_number() { [[ $1 =~ ^(0|[1-9][0-9]{0,8})$ ]]; }
+
+# This machine itself: a loopback name or address, or its own host name.
+server_is_here() {
+    case $1 in localhost | 127.0.0.1 | ::1 | "$(hostname)") return 0 ;; esac
+    return 1
+}
+
+# How the scripts' own connections to HOST check the server, given MabZet's SSLmode (may be empty):
+# a server on another machine only with its certificate and name checked against the practice's
+# authority (verify-full), as the desk's MabZet does. Anything less stops the script, saying how
+# the desk gets its certificate; a server here (or its socket folder) keeps MabZet's setting.
+pg_sslmode() {
+    local host=$1 mode=${2:-}
+    if [[ $host == /* ]] || server_is_here "$host"; then
+        echo "${mode:-prefer}"
+    elif [ "${mode,,}" = verify-full ]; then
+        echo verify-full
+    else
+        die "MabZet names the server $host without checking that it is the practice's own" \
+            "(SSLmode=verify-full); a desk talks to a server elsewhere only so. On the server run" \
+            "scripts/use-postgresql.sh --issue-desk NAME, then here:" \
+            "scripts/use-postgresql.sh --host $host --certificate mab-desk-NAME.pem. Nothing changed."
+    fi
+}
+
+# Session settings pinned on every connection of the program's login (the scripts' through
+# PGOPTIONS, a desk's MabZet through its pqopt line): settings stored on the role, which any desk
+# may change with ALTER ROLE kiro SET, would otherwise reach every desk's sessions, and one named
+# here wins over them. Read-write, the tables' schema, no time limit and no library to load.
+MAB_SESSION_OPTIONS='-c default_transaction_read_only=off -c search_path=public -c statement_timeout=0 -c lock_timeout=0 -c idle_in_transaction_session_timeout=0 -c idle_session_timeout=0 -c local_preload_libraries='
+
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then
         "$@"

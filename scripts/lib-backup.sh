@@ -92,8 +92,9 @@ read_pg_settings() {
     PG_LOGIN=$(dsn username uid) || PG_LOGIN=$MAB_PROGRAM_LOGIN
     PG_PASSWORD=$(dsn password pwd) || PG_PASSWORD=
     [ -z "$PG_PASSWORD" ] && [ "$PG_LOGIN" = "$MAB_PROGRAM_LOGIN" ] && PG_PASSWORD=$MAB_PROGRAM_PASSWORD
-    # A desk with a certificate checks the server as the program does (libpq finds the files).
-    PG_SSLMODE=$(dsn sslmode) || PG_SSLMODE=prefer
+    [[ $PG_PORT =~ ^[1-9][0-9]{0,4}$ ]] || die "MabZet's Port '${PG_PORT:0:40}' is not a port number"
+    # A desk checks the server as the program does (libpq finds the desk's files).
+    PG_SSLMODE=$(pg_sslmode "$PG_HOST" "$(dsn sslmode)") || exit 1
     return 0
 }
 
@@ -101,8 +102,8 @@ read_pg_settings() {
 as_program_login() {
     local tool=$1
     shift
-    PGPASSWORD=$PG_PASSWORD PGSSLMODE=$PG_SSLMODE PGCONNECT_TIMEOUT=10 "$tool" -h "$PG_HOST" -p "$PG_PORT" \
-        -U "$PG_LOGIN" -d "$PG_DATABASE" -w "$@"
+    PGPASSWORD=$PG_PASSWORD PGSSLMODE=$PG_SSLMODE PGOPTIONS=$MAB_SESSION_OPTIONS PGCONNECT_TIMEOUT=10 \
+        "$tool" -h "$PG_HOST" -p "$PG_PORT" -U "$PG_LOGIN" -d "$PG_DATABASE" -w "$@"
 }
 
 # "ok" when a pg_dump archive can be read and holds the address book's rows.

@@ -6,11 +6,12 @@
 #   scripts/upgrade-database.sh --sqlite FILE [--dir FOLDER]         a SQLite file
 #   scripts/upgrade-database.sh --database D [--host H] [--port P] [--owner ROLE] [--dir FOLDER]
 #
-# Safe to run again: a database at the newest version is only read. Before the first change
-# scripts/backup.sh takes a copy (into --dir FOLDER, or backup.sh's own folder). A database without
-# any table becomes a new one: every step, then the seed data (status categories, hematology
-# catalogue). Refused, with nothing changed: a database newer than this MAB knows, and one that
-# holds some tables but not MAB's.
+# Safe to run again: a database at the newest version is only read. Before the first change to a
+# database that holds tables, scripts/backup.sh takes a copy (into --dir FOLDER, or backup.sh's own
+# folder). A database without any table becomes a new one: every step, then the seed data (status
+# categories, hematology catalogue). Refused, with nothing changed: a database newer than this MAB
+# knows, one whose recorded version is not a version number, and one that holds some tables but not
+# MAB's. A server on another machine is reached only with its certificate checked (verify-full).
 # --owner ROLE  (PostgreSQL) the role that makes the changes: the tables belong to mab_owner, so it
 #               must be a member of mab_owner (password from PGPASSWORD or ~/.pgpass). Without it,
 #               root on the server machine itself works as postgres; anyone else logs in as the
@@ -29,7 +30,7 @@ while [ $# -gt 0 ]; do
     --port) PG_PORT=${2:?--port needs a number}; shift 2 ;;
     --owner) owner=${2:?--owner needs a role}; shift 2 ;;
     --dir) backup_dir=${2:?--dir needs a folder}; shift 2 ;;
-    -h | --help) awk 'NR > 1 && !/^#/ { exit } NR > 1 { sub(/^# ?/, ""); print }' "$0"; exit 0 ;;
+    -h | --help) usage; exit 0 ;;
     *) die "unknown option $1 (see scripts/upgrade-database.sh --help)" ;;
     esac
 done
@@ -47,7 +48,11 @@ if [ $target = mabzet ]; then
 else
     engine=$target
     PG_LOGIN=$MAB_PROGRAM_LOGIN PG_PASSWORD=$MAB_PROGRAM_PASSWORD
+    # A server elsewhere is checked against the practice's authority in ~/.postgresql/root.crt.
+    PG_SSLMODE=verify-full
+    [[ $PG_HOST == /* ]] || server_is_here "$PG_HOST" && PG_SSLMODE=prefer
 fi
+export PGSSLMODE=${PG_SSLMODE:-prefer} PGOPTIONS=$MAB_SESSION_OPTIONS
 
 # The steps, numbered 1, 2, 3 ... without a gap; the newest number is the newest version.
 steps_dir=$MAB_ROOT/db/$engine/steps
@@ -56,11 +61,6 @@ newest=${#steps[@]}
 for i in "${!steps[@]}"; do
     [ $((10#${steps[$i]:0:3})) -eq $((i + 1)) ] || die "the steps in $steps_dir are not numbered 1 to $newest"
 done
-
-server_is_here() {
-    case $PG_HOST in localhost | 127.0.0.1 | ::1 | "$(hostname)") return 0 ;; esac
-    return 1
-}
 
 # Runs SQL (arguments, or standard input) on the database; prints unaligned rows.
 if [ "$engine" = sqlite ]; then
@@ -72,7 +72,7 @@ elif [ -n "$owner" ]; then
         PGCONNECT_TIMEOUT=10 psql -X -q -tA -v ON_ERROR_STOP=1 -h "$PG_HOST" -p "$PG_PORT" \
             -U "$owner" -d "$PG_DATABASE" -w ${1:+-c "$1"}
     }
-elif server_is_here && [ "$(id -u)" -eq 0 ]; then
+elif server_is_here "$PG_HOST" && [ "$(id -u)" -eq 0 ]; then
     who="role postgres"
     run_sql() {
         (cd / && runuser -u postgres -- psql -X -q -tA -v ON_ERROR_STOP=1 -p "$PG_PORT" \
@@ -99,10 +99,17 @@ else
         || ' ' || (SELECT COUNT(*) FROM pg_tables WHERE schemaname = current_schema())"
 fi
 state=$(run_sql "SELECT $tables;" 2>&1) || die "cannot read $where as $who: $state"
-read -r recorded first_tables all_tables <<<"$state"
+[[ $state =~ ^[01]\ [0-3]\ [0-9]+$ ]] && read -r recorded first_tables all_tables <<<"$state" &&
+    is_whole_number "$all_tables" || die "cannot make out which tables $where holds: $state"
 if [ "$recorded" = 1 ]; then
-    current=$(run_sql 'SELECT COALESCE(MAX(version), 0) FROM schema_version;' 2>&1) ||
+    current=$(run_sql "SELECT COALESCE(CAST(MAX(version) AS TEXT), '0') FROM schema_version;" 2>&1) ||
         die "cannot read the schema version of $where as $who: $current"
+    # What a database holds is data, not a number until checked: a copy put back by restore.sh
+    # or a server that a desk reaches may hold any text here.
+    is_whole_number "$current" || [[ $current =~ ^[1-9][0-9]{9,}$ ]] ||
+        die "$where records the schema version '${current:0:80}', which is not a version number:" \
+            "MAB writes only whole numbers there, so the database was changed by hand or is not" \
+            "MAB's. Restore a copy taken by scripts/backup.sh (scripts/restore.sh); nothing changed."
 elif [ "$first_tables" = 3 ]; then
     current=1
 elif [ "$all_tables" = 0 ]; then
@@ -112,7 +119,7 @@ else
         "it is not a MAB database. Nothing changed."
 fi
 
-if [ "$current" -gt "$newest" ]; then
+if [ ${#current} -gt 9 ] || [ "$current" -gt "$newest" ]; then
     die "$where is at schema version $current, newer than version $newest that this MAB knows:" \
         "a newer MAB has upgraded it. Install that MAB here (or a newer one); nothing changed."
 fi
@@ -131,8 +138,8 @@ if [ "$engine" = postgresql ]; then
         "Nothing changed."
 fi
 
-# A copy before the first change; a new database has nothing to copy yet.
-if [ "$current" -gt 0 ]; then
+# A copy before the first change, whenever there is anything to copy.
+if [ "$all_tables" -gt 0 ]; then
     backup=("$MAB_ROOT/scripts/backup.sh" ${backup_dir:+--dir "$backup_dir"})
     if [ $target = mabzet ]; then
         "${backup[@]}" || die "the backup failed, so the upgrade did not start; nothing changed"
@@ -164,7 +171,7 @@ for ((n = current + 1; n <= newest; n++)); do
         cat "$steps_dir/${steps[n - 1]}"
         echo "INSERT INTO schema_version (version) VALUES ($n);"
         if [ $n -eq "$newest" ]; then
-            [ "$current" -gt 0 ] || cat "$MAB_ROOT/db/seed.sql"
+            [ "$all_tables" -gt 0 ] || cat "$MAB_ROOT/db/seed.sql"
             # New tables get their grants with the step that makes them.
             [ "$engine" = sqlite ] || { echo 'RESET ROLE;'; cat "$MAB_ROOT/db/postgresql/privileges.sql"; }
         fi

@@ -174,6 +174,42 @@ expect "the schema is as it was" "$dump" "$(schema)"
 [ "$before" = "$(rows)" ] && ok "the rows are as they were" || fail "the rows changed"
 expect "no copy was taken" "$taken" "$(copies_taken)"
 
+echo "== a recorded version that is not a version is refused, unrun ($engine) [$SECONDS s]"
+# A tampered copy may keep any text as its version: the column as text, one value at a time.
+if [ "$engine" = sqlite ]; then
+    sql "CREATE TABLE v AS SELECT CAST(version AS TEXT) AS version FROM schema_version;
+         DROP TABLE schema_version; ALTER TABLE v RENAME TO schema_version;"
+else
+    sql 'ALTER TABLE schema_version ALTER COLUMN version TYPE text'
+fi
+canary=$work/canary taken=$(copies_taken)
+dump=$(schema)
+while IFS='|' read -r what value says; do
+    rm -f "$canary"
+    sql "DELETE FROM schema_version; INSERT INTO schema_version (version) VALUES ('$value');"
+    output=$(upgrade "${owner[@]}")
+    status=$?
+    [ $status -ne 0 ] && [[ $output == *"$says"*"othing changed"* ]] && ok "$what: refused" ||
+        fail "$what: not refused as expected: $status $output"
+    expect "$what: nothing ran, nothing changed, no copy" "no $taken yes yes" "$([ -e "$canary" ] &&
+        echo ran || echo no) $(copies_taken) $([ "$dump" = "$(schema)" ] && echo yes || echo no) $(
+        [ "$before" = "$(rows)" ] && echo yes || echo no)"
+done <<ROWS
+a command in an array index|steps[\$(id>$canary)]|not a version number
+a command in arithmetic|\$(id>$canary)|not a version number
+negative|-1|not a version number
+empty||not a version number
+a fraction|5.5|not a version number
+a leading zero, octal to the shell|010|not a version number
+hexadecimal|0x10|not a version number
+past the newest step|999|newer than version $newest
+past the shell's arithmetic|99999999999999999999|newer than version $newest
+ROWS
+sql 'DELETE FROM schema_version;'
+output=$(upgrade "${owner[@]}")
+expect "version 0 over tables: a copy is taken before step 1 (which fails, undone)" "$((taken + 1)) yes" \
+    "$(copies_taken) $([[ $output == *"step 1 failed and was undone"* ]] && echo yes || echo no)"
+
 if [ "$engine" = sqlite ]; then
     # What follows from the tables found is the same on both engines; it is checked here.
     echo "== a database that is not MAB's is refused [$SECONDS s]"
