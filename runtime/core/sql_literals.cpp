@@ -8,15 +8,23 @@ std::optional<QString> literal(const QVariant& value) {
         if (value.isNull())
             return QStringLiteral("NULL");
         QString text = value.toString();
-        if (text.contains(QChar(0)))
+        // A lone surrogate has no UTF-8 form: the driver would write something else than was
+        // given, so such a text is bound.
+        if (text.contains(QChar(0)) || !text.isValidUtf16())
             return std::nullopt;
         text.replace(QLatin1Char('\''), QLatin1String("''"));
         return QLatin1Char('\'') + text + QLatin1Char('\'');
     }
     case QMetaType::Int:
     case QMetaType::Short:
-    case QMetaType::LongLong:
-        return value.isNull() ? QStringLiteral("NULL") : QString::number(value.toLongLong());
+    case QMetaType::LongLong: {
+        if (value.isNull())
+            return QStringLiteral("NULL");
+        // In parentheses, a negative number after a minus is no comment mark ("1 - -5").
+        const qlonglong number = value.toLongLong();
+        const QString digits = QString::number(number);
+        return number < 0 ? QLatin1Char('(') + digits + QLatin1Char(')') : digits;
+    }
     default:
         return std::nullopt;
     }

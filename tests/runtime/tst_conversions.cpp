@@ -181,6 +181,11 @@ private slots:
             << QStringLiteral("SELECT 'a?''b' || 'c' FROM t");
         QTest::newRow("NUL in a text")
             << list << QVariantList{QStringLiteral("a\0b"), 1} << QString();
+        QTest::newRow("a lone surrogate in a text")
+            << list << QVariantList{QStringLiteral("a") + QChar(0xD800), 1} << QString();
+        QTest::newRow("a negative number after a minus is no comment")
+            << QStringLiteral("SELECT 1 - ?") << QVariantList{-5}
+            << QStringLiteral("SELECT 1 - (-5)");
         QTest::newRow("a date") << list << QVariantList{QStringLiteral("A%"), QDate(2026, 1, 2)}
                                 << QString();
         QTest::newRow("too few inputs") << list << QVariantList{QStringLiteral("A%")} << QString();
