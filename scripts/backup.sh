@@ -8,9 +8,12 @@
 # --dir   where the copies go (default ~/.local/share/mab/backups, or $MAB_BACKUP_DIR)
 # --keep  how many copies are kept; the oldest beyond it are removed (default 30, $MAB_BACKUP_KEEP)
 # SQLite copies are taken with SQLite's own VACUUM INTO (one consistent read, never a file copy),
-# PostgreSQL copies with pg_dump in its custom format. Each copy is checked before it counts.
+# PostgreSQL copies with pg_dump in its custom format. Each copy is checked before it counts, and
+# its checksum is written beside it (COPY.sha256), which restore.sh checks.
 # Never asks a question, so timers and cron can run it.
 set -euo pipefail
+# Copies, their checksums and the timer's units are this user's alone, from the first file written.
+umask 077
 . "$(dirname "$0")/common.sh"
 . "$(dirname "$0")/lib-backup.sh"
 . "$(dirname "$0")/lib-backup-timer.sh"
@@ -23,11 +26,12 @@ while [ $# -gt 0 ]; do
     --keep) MAB_BACKUP_KEEP=${2:?--keep needs a number}; shift 2 ;;
     --install-timer) action=install-timer; shift ;;
     --remove-timer) action=remove-timer; shift ;;
-    -h | --help) awk 'NR > 1 && !/^#/ { exit } NR > 1 { sub(/^# ?/, ""); print }' "$0"; exit 0 ;;
+    -h | --help) usage; exit 0 ;;
     *) die "unknown option $1 (see scripts/backup.sh --help)" ;;
     esac
 done
-[[ $MAB_BACKUP_KEEP =~ ^[1-9][0-9]*$ ]] || die "--keep needs a whole number of at least 1"
+is_whole_number "$MAB_BACKUP_KEEP" && [ "$MAB_BACKUP_KEEP" -gt 0 ] ||
+    die "--keep needs a whole number of at least 1"
 MAB_BACKUP_DIR=$(realpath -m "$MAB_BACKUP_DIR")
 
 case $action in
@@ -38,8 +42,6 @@ esac
 read_mabzet || die "no data source MabZet: nothing to back up (scripts/run.sh sets one up)"
 engine=$(mabzet_engine) || die "MabZet uses a driver this script does not know: ${DSN[driver]:-none}"
 
-# Copies hold patients' personal data: only their owner may read them.
-umask 077
 mkdir -p "$MAB_BACKUP_DIR" || die "cannot create the backup folder $MAB_BACKUP_DIR"
 protect_backup_folder "$MAB_BACKUP_DIR"
 # One backup at a time (a timer may fire while someone runs it by hand).
@@ -84,6 +86,8 @@ else
     check=$(pg_check "$partial") || die "the copy failed its check and was not kept: $check"
     entries=
 fi
+# The checksum first, so that no copy is ever there without it.
+write_checksum "$partial" "$copy"
 mv "$partial" "$copy"
 trap - EXIT
 say "copy checked and kept: $copy ($(du -h "$copy" | cut -f1)${entries:+, $entries address-book entries})"
@@ -94,6 +98,6 @@ mapfile -t copies < <(find "$MAB_BACKUP_DIR" -maxdepth 1 -type f \
     -name "mab-$d$d$d$d-$d$d-${d}${d}_$d$d$d$d$d$d.$suffix" -printf '%f\n' | sort)
 excess=$((${#copies[@]} - MAB_BACKUP_KEEP))
 for ((i = 0; i < excess; i++)); do
-    rm -f "$MAB_BACKUP_DIR/${copies[$i]}"
+    rm -f "$MAB_BACKUP_DIR/${copies[$i]}" "$MAB_BACKUP_DIR/${copies[$i]}.sha256"
     say "removed the old copy ${copies[$i]} (keeping $MAB_BACKUP_KEEP)"
 done

@@ -13,6 +13,14 @@ unit_word() {
     printf '"%s"' "${1//%/%%}"
 }
 
+# Writes standard input to the unit file $1 through a new file (0600) moved into place: a unit that
+# others could write before is replaced, never written through.
+write_unit() {
+    local tmp
+    tmp=$(mktemp "$MAB_TIMER_UNIT_DIR/.mab-unit.XXXXXX")
+    cat >"$tmp" && mv -f "$tmp" "$MAB_TIMER_UNIT_DIR/$1"
+}
+
 # Writes the service and the timer (again, so --dir and --keep can be changed) and starts it.
 # Returns 2 when there is no systemd user session.
 install_backup_timer() {
@@ -29,8 +37,12 @@ install_backup_timer() {
     # A private ODBC set-up in force now must also be the timer's, or it backs up another MabZet.
     [ -n "${ODBCINI:-}" ] && env+="Environment=$(unit_word "ODBCINI=$ODBCINI")"$'\n'
     [ -n "${ODBCSYSINI:-}" ] && env+="Environment=$(unit_word "ODBCSYSINI=$ODBCSYSINI")"$'\n'
+    # A command in these units runs daily as this user: nobody else may write the folder (nor,
+    # from an earlier set-up under umask 000, its parent) or the files.
     mkdir -p "$MAB_TIMER_UNIT_DIR"
-    cat >"$MAB_TIMER_UNIT_DIR/mab-backup.service" <<UNIT
+    chmod go-w "$(dirname "$MAB_TIMER_UNIT_DIR")" && chmod go-rwx "$MAB_TIMER_UNIT_DIR" ||
+        die "cannot keep others from writing $MAB_TIMER_UNIT_DIR"
+    write_unit mab-backup.service <<UNIT
 [Unit]
 Description=MAB: copy of the database
 
@@ -40,7 +52,7 @@ ${env}ExecStart=$(unit_word "$script") --dir $(unit_word "$MAB_BACKUP_DIR") --ke
 UNIT
     # Persistent: a day whose time passed while the computer was off gets its copy at the next
     # start.
-    cat >"$MAB_TIMER_UNIT_DIR/mab-backup.timer" <<UNIT
+    write_unit mab-backup.timer <<UNIT
 [Unit]
 Description=MAB: daily copy of the database
 

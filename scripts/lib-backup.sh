@@ -113,3 +113,21 @@ pg_check() {
     grep -q 'TABLE DATA [^ ]* adresar ' <<<"$list" || { echo "no address-book data"; return 1; }
     echo ok
 }
+
+# Writes FILE.sha256 beside FILE (sha256sum's own format, with the file's name alone), so that a
+# copy changed or damaged since is refused by restore.sh.
+write_checksum() {
+    local sum
+    sum=$(sha256sum <"$1") && printf '%s  %s\n' "${sum%% *}" "$(basename "$2")" >"$2.sha256"
+}
+
+# "ok" when COPY.sha256 is there and names COPY's checksum; else why not.
+checksum_state() {
+    local copy=$1 line sum
+    [ -f "$copy.sha256" ] || { echo "it has no checksum file $(basename "$copy").sha256 beside it"; return 1; }
+    line=$(head -c 200 "$copy.sha256" | head -n 1)
+    sum=$(sha256sum <"$copy")
+    [[ $line =~ ^[0-9a-f]{64}\ \ ?\*?([^/]*)$ && ${line:0:64} = "${sum%% *}" ]] ||
+        { echo "it does not match its checksum in $(basename "$copy").sha256 (changed or damaged since)"; return 1; }
+    echo ok
+}

@@ -21,8 +21,11 @@ install_desk_certificate() {
     fi
     DESK_NAME=$(openssl x509 -in "$parts/1" -noout -subject -nameopt RFC2253 |
         sed -n 's/.*OU=\([^,]*\).*/\1/p')
+    # The name goes into MabZet's settings: only a name as --issue-desk gives one.
+    [[ $DESK_NAME =~ ^[a-z0-9][a-z0-9-]{0,39}$ ]] ||
+        { rm -rf "$parts"; die "$bundle names no desk as --issue-desk writes one"; }
     mkdir -p "$dir"
-    chmod 700 "$dir"
+    chmod go-rwx "$dir"
     i=0
     for target in postgresql.crt postgresql.key root.crt; do
         i=$((i + 1))
@@ -36,10 +39,14 @@ install_desk_certificate() {
     say "installed the certificate of desk ${DESK_NAME:-?} in $dir"
 }
 
-# MabZet's lines for a desk with a certificate: the server's certificate and name are checked, and
-# the desk's name goes with each connection into the server's log.
+# MabZet's lines for a desk: the program's session settings pinned (MAB_SESSION_OPTIONS), and with
+# a certificate, the server's certificate and name checked and the desk's name sent with each
+# connection into the server's log.
 desk_data_source_settings() {
-    [ -n "${DESK_NAME:-}" ] || return 0
-    echo "SSLmode=verify-full"
-    echo "pqopt=application_name=mab-desk-$DESK_NAME"
+    local name=''
+    if [ -n "${DESK_NAME:-}" ]; then
+        echo "SSLmode=verify-full"
+        name="application_name=mab-desk-$DESK_NAME "
+    fi
+    echo "pqopt=${name}options='$MAB_SESSION_OPTIONS'"
 }

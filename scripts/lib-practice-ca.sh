@@ -1,16 +1,19 @@
 # The practice's own small certificate authority: it signs the server's certificate and one
-# certificate per desk, and keeps the list of desks taken back. Its folder lives under the
-# server's configuration, readable by the server's account only. Sourced by use-postgresql.sh;
-# every function runs as that account (CA_RUN, see use-postgresql.sh) with umask 077.
+# certificate per desk, and keeps the list of desks taken back. Its folder is root's alone (0700,
+# /var/lib/mab/authority), outside the database server's account: whoever holds its key can make
+# desk certificates, and a database superuser can read every file the server's account can. The
+# server gets copies of the authority's certificate and revocation list only. Sourced by
+# use-postgresql.sh; every function runs as root (AUTH_RUN, see lib-server-access.sh) with umask
+# 077.
 # shellcheck shell=bash
 
 # A desk's certificate names the program's login, because PostgreSQL checks a certificate's
 # common name against the login (clientcert=verify-full); the desk's own name is its unit.
 desk_subject() { echo "/O=MAB/OU=$1/CN=${MAB_LOGIN[0]}"; }
 
-# openssl as the server's account; the configuration reads the server's names from the environment.
+# openssl as root; the configuration reads the server's names from the environment.
 ca_openssl() {
-    $CA_RUN env "MAB_SERVER_NAMES=${MAB_SERVER_NAMES:-DNS:localhost}" openssl "$@"
+    $AUTH_RUN env "MAB_SERVER_NAMES=${MAB_SERVER_NAMES:-DNS:localhost}" openssl "$@"
 }
 
 ca_config() {
@@ -53,11 +56,11 @@ CNF
 # Creates the authority in folder $1 unless it exists.
 ca_create() {
     local dir=$1
-    [ -f "$dir/ca.crt" ] && return 0
-    $CA_RUN mkdir -p "$dir/issued"
-    ca_config "$dir" | $CA_RUN tee "$dir/openssl.cnf" >/dev/null
-    $CA_RUN touch "$dir/index.txt"
-    echo 1000 | $CA_RUN tee "$dir/serial" "$dir/crlnumber" >/dev/null
+    $AUTH_RUN test -f "$dir/ca.crt" && return 0
+    $AUTH_RUN mkdir -p "$dir/issued"
+    ca_config "$dir" | $AUTH_RUN tee "$dir/openssl.cnf" >/dev/null
+    $AUTH_RUN touch "$dir/index.txt"
+    echo 1000 | $AUTH_RUN tee "$dir/serial" "$dir/crlnumber" >/dev/null
     ca_openssl req -x509 -new -nodes -config "$dir/openssl.cnf" -days 7300 \
         -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -keyout "$dir/ca.key" -out "$dir/ca.crt" \
         -subj "/O=MAB/CN=MAB practice authority $(hostname) $(date +%Y-%m-%d)" \
@@ -75,13 +78,18 @@ ca_sign() {
         ca_openssl ca -batch -notext -config "$dir/openssl.cnf" -extensions "$extensions" \
             -subj "$subject" -in "$cert.csr" -out "$cert" 2>/dev/null
     local status=$?
-    $CA_RUN rm -f "$cert.csr"
+    $AUTH_RUN rm -f "$cert.csr"
     return $status
 }
 
-# Serial numbers (hex) of the certificates of SUBJECT that are valid, from the authority's index.
+# Serial numbers (hex) of the certificates of SUBJECT that are valid, from the authority's index;
+# they name files and go into arithmetic, so anything but hex digits is refused.
 ca_valid_serials() {
-    $CA_RUN awk -F'\t' -v subject="$2" '$1 == "V" && $6 == subject { print $4 }' "$1/index.txt"
+    $AUTH_RUN awk -F'\t' -v subject="$2" '$1 == "V" && $6 == subject { print $4 }' "$1/index.txt" |
+        while read -r serial; do
+            [[ $serial =~ ^[0-9A-F]{1,15}$ ]] || die "the authority's index.txt holds a serial '$serial' that is not one"
+            echo "$serial"
+        done
 }
 
 # Writes the revocation list the server reads.

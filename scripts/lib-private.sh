@@ -1,20 +1,19 @@
-# Patient data is for its owner's eyes only: the data folder and the backup folder are 0700, the
-# database with its WAL and shared-memory files and every copy 0600. Installations made before
-# this rule had 0644 files in 0755 folders, so each start, backup and restore puts the modes right
-# again. Sourced after common.sh (and lib-backup.sh, for the MabZet functions).
+# Patient data is for its owner's eyes only: group and others lose every right on the data folder,
+# the backup folder, the database with its WAL and shared-memory files and every copy (0700 and
+# 0600 as made). Rights are only ever taken away, never given: a database its owner made read-only
+# (0444) stays read-only (0400). Installations made before this rule had 0644 files in 0755
+# folders, so each start, backup and restore puts the modes right again. Sourced after common.sh
+# (and lib-backup.sh, for the MabZet functions).
 # shellcheck shell=bash
 
-# chmod that says so when the file system cannot keep modes (a FAT USB stick) and goes on.
+# chmod go-rwx that says so when the file system cannot keep modes (a FAT USB stick) and goes on.
 private_mode() {
-    local mode=$1
-    shift
-    chmod "$mode" "$@" 2>/dev/null ||
-        say "warning: could not make $* readable by its owner only (mode $mode)" >&2
+    chmod go-rwx "$@" 2>/dev/null || say "warning: could not make $* readable by its owner only" >&2
 }
 
 # The folder itself, never its parents: a database the user keeps in ~/Documents leaves that be.
 make_private_dir() {
-    [ -d "$1" ] && private_mode 700 "$1"
+    [ -d "$1" ] && private_mode "$1"
     return 0
 }
 
@@ -22,7 +21,7 @@ make_private_dir() {
 make_private_files() {
     local file
     for file; do
-        [ -f "$file" ] && private_mode 600 "$file"
+        [ -f "$file" ] && private_mode "$file"
     done
     return 0
 }
@@ -42,9 +41,9 @@ protect_backup_folder() {
     [ -d "$dir" ] || return 0
     make_private_dir "$dir"
     while IFS= read -r -d '' copy; do
-        private_mode 600 "$copy"
+        private_mode "$copy"
     done < <(find "$dir" -maxdepth 1 -type f \( -name 'mab-*.db' -o -name 'mab-*.dump' -o \
-        -name '.partial-mab-*' \) -print0)
+        -name 'mab-*.sha256' -o -name '.partial-mab-*' \) -print0)
 }
 
 # Everything of this user's installation: the data folder, the embedded database that MabZet

@@ -1,31 +1,38 @@
 #!/usr/bin/env bash
 # Puts a copy taken by backup.sh back into the database that MabZet names.
 #
-#   scripts/restore.sh COPY [--owner ROLE] [--dir FOLDER]
+#   scripts/restore.sh COPY [--owner ROLE] [--dir FOLDER] [--unchecked]
 #
 # Refuses while MAB (or any other program) has the database open, and changes nothing then.
+# Refuses a copy whose checksum (COPY.sha256, written by backup.sh) is missing or does not match:
+# it was changed or damaged since. --unchecked takes such a copy (one from elsewhere) after asking.
 # The current database is kept aside first and never deleted:
 #   SQLite      the file stays next to it as mab.db.before-restore-DATE
 #   PostgreSQL  a pg_dump of it goes to the backup folder (or --dir FOLDER) as
 #               mab-before-restore-DATE.dump
 # --owner ROLE  (PostgreSQL; or MAB_RESTORE_OWNER) the role that owns the tables, which the
 #               restore logs in as, with the password from PGPASSWORD or ~/.pgpass. Without it:
-#               on the server machine itself, root restores as postgres and any other user as the
-#               role of their own name (local socket, peer authentication); on another machine,
-#               as the program's login.
+#               on the server machine itself, root restores as mab_owner (through the server's
+#               account, which use-postgresql.sh --setup-local-server lets in as mab_owner) and
+#               any other user as the role of their own name (local socket, peer authentication);
+#               on another machine, as the program's login. A superuser is refused: a copy's
+#               statements run with the rights of the role that restores it.
 # When no MabZet exists yet (a new computer), a SQLite copy becomes the embedded database and
-# MabZet is registered for it. Never asks a question.
+# MabZet is registered for it. Asks a question only with --unchecked.
 set -euo pipefail
+# What is kept aside holds patients' personal data: only its owner may read it.
+umask 077
 . "$(dirname "$0")/common.sh"
 . "$(dirname "$0")/lib-backup.sh"
 . "$(dirname "$0")/lib-private.sh"
 
-copy='' owner=${MAB_RESTORE_OWNER:-}
+copy='' owner=${MAB_RESTORE_OWNER:-} unchecked=no
 while [ $# -gt 0 ]; do
     case $1 in
     --owner) owner=${2:?--owner needs a role}; shift 2 ;;
     --dir) MAB_BACKUP_DIR=${2:?--dir needs a folder}; shift 2 ;;
-    -h | --help) awk 'NR > 1 && !/^#/ { exit } NR > 1 { sub(/^# ?/, ""); print }' "$0"; exit 0 ;;
+    --unchecked) unchecked=yes; shift ;;
+    -h | --help) usage; exit 0 ;;
     -*) die "unknown option $1 (see scripts/restore.sh --help)" ;;
     *) [ -z "$copy" ] || die "one copy at a time"; copy=$1; shift ;;
     esac
@@ -39,9 +46,14 @@ fi
 copy=$(realpath "$copy")
 kind=$(copy_kind "$copy")
 [ "$kind" != unknown ] || die "$copy is not a copy taken by scripts/backup.sh"
+if ! checked=$(checksum_state "$copy"); then
+    [ $unchecked = yes ] || die "$copy is refused: $checked. For a copy from elsewhere that you" \
+        "trust: scripts/restore.sh --unchecked COPY. Nothing changed."
+    printf 'mab: %s: %s.\nmab: put it back all the same? Type yes to go on: ' "$copy" "$checked" >&2
+    read -r answer || answer=''
+    [ "$answer" = yes ] || die "not restored; nothing changed"
+fi
 stamp=$(date +%Y-%m-%d_%H%M%S)
-# What is kept aside holds patients' personal data: only its owner may read it.
-umask 077
 
 if read_mabzet; then
     engine=$(mabzet_engine) || die "MabZet uses a driver this script does not know: ${DSN[driver]:-none}"
@@ -86,6 +98,7 @@ restore_sqlite() {
         die "MAB was started meanwhile ($holders); nothing changed; the database is also kept in ${aside:-its old place}"
     fi
     mv -T "$next" "$database"
+    [ -z "${aside:-}" ] || write_checksum "$aside" "$aside"
     protect_sqlite_database "$database"
     [ -n "${aside:-}" ] && say "the database as it was is kept in $aside"
     say "restored $database from $copy ($(sqlite_entries "$database") address-book entries)"
@@ -95,20 +108,16 @@ restore_sqlite() {
     fi
 }
 
-server_is_here() {
-    case $PG_HOST in localhost | 127.0.0.1 | ::1 | "$(hostname)") return 0 ;; esac
-    return 1
-}
-
 # Runs a PostgreSQL client program on MabZet's database as the owner (see --owner above).
 as_owner() {
     local tool=$1
     shift
     if [ -n "$owner" ]; then
-        PGCONNECT_TIMEOUT=10 "$tool" -h "$PG_HOST" -p "$PG_PORT" -U "$owner" -d "$PG_DATABASE" -w "$@"
-    elif server_is_here && [ "$(id -u)" -eq 0 ]; then
-        (cd / && runuser -u postgres -- "$tool" -p "$PG_PORT" -d "$PG_DATABASE" -w "$@")
-    elif server_is_here; then
+        PGSSLMODE=$PG_SSLMODE PGCONNECT_TIMEOUT=10 "$tool" -h "$PG_HOST" -p "$PG_PORT" -U "$owner" \
+            -d "$PG_DATABASE" -w "$@"
+    elif server_is_here "$PG_HOST" && [ "$(id -u)" -eq 0 ]; then
+        (cd / && runuser -u postgres -- "$tool" -U mab_owner -p "$PG_PORT" -d "$PG_DATABASE" -w "$@")
+    elif server_is_here "$PG_HOST"; then
         "$tool" -p "$PG_PORT" -d "$PG_DATABASE" -w "$@"
     else
         as_program_login "$tool" "$@"
@@ -118,8 +127,8 @@ as_owner() {
 owner_name() {
     if [ -n "$owner" ]; then
         echo "$owner"
-    elif server_is_here; then
-        [ "$(id -u)" -eq 0 ] && echo postgres || id -un
+    elif server_is_here "$PG_HOST"; then
+        [ "$(id -u)" -eq 0 ] && echo mab_owner || id -un
     else
         echo "$PG_LOGIN"
     fi
@@ -131,11 +140,19 @@ restore_postgresql() {
     check=$(pg_check "$copy") || die "the copy $copy failed its check ($check); nothing changed"
     say "restoring database $PG_DATABASE on $PG_HOST:$PG_PORT as role $(owner_name)"
     sessions=$(as_owner psql -X -q -tA -F' ' -v ON_ERROR_STOP=1 -c \
-        "SELECT pid, coalesce(host(client_addr), 'local'), to_char(backend_start, 'YYYY-MM-DD HH24:MI')
+        "SELECT 'superuser' FROM pg_roles WHERE rolname = current_user AND rolsuper
+         UNION ALL
+         SELECT concat_ws(' ', pid, coalesce(host(client_addr),
+                    CASE WHEN backend_start IS NULL THEN '?' ELSE 'local' END),
+                    coalesce(to_char(backend_start, 'YYYY-MM-DD HH24:MI'), '?'))
            FROM pg_stat_activity
           WHERE datname = current_database() AND usename = '$MAB_PROGRAM_LOGIN'
             AND pid <> pg_backend_pid()" 2>&1) ||
         die "cannot log in as role $(owner_name); name the role that owns the tables with --owner ROLE. $sessions"
+    # A copy is a list of statements, and it could hold any: a superuser would run them all.
+    [ "${sessions%%$'\n'*}" != superuser ] || die "role $(owner_name) is a superuser, and a copy's" \
+        "statements run with the rights of the role that restores it: restore as the role that owns" \
+        "the tables (--owner mab_owner, or as root on the server without --owner); nothing changed"
     [ -z "$sessions" ] || die "MAB is connected to $PG_DATABASE (close it on every desk first);" \
         "nothing changed. Sessions (pid, from, since): $(echo "$sessions" | paste -sd, | sed 's/,/; /g')"
 
@@ -145,6 +162,7 @@ restore_postgresql() {
     as_owner pg_dump --format=custom >"$aside" 2>/dev/null ||
         { rm -f "$aside"; die "cannot keep the current database aside in $aside; nothing changed"; }
     check=$(pg_check "$aside") || die "the copy kept aside ($aside) failed its check; nothing changed"
+    write_checksum "$aside" "$aside"
     say "the database as it was is kept in $aside"
 
     # One transaction: on any error the database stays exactly as it was.

@@ -8,6 +8,7 @@
 #                   scripts/use-postgresql.sh --revoke-desk NAME
 #   on each desk:   scripts/use-postgresql.sh --host SERVER [--port P] [--database D]
 #                       --certificate BUNDLE
+#   scripts/use-postgresql.sh --help
 #
 # --setup-local-server  on the server machine itself (needs root or sudo): installs PostgreSQL if
 #                       missing, creates the roles and the database, creates the tables (with the
@@ -16,20 +17,26 @@
 #                       and grants the program's
 #                       login only what it uses. It then lets that login in only over TLS, only
 #                       from the desks' network (--desks, required, may be repeated), and only
-#                       with its password and a desk certificate of the practice's own
-#                       certificate authority, which it creates under the server's configuration.
+#                       with a desk certificate of the practice's own certificate authority,
+#                       which it keeps in root's /var/lib/mab/authority (moving there the one an
+#                       older set-up kept under the server's configuration). Settings that a desk
+#                       stored on the program's login (ALTER ROLE kiro ...) are undone.
 #                       --server-name: the names the desks use for the server (default: this
 #                       machine's host names); --listen: listen_addresses (default *). Safe to
 #                       run again.
 # --issue-desk NAME     writes the bundle of a new desk (mab-desk-NAME.pem, or --out FILE).
 # --revoke-desk NAME    takes a desk's certificate back: refused from now on (a lost laptop).
 # --certificate BUNDLE  on a desk: installs the desk's bundle and has MabZet check the server's
-#                       certificate and name (sslmode=verify-full).
+#                       certificate and name (sslmode=verify-full). Required for a server on
+#                       another machine: a desk never talks to one unchecked.
 # The tables belong to the role mab_owner; the program always logs in with its fixed role and
 # password (MAB_LOGIN, which db/postgresql/*.sql name too) and may only read status and nalazi and
 # read and write adresar. MAB_PG_SOCKET_DIR=DIR sets up a private server reached as postgres
-# through that socket folder (the tests' own) instead of the machine's.
+# through that socket folder (the tests' own) instead of the machine's, and MAB_AUTHORITY_DIR=DIR
+# keeps its authority there.
 set -euo pipefail
+# Keys, certificates and data-source files are their owner's alone from the first one written.
+umask 077
 . "$(dirname "$0")/common.sh"
 role=${MAB_LOGIN[0]}
 
@@ -37,9 +44,9 @@ host=127.0.0.1 port=5432 database=mab setup_local=no
 desks=() server_names=() listen='*' issue='' revoke='' out='' certificate=''
 while [ $# -gt 0 ]; do
     case $1 in
-    --host) host=$2; shift 2 ;;
-    --port) port=$2; shift 2 ;;
-    --database) database=$2; shift 2 ;;
+    --host) host=${2:?--host needs a server}; shift 2 ;;
+    --port) port=${2:?--port needs a number}; shift 2 ;;
+    --database) database=${2:?--database needs a name}; shift 2 ;;
     --setup-local-server) setup_local=yes; shift ;;
     --desks) desks+=("${2:?--desks needs a network such as 192.168.1.0/24}"); shift 2 ;;
     --server-name) server_names+=("${2:?--server-name needs a name}"); shift 2 ;;
@@ -48,10 +55,13 @@ while [ $# -gt 0 ]; do
     --revoke-desk) revoke=${2:?--revoke-desk needs a name}; shift 2 ;;
     --out) out=${2:?--out needs a file}; shift 2 ;;
     --certificate) certificate=$(realpath "${2:?--certificate needs a file}"); shift 2 ;;
-    *) die "unknown option $1 (see the comment at the top of this script)" ;;
+    -h | --help) usage; exit 0 ;;
+    *) die "unknown option $1 (see scripts/use-postgresql.sh --help)" ;;
     esac
 done
 [[ $database =~ ^[a-z_][a-z0-9_]*$ ]] || die "database name must be lower-case letters, digits and _"
+[[ $port =~ ^[1-9][0-9]{0,4}$ ]] || die "--port needs a port number"
+[[ $host =~ ^[A-Za-z0-9.:_-]+$ ]] || die "--host needs a server's name or address"
 . "$(dirname "$0")/lib-practice-ca.sh"
 . "$(dirname "$0")/lib-server-access.sh"
 . "$(dirname "$0")/lib-desk-certificate.sh"
@@ -97,9 +107,19 @@ if [ $setup_local = yes ]; then
     [ -n "$certificate" ] || { say "$SERVER_NEXT_STEPS"; exit 0; }
 fi
 
-[ -z "$certificate" ] || { install_desk_certificate "$certificate"; export PGSSLMODE=verify-full; }
-export PGPASSWORD=${MAB_LOGIN[1]}
-psql_mab() { psql -h "$host" -p "$port" -U "$role" -d "$database" -q -v ON_ERROR_STOP=1 "$@"; }
+if [ -n "$certificate" ]; then
+    install_desk_certificate "$certificate"
+    export PGSSLMODE=verify-full
+else
+    # Without a certificate nothing proves that the server is the practice's own, and a server
+    # that is not could hand this desk's scripts and program anything.
+    server_is_here "$host" || die "a desk reaches the server $host only with its certificate," \
+        "which checks that the server is the practice's own: on the server run" \
+        "scripts/use-postgresql.sh --issue-desk NAME, then here" \
+        "scripts/use-postgresql.sh --host $host --certificate mab-desk-NAME.pem. Nothing changed."
+fi
+export PGPASSWORD=${MAB_LOGIN[1]} PGOPTIONS=$MAB_SESSION_OPTIONS
+psql_mab() { psql -X -h "$host" -p "$port" -U "$role" -d "$database" -q -v ON_ERROR_STOP=1 "$@"; }
 hint="(a server set up by this script lets the program in only with a desk certificate: --certificate BUNDLE)"
 [ -z "$certificate" ] || hint="with this desk's certificate"
 psql_mab -c 'SELECT 1' >/dev/null || die "cannot log in to $database on $host:$port as $role $hint"

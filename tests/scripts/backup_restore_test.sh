@@ -60,7 +60,7 @@ else
     pad="md5(i::text) || md5((i + 1)::text)"
     series="SELECT"
     series_end="FROM generate_series(1, 20000) AS i"
-    restore_args=(--owner postgres)
+    restore_args=(--owner mab_owner)
 fi
 
 cleanup() {
@@ -155,6 +155,26 @@ fi
         (SELECT COUNT(*) FROM adresar WHERE rbr = 999999);")"
 [ "$expected" != "$changed" ] || fail "the changes before the restore changed nothing"
 
+echo "== a copy changed since, or without its checksum, is refused ($engine) [$SECONDS s]"
+(cd "$backups" && sha256sum --quiet -c "${copy##*/}.sha256") && ok "the copy's checksum is beside it" ||
+    fail "no checksum that matches beside $copy"
+held=$(rows)
+cp "$copy" "$work/changed.$ext" && printf x >>"$work/changed.$ext" && cp "$copy.sha256" "$work/changed.$ext.sha256"
+cp "$copy" "$work/unsigned.$ext"
+superuser=$([ "$engine" = postgresql ] &&
+    echo "restored by a superuser|$work/unsigned.$ext|--unchecked --owner postgres|yes|is a superuser")
+while IFS='|' read -r what file args answer says; do
+    [ -n "$what" ] || continue
+    output=$(echo "$answer" | "$root/scripts/restore.sh" "$file" --dir "$backups" "${restore_args[@]}" $args 2>&1)
+    [ $? -ne 0 ] && [[ $output == *"$says"*"othing changed"* ]] && ok "$what: refused" || fail "$what: $output"
+done <<ROWS
+changed since it was taken|$work/changed.$ext|||does not match
+without a checksum|$work/unsigned.$ext|||has no checksum
+without one, --unchecked, not answered yes|$work/unsigned.$ext|--unchecked|no|not restored
+$superuser
+ROWS
+expect "the database is as it was" "$held" "$(rows)"
+
 echo "== restore refuses while MAB runs ($engine) [$SECONDS s]"
 QT_QPA_PLATFORM=offscreen "$mab" >"$work/mab.log" 2>&1 &
 mab_pid=$!
@@ -190,6 +210,7 @@ mab_pid=
 echo "== a copy of the other engine is refused ($engine) [$SECONDS s]"
 other=$work/other-copy
 [ "$engine" = sqlite ] && printf 'PGDMP\001\016' >"$other" || printf 'SQLite format 3\000' >"$other"
+(cd "$work" && sha256sum other-copy >other-copy.sha256)
 held=$(rows)
 output=$("$root/scripts/restore.sh" "$other" --dir "$backups" "${restore_args[@]}" 2>&1)
 [ $? -ne 0 ] && [[ $output == *"nothing changed"* ]] && ok "refused: $output" || fail "accepted: $output"
@@ -220,7 +241,7 @@ if [ "$engine" = sqlite ]; then
     expect "the rows are those of the copy" \
         "$(copy_sql "$copy" 'SELECT rbr, ime, prezime, ulica, napomena FROM adresar ORDER BY rbr;' |
             md5sum)" "$(rows)"
-    expect "the damaged file is kept as it was" "$damaged" "$(md5sum <"$db".before-restore-*)"
+    expect "the damaged file is kept as it was" "$damaged" "$(md5sum <"$db".before-restore-*_??????)"
 
     echo "== the daily timer [$SECONDS s]"
     # A stand-in for systemctl that records what it was asked; FAKE_SESSION=no has no session.

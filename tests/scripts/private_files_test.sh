@@ -103,9 +103,35 @@ echo "== a restore [$SECONDS s]"
 old_installation old-restore
 rm -f "$db.before-restore-"*
 copy=$data/backups/mab-2024-01-01_080000.db
-out=$("$root/scripts/restore.sh" "$copy" 2>&1) || fail "restore: $out"
+# A copy from before checksums were written: taken after the question.
+out=$(echo yes | "$root/scripts/restore.sh" --unchecked "$copy" 2>&1) || fail "restore: $out"
 expect "the restored database and the one kept aside" "600 .local/share/mab/mab.db 600 .local/share/mab/mab.db.before-restore" \
-    "$(modes "$db" "$db".before-restore-* | sed 's/-[0-9_-]*$//')"
+    "$(modes "$db" "$db".before-restore-*_?????? | sed 's/-[0-9_-]*$//')"
 expect "nothing of the database readable by others" "" "$(find "$data" -maxdepth 1 -name 'mab.db*' ! -perm 600)"
+echo "== rights are only taken away: a database made read-only stays so [$SECONDS s]"
+new_user read-only
+"$root/scripts/create-embedded-database.sh" >/dev/null
+chmod 444 "$db"
+out=$("$work/bin/mab" 2>&1)
+expect "the launcher starts the program" started "${out##*$'\n'}"
+expect "the database 0444 became 0400, not writable" "400 .local/share/mab/mab.db" "$(modes "$db")"
+
+echo "== the daily timer's files under umask 000, over those of an earlier set-up [$SECONDS s]"
+new_user timer
+units=$HOME/.config/systemd/user
+mkdir -p "$units" "$work/session"
+touch "$units/mab-backup.service"
+chmod 777 "$HOME/.config/systemd" "$units" && chmod 666 "$units/mab-backup.service"
+printf '#!/bin/sh\nexit 0\n' >"$work/session/systemctl" # a user session that accepts everything
+chmod +x "$work/session/systemctl"
+out=$(umask 000 && PATH=$work/session:$PATH "$root/scripts/backup.sh" --install-timer 2>&1) || fail "timer: $out"
+expect "nobody else may write the folders or the units" \
+    "755 .config/systemd 700 .config/systemd/user 600 .config/systemd/user/mab-backup.service 600 .config/systemd/user/mab-backup.timer" \
+    "$(modes "$HOME/.config/systemd" "$units" "$units/mab-backup.service" "$units/mab-backup.timer")"
+new_user timer-new
+out=$(umask 000 && PATH=$work/session:$PATH "$root/scripts/backup.sh" --install-timer 2>&1) || fail "timer: $out"
+expect "a new user's: its own alone from the first folder" "700 .config 700 .config/systemd/user 600 .config/systemd/user/mab-backup.timer" \
+    "$(modes "$HOME/.config" "$HOME/.config/systemd/user" "$HOME/.config/systemd/user/mab-backup.timer")"
+
 echo "$failures failure(s)"
 [ "$failures" -eq 0 ]

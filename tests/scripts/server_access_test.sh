@@ -25,7 +25,8 @@ cleanup() {
 }
 trap cleanup EXIT
 "$root/scripts/pg-test-server.sh" start "$pg" "$port" || exit 1
-export MAB_PG_SOCKET_DIR=$pg
+# The authority in a folder of the test's runner, as root's own on a real server.
+export MAB_PG_SOCKET_DIR=$pg MAB_AUTHORITY_DIR=$work/authority
 data=$pg/data db=mab_access
 admin() { psql -X -q -tA -h "$pg" -p "$port" -U postgres -d postgres -c "$1"; }
 setup() {
@@ -87,14 +88,20 @@ expect "settings" "log_connections=on password_encryption=scram-sha-256 ssl=on" 
 expect "the program's password is stored as SCRAM" SCRAM-SHA-256 \
     "$(admin "SELECT left(rolpassword, 13) FROM pg_authid WHERE rolname = 'kiro'")"
 expect "the lines that can match the program's login, in order" \
-    "hostssl $db 127.0.0.1 scram-sha-256 clientcert=verify-full|host all all reject|local all reject|" \
+    "hostssl $db 127.0.0.1 cert|host all all reject|local all reject|" \
     "$(admin "SELECT string_agg(concat_ws(' ', type, array_to_string(database, ','), address,
                      auth_method, array_to_string(options, ',')), '|' ORDER BY line_number) || '|'
                 FROM pg_hba_file_rules WHERE user_name && ARRAY['kiro', 'all']
                  AND line_number <= (SELECT min(line_number) FROM pg_hba_file_rules
                                       WHERE type = 'local' AND user_name = ARRAY['kiro'])")"
-expect "the authority and the server's key are the server's alone" "" \
+expect "the server's key and copies are the server's alone" "" \
     "$(find "$data/mab-tls" \( -type f ! -perm 600 \) -o \( -type d ! -perm 700 \))"
+expect "the server holds its key, its certificate, the authority's certificate and the revocation list" \
+    "ca.crt crl.pem server.crt server.key server.names" "$(ls "$data/mab-tls" | paste -sd' ')"
+expect "the authority is its own folder's, for its owner alone" "700 root" "$(stat -c '%a %U' "$MAB_AUTHORITY_DIR")"
+out=$(admin "SELECT pg_read_file('$MAB_AUTHORITY_DIR/ca.key')" 2>&1)
+[[ $out == *"ermission denied"* ]] && ok "a database superuser cannot read the authority's key" ||
+    fail "pg_read_file read the authority's key: ${out:0:60}"
 files=$(server_files)
 out=$(setup --desks 127.0.0.1/32 2>&1) || fail "second set-up failed: $out"
 expect "run again, it changes nothing" "$files" "$(server_files)"
@@ -112,12 +119,40 @@ grep -qx 'SSLmode=verify-full' "$work/desk-prijem/odbc/odbc.ini" && ok "MabZet c
     fail "MabZet: $(cat "$work/desk-prijem/odbc/odbc.ini")"
 expect "the desk connects" connected "$(probe prijem)"
 
+echo "== an authority kept by an older set-up moves out of the server's folder [$SECONDS s]"
+# As an older set-up left it: key and all in the server's folder, owned by the server's account.
+old_ca=$data/mab-tls/authority
+mkdir "$old_ca" && cp -a "$MAB_AUTHORITY_DIR/." "$old_ca/" && rm -rf "$MAB_AUTHORITY_DIR" "$data/mab-tls/ca.crt"
+sed -i "s|^dir = .*|dir = $old_ca|" "$old_ca/openssl.cnf" && chown -R --reference="$data" "$old_ca"
+admin "ALTER SYSTEM SET ssl_ca_file = '$old_ca/ca.crt'" && admin "SELECT pg_reload_conf()" >/dev/null
+out=$(setup --desks 127.0.0.1/32 2>&1) || fail "set-up: $out"
+expect "the old folder is gone, the key is in the authority's own" "no yes" \
+    "$([ -e "$old_ca" ] && echo yes || echo no) $([ -f "$MAB_AUTHORITY_DIR/ca.key" ] && echo yes || echo no)"
+expect "the desk issued before still connects" connected "$(probe prijem)"
+out=$("$root/scripts/use-postgresql.sh" --port "$port" --issue-desk prijem --out "$work/again.pem" 2>&1)
+[ $? -ne 0 ] && ok "the moved authority still knows that desk" || fail "issued again: $out"
+
+echo "== no desk talks to a server elsewhere unchecked [$SECONDS s]"
+desk_env bare >/dev/null
+printf '[MabZet]\nDriver=%s\nServername=127.0.0.2\nPort=%s\nDatabase=%s\n' \
+    "$(. "$root/scripts/common.sh" && odbc_driver_path psqlodbcw.so)" "$port" $db >"$work/desk-bare/odbc/odbc.ini"
+source_before=$(md5sum <"$work/desk-bare/odbc/odbc.ini")
+while IFS='|' read -r what command; do
+    out=$(desk bare $command 2>&1)
+    [ $? -ne 0 ] && [[ $out == *"--issue-desk"*"othing changed"* ]] && ok "$what: refused" || fail "$what: $out"
+done <<ROWS
+a desk set up without its certificate|$root/scripts/use-postgresql.sh --host 127.0.0.2 --port $port --database $db
+the upgrade, MabZet without SSLmode=verify-full|$root/scripts/upgrade-database.sh
+a backup of that database|$root/scripts/backup.sh --dir $work/desk-bare/copies
+ROWS
+expect "that desk's MabZet is as it was, no copy" "$source_before no" \
+    "$(md5sum <"$work/desk-bare/odbc/odbc.ini") $([ -e "$work/desk-bare/copies" ] && echo yes || echo no)"
+
 echo "== attacks with the program's login and password [$SECONDS s]"
 refused "no certificate" "requires a valid client certificate" \
     "$(probe prijem -- PGSSLCERT="$work/none.crt" PGSSLKEY="$work/none.key")"
 refused "no TLS" "no encryption" "$(probe prijem SSLmode=disable)"
-refused "the right certificate, a wrong password" "password authentication failed" \
-    "$(PASSWORD=qdxx probe prijem)"
+expect "a wrong password: the certificate decides" connected "$(PASSWORD=qdxx probe prijem)"
 # Another authority's certificate with the same names as a desk's.
 openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 30 \
     -subj /CN=other -keyout "$work/other-ca.key" -out "$work/other-ca.crt" 2>/dev/null
@@ -154,6 +189,32 @@ timeout 5 tail --pid="$held_pid" -f /dev/null && ok "its open session ended at o
 held_pid=''
 expect "the other desk still connects" connected "$(probe prijem)"
 
+echo "== a desk's ALTER ROLE on the program's login leaves the other desks be [$SECONDS s]"
+(cd "$work" && "$root/scripts/use-postgresql.sh" --port "$port" --issue-desk kasa >/dev/null) || fail "issue kasa"
+desk kasa "$root/scripts/use-postgresql.sh" --host localhost --port "$port" --database $db \
+    --certificate "$work/mab-desk-kasa.pem" >/dev/null 2>&1 || fail "kasa's set-up"
+writes() { # NAME KEY: a new entry through that desk's MabZet; "wrote", or the driver's message
+    local out
+    out=$(desk "$1" isql -b -v MabZet kiro qdxw <<<"INSERT INTO adresar (rbr, ime, prezime) VALUES ($2, 'Drugi', 'Pult')" 2>&1)
+    [[ $out == *"SQLRowCount returns 1"* ]] && echo wrote ||
+        grep -m1 -o 'FATAL: .*\|ERROR: .*\|could not .*' <<<"$out" || echo "$out"
+}
+# The desk that stores the settings keeps its own session usable, whatever it stored before.
+own='-c default_transaction_read_only=off -c statement_timeout=0 -c local_preload_libraries='
+key=100
+while IFS='|' read -r what statement; do
+    out=$(desk kasa env PGPASSWORD=qdxw PGSSLMODE=verify-full PGOPTIONS="$own" psql -X -q -h localhost \
+        -p "$port" -U kiro -d $db -c "$statement" 2>&1) || fail "$what: the desk could not store it: $out"
+    expect "$what: the other desk connects and writes" wrote "$(writes prijem $((key += 1)))"
+done <<ROWS
+a new password|ALTER ROLE kiro PASSWORD 'zakljucano'
+read-only for every session|ALTER ROLE kiro SET default_transaction_read_only = on
+a search path without the tables|ALTER ROLE kiro SET search_path = nowhere
+the same, in this database only|ALTER ROLE kiro IN DATABASE $db SET search_path = nowhere
+every statement cut off at once|ALTER ROLE kiro SET statement_timeout = 1
+a library that is not there, refusing every login|ALTER ROLE kiro SET local_preload_libraries = 'nema'
+ROWS
+
 echo "== the real program on the desk [$SECONDS s]"
 admin "ALTER SYSTEM SET log_statement = 'all'" && admin "SELECT pg_reload_conf()" >/dev/null
 psql -X -q -h "$pg" -p "$port" -U postgres -d $db \
@@ -180,6 +241,11 @@ out=$(desk prijem env QT_QPA_PLATFORM=offscreen "$desk_check" 2>&1) && ok "the a
     fail "the address book on the desk: $out"
 expect "the entry is in the server's database" "Dara Deskić" "$(psql -X -tA -h "$pg" -p "$port" -U postgres -d $db \
     -c "SELECT ime || ' ' || prezime FROM adresar WHERE prezime = 'Deskić'")"
+
+echo "== the next set-up takes back what a desk stored on the program's login [$SECONDS s]"
+out=$(setup --desks 127.0.0.1/32 2>&1) || fail "set-up: $out"
+expect "no setting left on the program's login" 0 \
+    "$(admin "SELECT count(*) FROM pg_db_role_setting WHERE setrole = 'kiro'::regrole")"
 
 echo "$failures failure(s)"
 [ "$failures" -eq 0 ]
