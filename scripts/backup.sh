@@ -41,6 +41,7 @@ esac
 
 read_mabzet || die "no data source MabZet: nothing to back up (scripts/run.sh sets one up)"
 engine=$(mabzet_engine) || die "MabZet uses a driver this script does not know: ${DSN[driver]:-none}"
+[ "$engine" = sqlite ] || read_pg_settings
 
 mkdir -p "$MAB_BACKUP_DIR" || die "cannot create the backup folder $MAB_BACKUP_DIR"
 protect_backup_folder "$MAB_BACKUP_DIR"
@@ -74,7 +75,6 @@ if [ "$engine" = sqlite ]; then
     check=$(sqlite_check "$partial") || die "the copy failed its check and was not kept: $check"
     entries=$(sqlite_entries "$partial")
 else
-    read_pg_settings
     command -v pg_dump >/dev/null || die "pg_dump not found (package postgresql-client)"
     say "copying database $PG_DATABASE on $PG_HOST:$PG_PORT"
     # pg_dump reads in one snapshot; the program's units of work go on meanwhile. It gives up

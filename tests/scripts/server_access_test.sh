@@ -88,7 +88,7 @@ expect "settings" "log_connections=on password_encryption=scram-sha-256 ssl=on" 
 expect "the program's password is stored as SCRAM" SCRAM-SHA-256 \
     "$(admin "SELECT left(rolpassword, 13) FROM pg_authid WHERE rolname = 'kiro'")"
 expect "the lines that can match the program's login, in order" \
-    "hostssl $db 127.0.0.1 cert|host all all reject|local all reject|" \
+    "hostssl $db 127.0.0.1 cert clientcert=verify-full|host all all reject|local all reject|" \
     "$(admin "SELECT string_agg(concat_ws(' ', type, array_to_string(database, ','), address,
                      auth_method, array_to_string(options, ',')), '|' ORDER BY line_number) || '|'
                 FROM pg_hba_file_rules WHERE user_name && ARRAY['kiro', 'all']
@@ -205,7 +205,8 @@ key=100
 while IFS='|' read -r what statement; do
     out=$(desk kasa env PGPASSWORD=qdxw PGSSLMODE=verify-full PGOPTIONS="$own" psql -X -q -h localhost \
         -p "$port" -U kiro -d $db -c "$statement" 2>&1) || fail "$what: the desk could not store it: $out"
-    expect "$what: the other desk connects and writes" wrote "$(writes prijem $((key += 1)))"
+    key=$((key + 1))
+    expect "$what: the other desk connects and writes" wrote "$(writes prijem $key)"
 done <<ROWS
 a new password|ALTER ROLE kiro PASSWORD 'zakljucano'
 read-only for every session|ALTER ROLE kiro SET default_transaction_read_only = on
