@@ -6,6 +6,7 @@
 #     bench/run.sh [REPEATS]        (MAB_BENCH_BUILD_DIR: where to build, default build/bench)
 set -euo pipefail
 . "$(dirname "$0")/../scripts/common.sh"
+offer_help "$@"
 
 install_packages "${MAB_RUN_PACKAGES[@]}" "${MAB_TEST_PACKAGES[@]}"
 MAB_BUILD_DIR=${MAB_BENCH_BUILD_DIR:-$MAB_ROOT/build/bench}

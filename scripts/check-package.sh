@@ -6,6 +6,7 @@
 #   scripts/check-package.sh [SCREENSHOT.png]     (the picture needs ImageMagick's import)
 set -euo pipefail
 . "$(dirname "$0")/common.sh"
+offer_help "$@"
 
 screenshot=${1:+$(realpath -m "$1")}
 install_packages "${MAB_RUN_PACKAGES[@]}" lintian xvfb xauth x11-utils
@@ -77,5 +78,5 @@ database=$work/home/.local/share/mab/mab.db
 grep -q "Database=$database" "$work/home/.odbc.ini" || die "MabZet was not registered for the user"
 [ "$(stat -c %a "$database")" = 600 ] || die "the new database $database is readable by others"
 statuses=$(sqlite3 "$database" 'SELECT COUNT(*) FROM status')
-[ "$statuses" -gt 0 ] || die "the new database has no status categories"
+is_whole_number "$statuses" && [ "$statuses" -gt 0 ] || die "the new database has no status categories ($statuses)"
 say "package checked: no lintian error, installed, the launcher set up $database, the window came up"

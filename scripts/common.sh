@@ -20,6 +20,9 @@ die() { printf 'mab: %s\n' "$*" >&2; exit 1; }
 # --help: the comment block at the top of the calling script, without its first line.
 usage() { awk 'NR > 1 && !/^#/ { exit } NR > 1 { sub(/^# ?/, ""); print }' "$0"; }
 
+# For a script without options of its own: -h or --help first prints the usage and ends it.
+offer_help() { case ${1:-} in -h | --help) usage; exit 0 ;; esac; }
+
 # A whole number as a database or a file holds one: digits only, no sign, no leading zero, at most
 # nine digits. Every number the scripts read back passes this before arithmetic, an array index or
 # a numeric test sees it, because bash evaluates such text as an expression and runs the commands

@@ -2,8 +2,10 @@
 # Creates the embedded SQLite database (the schema steps, status categories, hematology catalogue)
 # and registers it as the user's ODBC data source MabZet. Does nothing when MabZet already exists,
 # so an existing address book is never touched.
+#   scripts/create-embedded-database.sh
 set -euo pipefail
 . "$(dirname "$0")/common.sh"
+offer_help "$@"
 # Patients' data: the folder and the database are for their owner only (0700, 0600).
 umask 077
 

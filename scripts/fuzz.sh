@@ -6,6 +6,7 @@
 #   scripts/fuzz.sh [SECONDS per target, default 60] [target ...]
 set -euo pipefail
 . "$(dirname "$0")/common.sh"
+offer_help "$@"
 
 seconds=${1:-60}
 shift || true

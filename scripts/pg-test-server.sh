@@ -2,9 +2,11 @@
 # A private PostgreSQL server for the test suite: its own folder, its own port on the loopback
 # address, trust authentication, and the roles of a real MAB server (db/postgresql/roles.sql), so
 # that the program runs under the same least-privileged login. It touches no server of the
-# machine.   Usage: pg-test-server.sh start DIR PORT | stop DIR
+# machine.
+#   scripts/pg-test-server.sh start DIR PORT | stop DIR
 set -euo pipefail
 . "$(dirname "$0")/common.sh"
+offer_help "$@"
 
 action=${1:?start or stop}
 dir=${2:?folder}

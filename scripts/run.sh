@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, sets up the embedded database on first use and starts MAB.
 # Safe to run again: nothing that exists is redone or overwritten.
+#   scripts/run.sh [ARGUMENTS FOR MAB]
 set -euo pipefail
 . "$(dirname "$0")/common.sh"
+offer_help "$@"
 
 install_packages "${MAB_RUN_PACKAGES[@]}"
 say "building"

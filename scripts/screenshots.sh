@@ -5,6 +5,7 @@
 #   scripts/screenshots.sh [FOLDER]      (default: docs/images)
 set -euo pipefail
 . "$(dirname "$0")/common.sh"
+offer_help "$@"
 
 folder=$(realpath -m "${1:-$MAB_ROOT/docs/images}")
 install_packages "${MAB_RUN_PACKAGES[@]}" xvfb xauth

@@ -2,8 +2,10 @@
 # Installs what is missing, builds with the tests, and runs the whole suite: every test on a
 # throwaway embedded database, and the database tests once more on a private PostgreSQL server.
 # Never uses the user's own MabZet. Extra arguments go to ctest (for example -R addressbook).
+#   scripts/test.sh [CTEST ARGUMENTS]
 set -euo pipefail
 . "$(dirname "$0")/common.sh"
+offer_help "$@"
 
 install_packages "${MAB_RUN_PACKAGES[@]}" "${MAB_TEST_PACKAGES[@]}"
 MAB_BUILD_DIR=${MAB_TEST_BUILD_DIR:-$MAB_ROOT/build/test}

@@ -133,5 +133,13 @@ out=$(umask 000 && PATH=$work/session:$PATH "$root/scripts/backup.sh" --install-
 expect "a new user's: its own alone from the first folder" "700 .config 700 .config/systemd/user 600 .config/systemd/user/mab-backup.timer" \
     "$(modes "$HOME/.config" "$HOME/.config/systemd/user" "$HOME/.config/systemd/user/mab-backup.timer")"
 
+echo "== --help on every script prints its usage, and nothing runs [$SECONDS s]"
+for script in "$root"/scripts/*.sh "$root"/bench/run.sh; do
+    case $script in */lib-*.sh | */common.sh) continue ;; esac
+    name=${script#"$root"/}
+    out=$(cd "$work" && timeout 20 bash "$script" --help 2>&1)
+    [ $? -eq 0 ] && [[ $out == *"$name"* && $out != *mab:* ]] && ok "$name --help" || fail "$name --help: ${out:0:200}"
+done
+
 echo "$failures failure(s)"
 [ "$failures" -eq 0 ]
