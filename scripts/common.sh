@@ -79,9 +79,14 @@ install_packages() {
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     say "installing ${missing[*]}"
-    as_root apt-get update -qq
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}" >/dev/null
+    # With the machine's usual umask: a script that keeps its own files private must not make
+    # what the packages' set-up writes (/etc/odbcinst.ini, the server's files) private too.
+    (
+        umask 022
+        as_root apt-get update -qq
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+            "${missing[@]}" >/dev/null
+    )
 }
 
 # Library path of an ODBC driver, so that data sources name the driver by file and do not depend
