@@ -248,5 +248,10 @@ out=$(setup --desks 127.0.0.1/32 2>&1) || fail "set-up: $out"
 expect "no setting left on the program's login" 0 \
     "$(admin "SELECT count(*) FROM pg_db_role_setting WHERE setrole = 'kiro'::regrole")"
 
+echo "== root on the server restores a desk's copy as the tables' owner, not as a superuser [$SECONDS s]"
+out=$(desk prijem "$root/scripts/backup.sh" --dir "$work/copies" 2>&1) || fail "the desk's backup: $out"
+out=$(desk prijem env PGHOST="$pg" "$root/scripts/restore.sh" "$(ls "$work"/copies/mab-*.dump)" 2>&1)
+[ $? -eq 0 ] && [[ $out == *"as role mab_owner"* ]] && ok "restored as mab_owner" || fail "restore: $out"
+
 echo "$failures failure(s)"
 [ "$failures" -eq 0 ]
