@@ -39,8 +39,10 @@ install_desk_certificate() {
     say "installed the certificate of desk ${DESK_NAME:-?} in $dir"
 }
 
-# MabZet's lines for a desk: the program's session settings pinned (MAB_SESSION_OPTIONS), and with
-# a certificate, the server's certificate and name checked and the desk's name sent with each
+# MabZet's lines for a desk: the program's session settings pinned (MAB_SESSION_OPTIONS), every
+# other setting stored on the login (which a desk may do, and the set-up undoes) put back to the
+# server's built-in value as the driver connects, so that none slows a desk down; and with a
+# certificate, the server's certificate and name checked and the desk's name sent with each
 # connection into the server's log.
 desk_data_source_settings() {
     local name=''
@@ -49,4 +51,6 @@ desk_data_source_settings() {
         name="application_name=mab-desk-$DESK_NAME "
     fi
     echo "pqopt=${name}options='$MAB_SESSION_OPTIONS'"
+    echo "ConnSettings=SELECT count(set_config(name, boot_val, false)) FROM pg_settings" \
+        "WHERE source IN ('user', 'database user') AND context = 'user' AND boot_val IS NOT NULL"
 }

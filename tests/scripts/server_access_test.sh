@@ -214,7 +214,12 @@ a search path without the tables|ALTER ROLE kiro SET search_path = nowhere
 the same, in this database only|ALTER ROLE kiro IN DATABASE $db SET search_path = nowhere
 every statement cut off at once|ALTER ROLE kiro SET statement_timeout = 1
 a library that is not there, refusing every login|ALTER ROLE kiro SET local_preload_libraries = 'nema'
+little memory for sorting|ALTER ROLE kiro SET work_mem = '64kB'
+every statement compiled first|ALTER ROLE kiro SET jit_above_cost = 0
 ROWS
+slow="SELECT current_setting('work_mem') || ' ' || current_setting('jit_above_cost')"
+expect "the other desk's session has the server's own memory and compile limits" "$(admin "$slow")" \
+    "$(desk prijem isql -b -d'|' -x0x09 MabZet kiro qdxw <<<"$slow" 2>&1 | grep -v '^SQL' | head -n 1)"
 
 echo "== the real program on the desk [$SECONDS s]"
 admin "ALTER SYSTEM SET log_statement = 'all'" && admin "SELECT pg_reload_conf()" >/dev/null
