@@ -21,6 +21,15 @@ ALTER FUNCTION trazenje_rodjenje(text) OWNER TO mab_owner;
 ALTER FUNCTION adresar_trazenje_upis() OWNER TO mab_owner;
 ALTER FUNCTION poseta_trazenje_upis() OWNER TO mab_owner;
 ALTER FUNCTION poseta_polje_trazenje_upis() OWNER TO mab_owner;
+ALTER TABLE istorija OWNER TO mab_owner;
+ALTER TABLE istorija_pult OWNER TO mab_owner;
+ALTER FUNCTION istorija_pult_odredi() OWNER TO mab_owner;
+ALTER FUNCTION istorija_upis() OWNER TO mab_owner;
+REVOKE ALL ON FUNCTION istorija_pult_odredi(), istorija_upis() FROM PUBLIC, kiro;
+REVOKE ALL ON istorija, istorija_pult FROM PUBLIC, kiro;
+-- The history of changes is the owner's trigger's to write: the login only reads it.
+GRANT SELECT ON istorija, istorija_pult TO kiro;
+GRANT SELECT ON SEQUENCE istorija_rbr_seq TO kiro;
 REVOKE ALL ON FUNCTION trazenje_oblik(text), trazenje_rodjenje(text), adresar_trazenje_upis(),
     poseta_trazenje_upis(), poseta_polje_trazenje_upis() FROM PUBLIC, kiro;
 REVOKE ALL ON status, adresar, nalazi, schema_version, zakazivanje, poseta, poseta_polje,
