@@ -1,9 +1,11 @@
 #include "app/mab_oru.h"
 
 #include "app/schema_check.h"
+#include "domain/history/istorija_sql.h"
 #include "runtime/core/builtins.h"
 #include "runtime/core/dynamic_sql.h"
 #include "runtime/core/message.h"
+#include "runtime/core/os_user.h"
 #include "runtime/core/transaction.h"
 #include "runtime/widgets/font_database_fill.h"
 #include "runtime/widgets/look.h"
@@ -65,6 +67,10 @@ void mab_oru::open(const QString& commandline) {
     // A database at another schema version is named before any screen reads it.
     if (transaction.isConnected())
         proveriVerzijuSeme(transaction);
+    // The embedded database's history names the desk by the computer's user; a server knows its
+    // desks by their connections.
+    if (transaction.isConnected() && !transaction.isPostgreSQL())
+        istorija_sql::postaviPult(transaction, computerUserName());
     mab_la = Open<::mab_la>();
     // The program ends when its main window closes, even if a notice is still open.
     QObject::connect(mab_la, &QObject::destroyed, qApp, &QCoreApplication::quit,

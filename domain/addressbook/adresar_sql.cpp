@@ -80,6 +80,10 @@ void obrisi(Transaction& sqlca, int rbr) {
     sqlca.execute(Delete, {rbr});
 }
 
+void postaviMbr(Transaction& sqlca, int rbr, const QString& mbr) {
+    sqlca.execute(QStringLiteral("UPDATE adresar SET mbr = ? WHERE rbr = ?"), {mbr, rbr});
+}
+
 One<int> rbrStatusa(Transaction& sqlca, const QString& naziv) {
     return readOne<int>(sqlca, StatusByName, {naziv}, toInt);
 }

@@ -34,6 +34,8 @@ void unesi(Transaction& sqlca, const AdresarUnos& unos);
 void izmeni(Transaction& sqlca, const AdresarUnos& unos);
 // S6
 void obrisi(Transaction& sqlca, int rbr);
+// Gives entry rbr the identity number mbr (the entry kept when two are merged).
+void postaviMbr(Transaction& sqlca, int rbr, const QString& mbr);
 // S7: the number of the status with this exact name.
 One<int> rbrStatusa(Transaction& sqlca, const QString& naziv);
 // S8: the record load's text. It is built from the key as an integer, so nothing the user typed

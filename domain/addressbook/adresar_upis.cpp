@@ -36,8 +36,10 @@ QString proveraDuplogMbr(const One<int>& rabr) {
 
 } // namespace
 
-IshodUpisa sacuvaj(Transaction& sqlca, AdresarUnos unos, int postojeciRbr, int rbrStatus,
-                   const std::function<void()>& pred_upisom) {
+namespace {
+
+IshodUpisa upisi(Transaction& sqlca, AdresarUnos unos, int postojeciRbr, int rbrStatus,
+                 const std::function<void()>& pred_upisom, bool potvrdi) {
     if (unos.ime.isEmpty())
         return obavestenje(QStringLiteral("Morate uneti ime u adresar!"));
     if (unos.prezime.isEmpty())
@@ -114,13 +116,26 @@ IshodUpisa sacuvaj(Transaction& sqlca, AdresarUnos unos, int postojeciRbr, int r
             }
         }
 
-        adresar_sql::potvrdi(sqlca);
-        if (sqlca.sqlcode != Transaction::Success) // the form must not take a key never stored
-            return odbijen(postojeciRbr);
+        if (potvrdi) {
+            adresar_sql::potvrdi(sqlca);
+            if (sqlca.sqlcode != Transaction::Success) // the form must not take a key never stored
+                return odbijen(postojeciRbr);
+        }
         IshodUpisa ishod;
         ishod.rbr = rbr;
         return uz(ishod);
     }
+}
+
+} // namespace
+
+IshodUpisa sacuvaj(Transaction& sqlca, AdresarUnos unos, int postojeciRbr, int rbrStatus,
+                   const std::function<void()>& pred_upisom) {
+    return upisi(sqlca, std::move(unos), postojeciRbr, rbrStatus, pred_upisom, true);
+}
+
+IshodUpisa upisiNovi(Transaction& sqlca, AdresarUnos unos, int rbrStatus) {
+    return upisi(sqlca, std::move(unos), 0, rbrStatus, {}, false);
 }
 
 QString obrisanUMedjuvremenu() {

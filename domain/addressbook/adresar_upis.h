@@ -44,6 +44,10 @@ QString obrisanUMedjuvremenu();
 IshodUpisa sacuvaj(Transaction& sqlca, AdresarUnos unos, int postojeciRbr, int rbrStatus,
                    const std::function<void()>& pred_upisom = {});
 
+// As sacuvaj for a new entry, but its INSERT stays in the open unit for the caller's COMMIT or
+// ROLLBACK: for a caller that writes more in the same unit (a patient with the first visit).
+IshodUpisa upisiNovi(Transaction& sqlca, AdresarUnos unos, int rbrStatus);
+
 struct IshodBrisanja {
     enum class Kraj {
         Obrisano,  // deleted and committed

@@ -87,6 +87,11 @@ One<int> brojTerminaPacijenta(Transaction& sqlca, int rbr) {
                         [](const QVariant& count) { return count.toInt(); });
 }
 
+void premestiTermine(Transaction& sqlca, int odRbr, int naRbr) {
+    sqlca.execute(QStringLiteral("UPDATE zakazivanje SET rbr_adresar = ? WHERE rbr_adresar = ?"),
+                  {naRbr, odRbr});
+}
+
 Rows<Pacijent> pacijenti(Transaction& sqlca) {
     return readRowsAs<Pacijent>(sqlca, Patients, {}, [](const QVariantList& red) {
         return Pacijent{red.at(0).toInt(), textOf(red.at(1)), textOf(red.at(2))};

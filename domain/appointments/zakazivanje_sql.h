@@ -44,6 +44,8 @@ One<int> rbrTermina(Transaction& sqlca, const QDate& datum, const QTime& vreme);
 One<bool> postojiPacijent(Transaction& sqlca, int rbr);
 // How many bookings name the address-book entry rbr (such an entry cannot be deleted).
 One<int> brojTerminaPacijenta(Transaction& sqlca, int rbr);
+// Moves every booking of entry odRbr to entry naRbr (two entries of one patient merged).
+void premestiTermine(Transaction& sqlca, int odRbr, int naRbr);
 // Every address-book entry, by surname and first name.
 Rows<Pacijent> pacijenti(Transaction& sqlca);
 

@@ -30,4 +30,21 @@ QString losDatum() {
                           "Prazno polje znači današnji datum.");
 }
 
+QDate najranijiDatum() {
+    return QDate(1900, 1, 1);
+}
+
+QDate najkasnijiDatum(const QDate& danas) {
+    return QDate(danas.year() + 1, 12, 31);
+}
+
+bool uGranicama(const QDate& datum, const QDate& danas) {
+    return datum >= najranijiDatum() && datum <= najkasnijiDatum(danas);
+}
+
+QString vanGranica(const QDate& danas) {
+    return QStringLiteral("Datum posete mora biti između %1 i %2. Poseta nije upisana.")
+        .arg(prikazi(najranijiDatum()), prikazi(najkasnijiDatum(danas)));
+}
+
 } // namespace poseta_datum

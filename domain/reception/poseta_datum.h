@@ -18,4 +18,12 @@ QString prikazi(const QDate& datum);
 // The notice for a date that cannot be read.
 QString losDatum();
 
+// A visit's date lies between 01.01.1900 and the end of the year after danas: a year typed wrong
+// ("0206", "2062") is refused instead of keeping a visit that no search would ever find.
+QDate najranijiDatum();
+QDate najkasnijiDatum(const QDate& danas);
+bool uGranicama(const QDate& datum, const QDate& danas);
+// The notice for a date outside them, naming the allowed range.
+QString vanGranica(const QDate& danas);
+
 } // namespace poseta_datum

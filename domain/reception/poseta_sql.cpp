@@ -35,6 +35,20 @@ const QString DeleteFields = QStringLiteral("DELETE FROM poseta_polje WHERE rbr_
 const QString InsertField =
     QStringLiteral("INSERT INTO poseta_polje (rbr_poseta, polje, vrednost) VALUES (?, ?, ?)");
 
+const QString UpdateField =
+    QStringLiteral("UPDATE poseta_polje SET vrednost = ? WHERE rbr_poseta = ? AND polje = ?");
+const QString DeleteField =
+    QStringLiteral("DELETE FROM poseta_polje WHERE rbr_poseta = ? AND polje = ?");
+// Folded as the search's copies are, with "dj" read as "d" on both sides.
+const QString Similar = QStringLiteral(
+    "SELECT a.rbr, a.prezime, a.ime, a.mbr, a.grad, (SELECT CAST(MAX(p.datum) AS VARCHAR(10)) "
+    "FROM poseta p WHERE p.rbr_adresar = a.rbr) FROM adresar a JOIN adresar_trazenje t ON "
+    "t.rbr_adresar = a.rbr WHERE replace(t.prezime, 'dj', 'd') = ? AND (replace(t.ime, 'dj', "
+    "'d') = ?%1) ORDER BY t.prezime, t.ime, a.rbr");
+const QString OldestYear = QStringLiteral("SELECT CAST(MIN(datum) AS VARCHAR(10)) FROM poseta");
+const QString MoveVisits = QStringLiteral(
+    "UPDATE poseta SET rbr_adresar = ?, verzija = verzija + 1 WHERE rbr_adresar = ?");
+
 QString textOf(const QVariant& value) {
     return value.isNull() ? QString() : value.toString();
 }
@@ -126,6 +140,41 @@ void obrisiPolja(Transaction& sqlca, int rbr) {
 
 void unesiPolje(Transaction& sqlca, int rbr, const Polje& polje) {
     sqlca.execute(InsertField, {rbr, polje.polje, polje.vrednost});
+}
+
+void izmeniPolje(Transaction& sqlca, int rbr, const Polje& polje) {
+    sqlca.execute(UpdateField, {polje.vrednost, rbr, polje.polje});
+}
+
+void obrisiPolje(Transaction& sqlca, int rbr, const QString& polje) {
+    sqlca.execute(DeleteField, {rbr, polje});
+}
+
+Rows<SlicanPacijent> slicniPacijenti(Transaction& sqlca, const QString& prezime, const QString& ime,
+                                     const std::optional<QDate>& rodjen) {
+    QVariantList values{prezime, ime};
+    QString poRodjenju;
+    if (rodjen) {
+        poRodjenju = QStringLiteral(" OR t.datum_rodjenja = ?");
+        values << *rodjen;
+    }
+    return readRowsAs<SlicanPacijent>(
+        sqlca, Similar.arg(poRodjenju), values, [](const QVariantList& red) {
+            return SlicanPacijent{red.at(0).toInt(), textOf(red.at(1)), textOf(red.at(2)),
+                                  textOf(red.at(3)), textOf(red.at(4)), dateOfColumn(red.at(5))};
+        });
+}
+
+One<int> najstarijaGodina(Transaction& sqlca) {
+    One<int> godina = readOne<int>(sqlca, OldestYear, {},
+                                   [](const QVariant& v) { return dateOfColumn(v).year(); });
+    if (godina.value && *godina.value <= 0) // MIN of no rows is NULL
+        godina.value.reset();
+    return godina;
+}
+
+void premestiPosete(Transaction& sqlca, int odRbr, int naRbr) {
+    sqlca.execute(MoveVisits, {naRbr, odRbr});
 }
 
 void potvrdi(Transaction& sqlca) {

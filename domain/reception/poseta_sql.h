@@ -78,6 +78,29 @@ void izmeni(Transaction& sqlca, int rbr, int verzija, int rbrAdresar, const QDat
             const QString& brojProtokola, const QString& lekar);
 void obrisiPolja(Transaction& sqlca, int rbr);
 void unesiPolje(Transaction& sqlca, int rbr, const Polje& polje);
+// One field of visit rbr: its new value, or gone (emptied on the form).
+void izmeniPolje(Transaction& sqlca, int rbr, const Polje& polje);
+void obrisiPolje(Transaction& sqlca, int rbr, const QString& polje);
+
+// An address-book entry that may be the patient typed by hand, with the date of its newest visit.
+struct SlicanPacijent {
+    int rbr = 0;
+    QString prezime;
+    QString ime;
+    QString mbr;
+    QString grad;
+    QDate poslednjaPoseta; // invalid when the entry has no visit
+};
+// The entries whose folded surname is prezime and whose folded first name is ime or, when rodjen
+// is given, whose identity number gives that birth date. Both names come folded for comparison
+// (pretraga::zaPoredjenje), so "Djuric", "Đurić" and "Duric" name the same entries.
+Rows<SlicanPacijent> slicniPacijenti(Transaction& sqlca, const QString& prezime, const QString& ime,
+                                     const std::optional<QDate>& rodjen);
+// The year of the oldest stored visit; none when no visit is stored.
+One<int> najstarijaGodina(Transaction& sqlca);
+// Moves every visit of entry odRbr to entry naRbr, each at a new version (a desk that has one open
+// is told another saved it).
+void premestiPosete(Transaction& sqlca, int odRbr, int naRbr);
 void potvrdi(Transaction& sqlca);
 
 } // namespace poseta_sql

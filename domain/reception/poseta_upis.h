@@ -1,5 +1,6 @@
 #pragma once
 
+#include "domain/addressbook/adresar_unos.h"
 #include "domain/reception/poseta_sql.h"
 
 #include <QDate>
@@ -38,6 +39,7 @@ struct Ishod {
     QString tekstBaze;
     int rbr = 0;
     int verzija = 0;
+    int rbrAdresar = 0; // the entry written with the visit (sacuvajSaPacijentom)
 };
 
 // The notices and the question of a save.
@@ -47,10 +49,17 @@ QString pacijentObrisan();        // the patient left the address book meanwhile
 QString pitanjeZaPacijenta();     // the patient is not in the address book: add?
 QString pitanjeZaCuvanje();       // unsaved edits: save them first?
 
-// Saves the visit. pred_upisom runs after the checks and right before the first write: where
-// another desk's save can fall between the two.
+// Saves the visit. A date outside poseta_datum's limits is refused before anything is written.
+// Of an existing visit only the fields that changed are written. pred_upisom runs after the
+// checks and right before the first write: where another desk's save can fall between the two.
 Ishod sacuvaj(Transaction& sqlca, const Poseta& poseta,
               const std::function<void()>& pred_upisom = {});
+
+// A patient not yet in the address book and the first visit, in one unit of work: the entry (as
+// the address book saves a new one, with status rbrStatus) and the visit are written together or
+// not at all. Ishod::rbrAdresar names the new entry.
+Ishod sacuvajSaPacijentom(Transaction& sqlca, const AdresarUnos& pacijent, int rbrStatus,
+                          Poseta poseta);
 
 // Fields whose names occur more than once keep only their first value: a form names every control
 // once, and the table keys a visit's fields by name.

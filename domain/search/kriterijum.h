@@ -40,7 +40,9 @@ struct Kriterijum {
     int od = 0;    // "Od": first year of the visits, inclusive
     int do_ = 0;   // "Do": last year of the visits, inclusive
     Vrednost vrednost = Vrednost::Normalna;
-    Veznik veznik = Veznik::ILI; // joins this panel to the ones above; unused on the first
+    // Joins this panel to the ones above. On the first panel that takes part only "NE" counts:
+    // everyone except its matches. (The page's first panel has no connector of its own.)
+    Veznik veznik = Veznik::ILI;
 };
 
 // The list item that names the field ("Porodična anamneza", ...).
@@ -50,7 +52,7 @@ bool jePoseta(Polje polje);       // Dg, the three inner pages and Lekar
 bool jeLaboratorija(Polje polje); // the "Lab analize" list
 bool ucestvuje(const Kriterijum& kriterijum);
 
-// The panels that take part, in page order; the first one's connector is not used.
+// The panels that take part, in page order; of the first one's connector only "NE" counts.
 QList<Kriterijum> ucesnici(const QList<Kriterijum>& paneli);
 
 } // namespace pretraga

@@ -145,6 +145,8 @@ QString upitRecima(const QList<Kriterijum>& paneli) {
         const Kriterijum& kriterijum = taj.at(i);
         if (i > 0)
             upit += QLatin1Char(' ') + naziv(kriterijum.veznik) + QLatin1Char(' ');
+        else if (kriterijum.veznik == Veznik::NE)
+            upit += naziv(kriterijum.veznik) + QLatin1Char(' ');
         if (kriterijum.polje == Polje::Starost)
             upit += tekstStarosti(kriterijum);
         else

@@ -43,7 +43,8 @@ QString zastoNe(const QList<Kriterijum>& paneli);
 // The notice for a criterion on a laboratory list.
 QString porukaLaboratorija();
 
-// The query in words, e.g. Prezime sadrži „petr“ ILI Dg sadrži „J45“ (posete 2025-2026).
+// The query in words, e.g. Prezime sadrži „petr“ ILI Dg sadrži „J45“ (posete 2025-2026); a first
+// panel joined by "NE" starts with it: NE Prezime sadrži „petrovic“.
 QString upitRecima(const QList<Kriterijum>& paneli);
 
 // The page's place among the results: "1-10 od 37", or "Nema rezultata." when there are none.

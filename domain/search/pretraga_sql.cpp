@@ -1,5 +1,6 @@
 #include "domain/search/pretraga_sql.h"
 
+#include "domain/reception/polja_posete.h"
 #include "domain/search/pravila.h"
 #include "runtime/core/dates.h"
 #include "runtime/core/transaction.h"
@@ -14,39 +15,6 @@ using pretraga::Veznik;
 
 namespace {
 
-// The reception form's controls (the names visits store their fields under) on each inner page. A
-// yes/no toggle's own boxes are stored as marks; what can be searched is its description,
-// stored under the toggle's name and the description's.
-QStringList poljaStrane(Polje polje) {
-    switch (polje) {
-    case Polje::Dg:
-        return {QStringLiteral("mle_radnadiag")};
-    case Polje::PorodicnaAnamneza:
-        return {QStringLiteral("mle_maligna_o"),   QStringLiteral("mle_hipertenzija"),
-                QStringLiteral("mle_gojaznost"),   QStringLiteral("mle_apopleksija"),
-                QStringLiteral("mle_bolesti_kvs"), QStringLiteral("mle_dijabetis")};
-    case Polje::LicnaAnamneza:
-        return {QStringLiteral("mle_napomene"),
-                QStringLiteral("mle_oks"),
-                QStringLiteral("mle_obes"),
-                QStringLiteral("mle_hiper"),
-                QStringLiteral("mle_dokvs"),
-                QStringLiteral("uo_gastroenteritis.sle_opis"),
-                QStringLiteral("uo_opstipacija.sle_opis"),
-                QStringLiteral("uo_ulkus.sle_opis"),
-                QStringLiteral("uo_zucni_putevi.sle_opis"),
-                QStringLiteral("uo_jetra.sle_opis"),
-                QStringLiteral("uo_diabetes.sle_opis"),
-                QStringLiteral("uo_anemija.sle_opis")};
-    case Polje::Navike:
-        return {QStringLiteral("mle_pusenje"),        QStringLiteral("mle_alkohol"),
-                QStringLiteral("ddlb_fiz_aktivnost"), QStringLiteral("sle_br_obroka"),
-                QStringLiteral("sle_hrana_izbor"),    QStringLiteral("sle_hrana_priprema")};
-    default:
-        return {};
-    }
-}
-
 const QString Like = QStringLiteral(" LIKE ? ESCAPE '!'");
 
 // What a visit p must hold to match the criterion.
@@ -57,7 +25,7 @@ QString uPoseti(const Kriterijum& kriterijum, QVariantList& vrednosti) {
                               "AND l.lekar") +
                Like + QLatin1Char(')');
     QStringList imena;
-    for (const QString& ime : poljaStrane(kriterijum.polje))
+    for (const QString& ime : polja_posete::kljuceviPretrage(kriterijum.polje))
         imena << QLatin1Char('\'') + ime + QLatin1Char('\'');
     return QStringLiteral("EXISTS (SELECT 1 FROM poseta_polje_trazenje f WHERE f.rbr_poseta = "
                           "p.rbr AND f.polje IN (%1) AND f.vrednost")
@@ -113,8 +81,8 @@ Naredba sastavi(const QList<Kriterijum>& paneli, const QDate& danas, int preskoc
     QString gde;
     for (qsizetype i = 0; i < taj.size(); ++i) {
         const QString ovaj = uslov(taj.at(i), danas, naredba.vrednosti);
-        if (i == 0)
-            gde = ovaj;
+        if (i == 0) // the first panel that takes part: "NE" there means everyone except its matches
+            gde = taj.at(i).veznik == Veznik::NE ? QStringLiteral("NOT ") + ovaj : ovaj;
         else if (taj.at(i).veznik == Veznik::I)
             gde = QStringLiteral("(%1) AND %2").arg(gde, ovaj);
         else if (taj.at(i).veznik == Veznik::ILI)
@@ -127,7 +95,7 @@ Naredba sastavi(const QList<Kriterijum>& paneli, const QDate& danas, int preskoc
     // The newest visit that matched a visit criterion not negated, for the page's rows only.
     QStringList posete;
     for (qsizetype i = 0; i < taj.size(); ++i)
-        if (pretraga::jePoseta(taj.at(i).polje) && (i == 0 || taj.at(i).veznik != Veznik::NE))
+        if (pretraga::jePoseta(taj.at(i).polje) && taj.at(i).veznik != Veznik::NE)
             posete << posetaKriterijuma(taj.at(i), naredba.vrednosti);
     const QString najnovija =
         posete.isEmpty()

@@ -152,7 +152,13 @@ private slots:
         QTest::newRow("empty panels and their connectors skipped")
             << QList<Kriterijum>{k(Polje::Ime, ""), k(Polje::Grad, "Niš", Veznik::NE),
                                  k(Polje::Ime, ""), k(Polje::Lekar, "Đurić", Veznik::I, 1999, 2000)}
-            << "Grad sadrži „Niš“ I Lekar sadrži „Đurić“ (posete 1999-2000)";
+            << "NE Grad sadrži „Niš“ I Lekar sadrži „Đurić“ (posete 1999-2000)";
+        QTest::newRow("NE on the only filled panel says except")
+            << QList<Kriterijum>{k(Polje::Prezime, ""), k(Polje::Prezime, "petrovic", Veznik::NE)}
+            << "NE Prezime sadrži „petrovic“";
+        QTest::newRow("empty panels skipped, I on the first filled one unused")
+            << QList<Kriterijum>{k(Polje::Ime, ""), k(Polje::Grad, "Niš", Veznik::I)}
+            << "Grad sadrži „Niš“";
         QTest::newRow("ages")
             << QList<Kriterijum>{k(Polje::Starost, "40", Veznik::ILI, 2025, 2026, Vrednost::Vece),
                                  k(Polje::Starost, "60", Veznik::NE, 2025, 2026, Vrednost::Manje),

@@ -29,6 +29,14 @@ Kriterijum posete(Polje polje, const QString& tekst, int od, int do_, Veznik vez
     return k(polje, tekst, veznik, od, do_);
 }
 
+// The 37 paging entries "Red 01" to "Red 37" in their order.
+QString redovi() {
+    QStringList rbr;
+    for (int i = 101; i <= 137; ++i)
+        rbr << QString::number(i);
+    return rbr.join(QLatin1Char(' '));
+}
+
 QString shown(const pretraga_sql::Strana& strana) {
     QStringList entries;
     for (const pretraga_sql::Pogodak& pogodak : strana.pogoci.rows)
@@ -146,10 +154,26 @@ private slots:
         QTest::newRow("entry ILI visit")
             << Paneli{k(Polje::Prezime, "smeh"), posete(Polje::Dg, "e11", 2026, 2026, ILI)}
             << "3@14 9";
-        QTest::newRow("empty panels skipped, first connector unused")
-            << Paneli{k(Polje::Prezime, ""), k(Polje::Prezime, "petrovic", NE),
+        QTest::newRow("empty panels skipped, I on the first filled one unused")
+            << Paneli{k(Polje::Prezime, ""), k(Polje::Prezime, "petrovic", I),
                       k(Polje::Grad, "   ", I), k(Polje::Prezime, "colic", ILI)}
             << "2 1";
+        // "NE" on the first filled panel: everyone except its matches
+        QTest::newRow("NE on the only filled panel")
+            << Paneli{k(Polje::Prezime, ""), k(Polje::Prezime, "petrovic", NE)}
+            << "8 3 2 5 6 7 4 9 " + redovi();
+        QTest::newRow("NE first, then I")
+            << Paneli{k(Polje::Prezime, "   "), k(Polje::Prezime, "petrovic", NE),
+                      k(Polje::Grad, "a", I)}
+            << "2 7 4 9";
+        QTest::newRow("NE first on visits shows no visit")
+            << Paneli{k(Polje::Prezime, ""), posete(Polje::Dg, "j45", 2024, 2026, NE),
+                      k(Polje::Prezime, "ic", I)}
+            << "3 5 6";
+        QTest::newRow("NE first, then ILI a visit")
+            << Paneli{k(Polje::Ime, ""), k(Polje::Prezime, "c", NE),
+                      posete(Polje::Dg, "j45", 2025, 2026, ILI), k(Polje::Ime, "q", NE)}
+            << "7 1@11 4@15 9";
         QTest::newRow("connector beside an empty panel skipped")
             << Paneli{k(Polje::Prezime, "c"), k(Polje::Grad, "", NE), k(Polje::Grad, "beograd", I)}
             << "1";

@@ -1,5 +1,6 @@
 #include "ui/reception/polja_forme.h"
 
+#include "domain/reception/polja_posete.h"
 #include "runtime/widgets/deferred_build.h"
 #include "runtime/widgets/multi_line_edit.h"
 #include "ui/common/obj_da_ne.h"
@@ -10,6 +11,7 @@
 #include <QHash>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 
 namespace polja_forme {
 
@@ -33,8 +35,13 @@ bool jePolje(const QWidget* widget) {
 QString vrednost(const QWidget* widget) {
     if (auto* edit = qobject_cast<const QLineEdit*>(widget))
         return edit->text();
-    if (auto* edit = qobject_cast<const QPlainTextEdit*>(widget))
-        return edit->toPlainText();
+    if (auto* edit = qobject_cast<const QPlainTextEdit*>(widget)) {
+        // toPlainText() would turn a no-break space into a plain one and a line separator into a
+        // line break; the raw text keeps both and marks only the paragraphs, the typed breaks.
+        QString tekst = edit->document()->toRawText();
+        tekst.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+        return tekst;
+    }
     if (auto* box = qobject_cast<const QCheckBox*>(widget))
         return box->isChecked() ? QString::fromLatin1(Oznaceno) : QString();
     if (auto* list = qobject_cast<const QComboBox*>(widget))
@@ -61,12 +68,25 @@ void postaviVrednost(QWidget* widget, const QString& tekst) {
 
 } // namespace
 
-QString imePolja(const QWidget* widget) {
+QString imeKontrole(const QWidget* widget) {
     if (!widget || widget->objectName().isEmpty() || !jePolje(widget) || deoPadajuceListe(widget))
         return {};
     if (uToglu(widget))
         return widget->parentWidget()->objectName() + QLatin1Char('.') + widget->objectName();
     return widget->objectName();
+}
+
+QString imePolja(const QWidget* widget) {
+    const polja_posete::Polje* polje = polja_posete::poKontroli(imeKontrole(widget));
+    return polje ? QString::fromLatin1(polje->kljuc) : QString();
+}
+
+QList<poseta_sql::Polje> zameni(QList<poseta_sql::Polje> polja, const QString& ime,
+                                const QString& vrednost) {
+    polja.removeIf([&ime](const poseta_sql::Polje& polje) { return polje.polje == ime; });
+    if (!vrednost.isEmpty())
+        polja << poseta_sql::Polje{ime, vrednost};
+    return polja;
 }
 
 QList<poseta_sql::Polje> pokupi(const QWidget* root) {

@@ -2,28 +2,32 @@
 
 #include "domain/addressbook/adresar_sql.h"
 #include "domain/addressbook/adresar_upis.h"
+#include "domain/history/istorija_sql.h"
 #include "domain/reception/poseta_datum.h"
 #include "domain/reception/poseta_upis.h"
+#include "domain/search/odabir.h"
+#include "domain/search/pravila.h"
 #include "runtime/core/dates.h"
 #include "runtime/widgets/command_button.h"
 #include "runtime/widgets/controls.h"
 #include "runtime/widgets/look.h"
 #include "runtime/widgets/message_box.h"
 #include "runtime/widgets/units.h"
+#include "ui/common/folding_completer.h"
 #include "ui/common/w_da_ne.h"
 #include "ui/common/w_obavestenje.h"
 #include "ui/reception/multi_row_tabs.h"
 #include "ui/reception/polja_forme.h"
 #include "ui/reception/tab_prijem.h"
+#include "ui/reception/w_istorija_izmena.h"
+#include "ui/reception/w_slicni_pacijenti.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QCompleter>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QShortcut>
-#include <QStandardItemModel>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -36,9 +40,28 @@ namespace {
 const char* const PoljaPacijenta[] = {"sle_ime",   "sle_4",    "sle_mb",        "sle_adresa",
                                       "sle_ulica", "sle_grad", "sle_broj_ulice"};
 
-constexpr int RbrUloga = Qt::UserRole + 1;
-// The visit list's width: at least its arrow, at most a whole line of it.
-constexpr int Najuzi = 28;
+bool jePacijentovo(const QString& ime) {
+    return std::find(std::begin(PoljaPacijenta), std::end(PoljaPacijenta), ime) !=
+           std::end(PoljaPacijenta);
+}
+
+// The form's fields without (or only) the patient's header.
+QList<poseta_sql::Polje> bezPacijenta(QList<poseta_sql::Polje> polja) {
+    polja.removeIf([](const poseta_sql::Polje& polje) { return jePacijentovo(polje.polje); });
+    return polja;
+}
+
+QList<poseta_sql::Polje> samoPacijent(QList<poseta_sql::Polje> polja) {
+    polja.removeIf([](const poseta_sql::Polje& polje) { return !jePacijentovo(polje.polje); });
+    return polja;
+}
+
+QString vrednostU(const QList<poseta_sql::Polje>& polja, const char* ime) {
+    for (const poseta_sql::Polje& polje : polja)
+        if (polje.polje == QLatin1String(ime))
+            return polje.vrednost;
+    return {};
+}
 
 QString stavkaSpiska(const poseta_sql::Stavka& stavka) {
     const QString datum = poseta_datum::prikazi(stavka.datum);
@@ -55,27 +78,27 @@ prijem_posete::prijem_posete(tab_prijem* page, QTabWidget* tabMain, Transaction&
 
     if (auto* mb = m_page->findChild<SingleLineEdit*>(QStringLiteral("sle_mb")))
         connect(mb, &SingleLineEdit::modified, this, [this, mb] { mbPromenjen(mb->text()); });
+    if (auto* ime = m_page->findChild<SingleLineEdit*>(QStringLiteral("sle_ime")))
+        connect(ime, &SingleLineEdit::modified, this, &prijem_posete::imeKucano);
     if (auto* prezime = m_page->findChild<SingleLineEdit*>(QStringLiteral("sle_4"))) {
-        m_completer = new QCompleter(new QStandardItemModel(this), this);
-        m_completer->setCaseSensitivity(Qt::CaseInsensitive);
-        m_completer->setCompletionMode(QCompleter::PopupCompletion);
-        prezime->setCompleter(m_completer);
-        connect(prezime, &SingleLineEdit::modified, this, &prijem_posete::prezimeKucano);
-        connect(m_completer, qOverload<const QModelIndex&>(&QCompleter::activated), this,
-                [this](const QModelIndex& index) {
-                    // After the completer has put its own text into the field.
-                    const int rbr = index.data(RbrUloga).toInt();
-                    QTimer::singleShot(0, this, [this, rbr] { prezimeIzabrano(rbr); });
-                });
+        m_completer = new FoldingCompleter(prezime);
+        // Before the completer offers: the list is read first, and a patient typed over goes.
+        disconnect(prezime, &QLineEdit::textEdited, m_completer, &FoldingCompleter::ponudi);
+        connect(prezime, &SingleLineEdit::modified, this, [this, prezime] {
+            prezimeKucano();
+            m_completer->ponudi(prezime->text());
+        });
+        connect(m_completer, &FoldingCompleter::izabran, this, [this](int rbr) {
+            // After the completer has put its own text into the field.
+            QTimer::singleShot(0, this, [this, rbr] { prezimeIzabrano(rbr); });
+        });
     }
     zapamtiOsnovu();
 }
 
 void prijem_posete::napraviKomande(QTabWidget* tabMain) {
     // Beside the main tab labels while PRIJEM is open: the form below keeps every control where it
-    // was. The row is kept narrow, so that all five labels still show in full beside it: the
-    // buttons as wide as their captions, the list as wide as a date (its drop-down shows each
-    // visit in full).
+    // was. The buttons are as wide as their captions, the list as wide as its longest visit.
     m_komande = new QWidget;
     m_komande->setObjectName(QStringLiteral("obj_posete"));
     auto* red = new QHBoxLayout(m_komande);
@@ -87,60 +110,69 @@ void prijem_posete::napraviKomande(QTabWidget* tabMain) {
     CommandButton* sacuvaj =
         makeCommandButton(m_komande, QStringLiteral("cb_sacuvaj_posetu"),
                           QStringLiteral("Sačuvaj posetu"), ScreenFont::Arial9);
+    m_istorija = makeCommandButton(m_komande, QStringLiteral("cb_istorija_izmena"),
+                                   QStringLiteral("Istorija izmena"), ScreenFont::Arial9);
     nova->setToolTip(QStringLiteral("Nova poseta (Ctrl+N)"));
     sacuvaj->setToolTip(QStringLiteral("Sačuvaj posetu (Ctrl+S)"));
-    for (CommandButton* button : {nova, sacuvaj}) {
-        // Reached by mouse and by their keys; Tab keeps the form's own order.
-        button->setFocusPolicy(Qt::ClickFocus);
-        button->setFixedSize(button->fontMetrics().horizontalAdvance(button->text()) + 12, visina);
-        red->addWidget(button);
-    }
+    m_istorija->setToolTip(QStringLiteral("Ranije vrednosti otvorene posete (Ctrl+H)"));
     m_spisak = new QComboBox(m_komande);
     m_spisak->setObjectName(QStringLiteral("ddlb_posete"));
     m_spisak->setFont(screenFont(ScreenFont::Arial9));
     m_spisak->setToolTip(QStringLiteral("Posete pacijenta, najnovija prva"));
     // A screen reader would read the empty or chosen entry's text alone; the tip is only its hint.
     m_spisak->setAccessibleName(QStringLiteral("Posete pacijenta"));
-    m_spisak->setFixedSize(Najuzi, visina);
+    m_spisak->setFixedHeight(visina);
     m_spisak->setEnabled(false);
+    for (QPushButton* button : std::initializer_list<QPushButton*>{nova, sacuvaj, m_istorija}) {
+        // Reached by mouse and by their keys; Tab keeps the form's own order.
+        button->setFocusPolicy(Qt::ClickFocus);
+        button->setFixedSize(button->fontMetrics().horizontalAdvance(button->text()) + 12, visina);
+    }
+    red->addWidget(nova);
+    red->addWidget(sacuvaj);
     red->addWidget(m_spisak);
+    red->addWidget(m_istorija);
+    m_istorija->setEnabled(false);
     connect(nova, &QAbstractButton::clicked, this, [this] { novaPoseta(); });
     connect(sacuvaj, &QAbstractButton::clicked, this, [this] { sacuvajPosetu(); });
+    connect(m_istorija, &QAbstractButton::clicked, this, [this] { pokaziIstoriju(); });
     connect(m_spisak, qOverload<int>(&QComboBox::activated), this, &prijem_posete::izabranaStavka);
 
     // The shortcuts work anywhere on the page and on the commands themselves.
     for (QWidget* gde : {static_cast<QWidget*>(m_page), m_komande}) {
-        auto* ctrlN = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_N), gde);
-        auto* ctrlS = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), gde);
-        ctrlN->setContext(Qt::WidgetWithChildrenShortcut);
-        ctrlS->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(ctrlN, &QShortcut::activated, this, [this] { novaPoseta(); });
-        connect(ctrlS, &QShortcut::activated, this, [this] { sacuvajPosetu(); });
+        const std::pair<QKeySequence, void (prijem_posete::*)()> tasteri[] = {
+            {QKeySequence(Qt::CTRL | Qt::Key_N), &prijem_posete::novaPosetaKomanda},
+            {QKeySequence(Qt::CTRL | Qt::Key_S), &prijem_posete::sacuvajPosetuKomanda},
+            {QKeySequence(Qt::CTRL | Qt::Key_H), &prijem_posete::pokaziIstoriju}};
+        for (const auto& [taster, komanda] : tasteri) {
+            auto* precica = new QShortcut(taster, gde);
+            precica->setContext(Qt::WidgetWithChildrenShortcut);
+            connect(precica, &QShortcut::activated, this, komanda);
+        }
     }
 
     tabMain->setCornerWidget(m_komande, Qt::TopRightCorner);
     m_tabMain = tabMain;
-    tabMain->installEventFilter(this);
-    auto pokazi = [this, tabMain] { m_komande->setVisible(tabMain->currentWidget() == m_page); };
+    prilagodiSpisak();
+    auto pokazi = [this, tabMain] {
+        const bool ovde = tabMain->currentWidget() == m_page;
+        m_komande->setVisible(ovde);
+        // Entries added or merged elsewhere, or at another desk, are offered from now on.
+        if (ovde)
+            m_pacijentiProcitani = false;
+    };
     connect(tabMain, &QTabWidget::currentChanged, this, pokazi);
     pokazi();
 }
 
-bool prijem_posete::eventFilter(QObject* objekat, QEvent* dogadjaj) {
-    if (objekat == m_tabMain && dogadjaj->type() == QEvent::Resize)
-        prilagodiSpisak();
-    return QObject::eventFilter(objekat, dogadjaj);
-}
-
 void prijem_posete::prilagodiSpisak() {
-    // The list takes what the five labels and the two buttons leave of the bar's width, so that
-    // every label shows in full; a wider window shows more of the chosen visit.
-    const int pun =
-        m_spisak->fontMetrics().horizontalAdvance(QStringLiteral("00.00.0000  0000/0000")) + 30;
-    int ostalo = m_tabMain->width() - m_tabMain->tabBar()->sizeHint().width() - 8;
-    for (QWidget* dugme : m_komande->findChildren<QPushButton*>())
-        ostalo -= dugme->width() + 2;
-    m_spisak->setFixedWidth(qBound(Najuzi, ostalo, pun));
+    // The list shows a whole visit: its date and protocol number, the longest one it holds.
+    int sirina = m_spisak->fontMetrics().horizontalAdvance(QStringLiteral("00.00.0000  0000/0000"));
+    for (int i = 0; i < m_spisak->count(); ++i)
+        sirina = qMax(sirina, m_spisak->fontMetrics().horizontalAdvance(m_spisak->itemText(i)));
+    m_spisak->setFixedWidth(sirina + 30);
+    // The drop-down as wide as its longest line.
+    m_spisak->view()->setMinimumWidth(sirina + 30);
 }
 
 QWidget* prijem_posete::komanda(const QString& ime) const {
@@ -159,10 +191,16 @@ void prijem_posete::postaviTekst(const char* ime, const QString& tekst) {
 
 void prijem_posete::zapamtiOsnovu() {
     m_osnova = polja_forme::pokupi(m_page);
+    if (m_istorija)
+        m_istorija->setEnabled(m_rbr.has_value());
 }
 
 bool prijem_posete::imaIzmena() const {
     return polja_forme::pokupi(m_page) != m_osnova;
+}
+
+bool prijem_posete::imaIzmenaPosete() const {
+    return bezPacijenta(polja_forme::pokupi(m_page)) != bezPacijenta(m_osnova);
 }
 
 bool prijem_posete::pitajZaIzmene() {
@@ -176,101 +214,173 @@ bool prijem_posete::pitajZaIzmene() {
     return sacuvajPosetu();
 }
 
-bool prijem_posete::novaPoseta() {
-    // The patient's header stays on the new visit: only edits of the other fields would be lost.
-    auto bezPacijenta = [](QList<poseta_sql::Polje> polja) {
-        polja.removeIf([](const poseta_sql::Polje& polje) {
-            return std::find(std::begin(PoljaPacijenta), std::end(PoljaPacijenta), polje.polje) !=
-                   std::end(PoljaPacijenta);
-        });
-        return polja;
-    };
-    if (bezPacijenta(polja_forme::pokupi(m_page)) != bezPacijenta(m_osnova) && !pitajZaIzmene())
-        return false;
-    QList<poseta_sql::Polje> pacijent;
-    for (const char* ime : PoljaPacijenta)
-        pacijent << poseta_sql::Polje{QString::fromLatin1(ime), tekst(ime)};
+void prijem_posete::novaPosetaKomanda() {
+    novaPoseta();
+}
+
+void prijem_posete::sacuvajPosetuKomanda() {
+    sacuvajPosetu();
+}
+
+void prijem_posete::isprazniPosetu(const QList<poseta_sql::Polje>& pacijent) {
     polja_forme::postavi(m_page, pacijent);
     m_rbr.reset();
     m_verzija = 0;
+    m_pacijentPosete.reset();
+    zapamtiOsnovu();
+}
+
+bool prijem_posete::novaPoseta() {
+    // The patient's header stays on the new visit: only edits of the other fields would be lost.
+    if (imaIzmenaPosete() && !pitajZaIzmene())
+        return false;
+    isprazniPosetu(samoPacijent(polja_forme::pokupi(m_page)));
     if (m_spisak)
         m_spisak->setCurrentIndex(-1);
+    return true;
+}
+
+bool prijem_posete::promeniPacijenta(const std::optional<poseta_sql::Pacijent>& novi) {
+    // The visit on the form was typed for the patient it was opened or started for: it is saved
+    // for that patient, with that patient's header, or given up, and never goes to another one.
+    if (imaIzmenaPosete() && w_da_ne::pitaj(poseta_upis::pitanjeZaCuvanje())) {
+        QList<poseta_sql::Polje> polja = bezPacijenta(polja_forme::pokupi(m_page));
+        polja << samoPacijent(m_osnova);
+        if (!sacuvaj(polja)) {
+            // Not saved: the form stays the first patient's visit, as it was.
+            QList<poseta_sql::Polje> sve = bezPacijenta(polja_forme::pokupi(m_page));
+            sve << samoPacijent(m_osnova);
+            polja_forme::postavi(m_page, sve);
+            return false;
+        }
+    }
+    QList<poseta_sql::Polje> zaglavlje;
+    if (novi) {
+        m_rbrAdresar = novi->rbr;
+    } else {
+        // Someone the address book does not name yet: what the desk typed of the person stays,
+        // nothing of the earlier patient's address does.
+        m_rbrAdresar.reset();
+        for (const char* ime : {"sle_ime", "sle_4", "sle_mb"})
+            zaglavlje << poseta_sql::Polje{QString::fromLatin1(ime), tekst(ime)};
+    }
+    isprazniPosetu(zaglavlje);
+    if (novi)
+        postaviPacijenta(*novi);
+    else
+        osveziSpisak();
     zapamtiOsnovu();
     return true;
 }
 
-bool prijem_posete::upisiPacijenta() {
-    if (!w_da_ne::pitaj(poseta_upis::pitanjeZaPacijenta()))
-        return false;
-    AdresarUnos unos;
-    unos.ime = tekst("sle_ime");
-    unos.prezime = tekst("sle_4");
-    unos.mbr = tekst("sle_mb");
-    const QString ulica = tekst("sle_ulica");
-    const QString broj = tekst("sle_broj_ulice");
-    unos.ulica = ulica.isEmpty() || broj.isEmpty() ? ulica + broj : ulica + QLatin1Char(' ') + broj;
-    unos.grad = tekst("sle_grad");
-    const One<int> status = adresar_sql::rbrStatusa(m_sqlca, QStringLiteral("Pacijent"));
-    if (status.failed()) {
-        reportReadFailure(status.outcome);
-        return false;
-    }
-    const adresar_upis::IshodUpisa ishod =
-        adresar_upis::sacuvaj(m_sqlca, unos, 0, status.value.value_or(0));
-    if (ishod.najveciNeprocitan)
-        MessageBox(QString(), ishod.greskaNajveceg);
-    switch (ishod.kraj) {
-    case adresar_upis::IshodUpisa::Kraj::Obavestenje:
-        w_obavestenje::obavesti(ishod.obavestenje);
-        return false;
-    case adresar_upis::IshodUpisa::Kraj::Neupisano:
-        MessageBox(QString(), ishod.tekstBaze);
-        return false;
-    case adresar_upis::IshodUpisa::Kraj::Upisano:
-        break;
-    }
-    m_rbrAdresar = ishod.rbr;
-    m_completerUcitan = false; // the new entry belongs in the surname list too
-    return true;
+bool prijem_posete::sacuvajPosetu() {
+    return sacuvaj(polja_forme::pokupi(m_page));
 }
 
-bool prijem_posete::sacuvajPosetu() {
-    const QString datumTekst = tekst("sle_datum");
+std::optional<int> prijem_posete::nadjiPacijenta(const QList<poseta_sql::Polje>& polja,
+                                                 bool& noviUnos) {
+    noviUnos = false;
+    const QString mbr = vrednostU(polja, "sle_mb");
+    if (mbr.size() == 13) {
+        const Rows<poseta_sql::Pacijent> nadjen = poseta_sql::pacijentPoMbr(m_sqlca, mbr);
+        if (nadjen.failed()) {
+            reportReadFailure(nadjen.outcome);
+            return std::nullopt;
+        }
+        if (!nadjen.rows.isEmpty())
+            return nadjen.rows.first().rbr;
+    }
+    // Looked up afresh: another desk may have added the patient a moment ago.
+    const Rows<poseta_sql::SlicanPacijent> slicni = poseta_sql::slicniPacijenti(
+        m_sqlca, pretraga::zaPoredjenje(vrednostU(polja, "sle_4").trimmed()),
+        pretraga::zaPoredjenje(vrednostU(polja, "sle_ime").trimmed()),
+        pretraga::datumRodjenja(mbr));
+    if (slicni.failed()) {
+        reportReadFailure(slicni.outcome);
+        return std::nullopt;
+    }
+    if (slicni.rows.isEmpty()) {
+        noviUnos = w_da_ne::pitaj(poseta_upis::pitanjeZaPacijenta());
+        return std::nullopt;
+    }
+    w_slicni_pacijenti::Izbor izbor;
+    Open<w_slicni_pacijenti>(slicni.rows, izbor);
+    noviUnos = izbor.kraj == w_slicni_pacijenti::Izbor::Kraj::NoviUnos;
+    if (izbor.kraj == w_slicni_pacijenti::Izbor::Kraj::Izabran)
+        return izbor.rbr;
+    return std::nullopt;
+}
+
+bool prijem_posete::sacuvaj(QList<poseta_sql::Polje> polja) {
+    const QString datumTekst = vrednostU(polja, "sle_datum");
     const std::optional<QDate> datum = poseta_datum::procitaj(datumTekst, Today());
     if (!datum) {
         w_obavestenje::obavesti(poseta_datum::losDatum());
         return false;
     }
-    if (!m_rbrAdresar && tekst("sle_mb").size() == 13) {
-        const Rows<poseta_sql::Pacijent> nadjen =
-            poseta_sql::pacijentPoMbr(m_sqlca, tekst("sle_mb"));
-        if (nadjen.failed()) {
-            reportReadFailure(nadjen.outcome);
-            return false;
-        }
-        if (!nadjen.rows.isEmpty())
-            m_rbrAdresar = nadjen.rows.first().rbr;
-    }
-    if (!m_rbrAdresar && !upisiPacijenta())
+    if (!poseta_datum::uGranicama(*datum, Today())) {
+        w_obavestenje::obavesti(poseta_datum::vanGranica(Today()));
         return false;
-
-    // An empty date means today, and the form shows which day was written.
-    if (datumTekst.isEmpty())
-        postaviTekst("sle_datum", poseta_datum::prikazi(*datum));
-    // A stored visit is never moved to another patient: for another one, the form is a new visit.
-    if (m_rbr && m_pacijentPosete != m_rbrAdresar) {
-        m_rbr.reset();
-        m_verzija = 0;
     }
+    // An empty date means today, and the form shows which day was written.
+    const auto naDatum = [&] {
+        if (datumTekst.isEmpty()) {
+            postaviTekst("sle_datum", poseta_datum::prikazi(*datum));
+            polja = polja_forme::zameni(polja, QStringLiteral("sle_datum"),
+                                        poseta_datum::prikazi(*datum));
+        }
+    };
+
+    bool noviUnos = false;
+    if (!m_rbrAdresar) {
+        const std::optional<int> nadjen = nadjiPacijenta(polja, noviUnos);
+        if (!nadjen && !noviUnos)
+            return false;
+        if (nadjen) {
+            // The entry picked names the patient; the header shows it as the address book has it.
+            const Rows<poseta_sql::Pacijent> pacijent = poseta_sql::pacijent(m_sqlca, *nadjen);
+            if (pacijent.failed() || pacijent.rows.isEmpty()) {
+                reportReadFailure(pacijent.outcome);
+                return false;
+            }
+            postaviPacijenta(pacijent.rows.first());
+            polja = bezPacijenta(polja);
+            polja << samoPacijent(polja_forme::pokupi(m_page));
+        }
+    }
+
     poseta_upis::Poseta poseta;
     poseta.rbr = m_rbr;
     poseta.verzija = m_verzija;
-    poseta.rbrAdresar = *m_rbrAdresar;
     poseta.datum = *datum;
-    poseta.brojProtokola = tekst("sle_broj_protokola");
-    poseta.lekar = tekst("sle_lekar");
-    poseta.polja = polja_forme::pokupi(m_page);
-    const poseta_upis::Ishod ishod = poseta_upis::sacuvaj(m_sqlca, poseta);
+    poseta.brojProtokola = vrednostU(polja, "sle_broj_protokola");
+    poseta.lekar = vrednostU(polja, "sle_lekar");
+    naDatum();
+    poseta.polja = polja;
+
+    poseta_upis::Ishod ishod;
+    if (noviUnos) {
+        const One<int> status = adresar_sql::rbrStatusa(m_sqlca, QStringLiteral("Pacijent"));
+        if (status.failed()) {
+            reportReadFailure(status.outcome);
+            postaviTekst("sle_datum", datumTekst);
+            return false;
+        }
+        AdresarUnos unos;
+        unos.ime = vrednostU(polja, "sle_ime");
+        unos.prezime = vrednostU(polja, "sle_4");
+        unos.mbr = vrednostU(polja, "sle_mb");
+        const QString ulica = vrednostU(polja, "sle_ulica");
+        const QString broj = vrednostU(polja, "sle_broj_ulice");
+        unos.ulica =
+            ulica.isEmpty() || broj.isEmpty() ? ulica + broj : ulica + QLatin1Char(' ') + broj;
+        unos.grad = vrednostU(polja, "sle_grad");
+        poseta.rbr.reset();
+        ishod = poseta_upis::sacuvajSaPacijentom(m_sqlca, unos, status.value.value_or(0), poseta);
+    } else {
+        poseta.rbrAdresar = *m_rbrAdresar;
+        ishod = poseta_upis::sacuvaj(m_sqlca, poseta);
+    }
     switch (ishod.kraj) {
     case poseta_upis::Ishod::Kraj::Obavestenje:
         postaviTekst("sle_datum", datumTekst);
@@ -282,6 +392,10 @@ bool prijem_posete::sacuvajPosetu() {
         return false;
     case poseta_upis::Ishod::Kraj::Upisano:
         break;
+    }
+    if (noviUnos) {
+        m_rbrAdresar = ishod.rbrAdresar;
+        m_pacijentiProcitani = false; // the new entry belongs in the surname list too
     }
     m_rbr = ishod.rbr;
     m_verzija = ishod.verzija;
@@ -320,26 +434,33 @@ bool prijem_posete::otvoriPosetu(int rbrPoseta) {
     return true;
 }
 
+void prijem_posete::pokaziIstoriju() {
+    if (!m_rbr)
+        return;
+    const Rows<istorija_sql::Promena> promene = istorija_sql::istorijaPosete(m_sqlca, *m_rbr);
+    if (promene.failed()) {
+        reportReadFailure(promene.outcome);
+        return;
+    }
+    Open<w_istorija_izmena>(QStringLiteral("Poseta od %1").arg(tekst("sle_datum")), promene.rows);
+}
+
 void prijem_posete::osveziSpisak() {
     m_spisak->clear();
     m_spisak->setEnabled(m_rbrAdresar.has_value());
-    if (!m_rbrAdresar)
-        return;
-    const Rows<poseta_sql::Stavka> stavke = poseta_sql::posetePacijenta(m_sqlca, *m_rbrAdresar);
-    if (stavke.failed())
-        reportReadFailure(stavke.outcome);
-    for (const poseta_sql::Stavka& stavka : stavke.rows) {
-        m_spisak->addItem(stavkaSpiska(stavka), stavka.rbr);
-        if (m_rbr == stavka.rbr)
-            m_spisak->setCurrentIndex(m_spisak->count() - 1);
+    if (m_rbrAdresar) {
+        const Rows<poseta_sql::Stavka> stavke = poseta_sql::posetePacijenta(m_sqlca, *m_rbrAdresar);
+        if (stavke.failed())
+            reportReadFailure(stavke.outcome);
+        for (const poseta_sql::Stavka& stavka : stavke.rows) {
+            m_spisak->addItem(stavkaSpiska(stavka), stavka.rbr);
+            if (m_rbr == stavka.rbr)
+                m_spisak->setCurrentIndex(m_spisak->count() - 1);
+        }
     }
     if (!m_rbr)
         m_spisak->setCurrentIndex(-1);
-    // The drop-down shows each visit in full, however narrow the list itself is.
-    int sirina = 0;
-    for (int i = 0; i < m_spisak->count(); ++i)
-        sirina = qMax(sirina, m_spisak->fontMetrics().horizontalAdvance(m_spisak->itemText(i)));
-    m_spisak->view()->setMinimumWidth(sirina + 30);
+    prilagodiSpisak();
 }
 
 void prijem_posete::izabranaStavka(int index) {
@@ -361,47 +482,66 @@ void prijem_posete::postaviPacijenta(const poseta_sql::Pacijent& pacijent) {
     osveziSpisak();
 }
 
+bool prijem_posete::pacijentPromenjen(const char* ime) {
+    // Only a patient named by the address book can be left; the header as it was when the patient
+    // was named tells whether this field still names that patient.
+    return m_rbrAdresar && tekst(ime) != vrednostU(m_osnova, ime);
+}
+
+void prijem_posete::vratiTekst(const char* ime) {
+    postaviTekst(ime, vrednostU(m_osnova, ime));
+}
+
 void prijem_posete::mbPromenjen(const QString& mb) {
-    // The typed number decides from now on; a full one names the patient at once.
-    m_rbrAdresar.reset();
-    if (mb.size() != 13) {
-        osveziSpisak();
+    std::optional<poseta_sql::Pacijent> nadjen;
+    if (mb.size() == 13) {
+        const Rows<poseta_sql::Pacijent> procitan = poseta_sql::pacijentPoMbr(m_sqlca, mb);
+        if (procitan.failed()) {
+            reportReadFailure(procitan.outcome);
+            return;
+        }
+        if (!procitan.rows.isEmpty())
+            nadjen = procitan.rows.first();
+    }
+    if (m_rbrAdresar) {
+        if (nadjen && nadjen->rbr == *m_rbrAdresar)
+            return;
+        if (pacijentPromenjen("sle_mb") && !promeniPacijenta(nadjen))
+            vratiTekst("sle_mb");
         return;
     }
-    const Rows<poseta_sql::Pacijent> nadjen = poseta_sql::pacijentPoMbr(m_sqlca, mb);
-    if (nadjen.failed()) {
-        reportReadFailure(nadjen.outcome);
-        return;
-    }
-    if (nadjen.rows.isEmpty())
-        osveziSpisak();
-    else
-        postaviPacijenta(nadjen.rows.first());
+    // No patient named yet: whatever was typed belongs to the one this number names.
+    if (nadjen)
+        postaviPacijenta(*nadjen);
+}
+
+void prijem_posete::imeKucano() {
+    if (pacijentPromenjen("sle_ime") && !promeniPacijenta(std::nullopt))
+        vratiTekst("sle_ime");
 }
 
 void prijem_posete::prezimeKucano() {
-    m_rbrAdresar.reset();
-    osveziSpisak();
-    if (m_completerUcitan)
+    if (pacijentPromenjen("sle_4") && !promeniPacijenta(std::nullopt)) {
+        vratiTekst("sle_4");
         return;
-    // The surnames are read once the desk starts typing one, never before.
-    m_completerUcitan = true;
+    }
+    if (m_pacijentiProcitani)
+        return;
+    // The surnames are read once the desk starts typing one, and again after the page was left.
     const Rows<poseta_sql::Pacijent> svi = poseta_sql::pacijenti(m_sqlca);
     if (svi.failed()) {
         reportReadFailure(svi.outcome);
-        m_completerUcitan = false;
         return;
     }
-    auto* model = static_cast<QStandardItemModel*>(m_completer->model());
-    model->clear();
+    m_pacijentiProcitani = true;
+    QList<FoldingCompleter::Stavka> stavke;
     for (const poseta_sql::Pacijent& pacijent : svi.rows) {
         QString prikaz = pacijent.prezime + QLatin1Char(' ') + pacijent.ime;
         if (!pacijent.mbr.isEmpty())
             prikaz += QStringLiteral(" (") + pacijent.mbr + QLatin1Char(')');
-        auto* stavka = new QStandardItem(prikaz);
-        stavka->setData(pacijent.rbr, RbrUloga);
-        model->appendRow(stavka);
+        stavke << FoldingCompleter::Stavka{prikaz, pacijent.rbr};
     }
+    m_completer->postaviStavke(stavke);
 }
 
 void prijem_posete::prezimeIzabrano(int rbrAdresar) {
@@ -410,6 +550,10 @@ void prijem_posete::prezimeIzabrano(int rbrAdresar) {
         reportReadFailure(nadjen.outcome);
         return;
     }
-    if (!nadjen.rows.isEmpty())
+    if (nadjen.rows.isEmpty())
+        return;
+    if (m_rbrAdresar && *m_rbrAdresar != rbrAdresar)
+        promeniPacijenta(nadjen.rows.first());
+    else
         postaviPacijenta(nadjen.rows.first());
 }

@@ -8,7 +8,8 @@
 #include <optional>
 
 class QComboBox;
-class QCompleter;
+class FoldingCompleter;
+class QPushButton;
 class QEvent;
 class QTabWidget;
 class QWidget;
@@ -40,25 +41,42 @@ public:
     bool pitajZaIzmene();
     // Whether the form differs from what was last loaded, saved or started.
     bool imaIzmena() const;
+    // The same for the visit's own fields, the patient's header left out.
+    bool imaIzmenaPosete() const;
+    // "Istorija izmena": the open visit's earlier values, newest first.
+    void pokaziIstoriju();
 
     std::optional<int> rbrPosete() const { return m_rbr; }
     std::optional<int> rbrPacijenta() const { return m_rbrAdresar; }
     // The commands' holder beside the main tab labels.
     QWidget* komande() const { return m_komande; }
-    // cb_nova_poseta, cb_sacuvaj_posetu or ddlb_posete.
+    // cb_nova_poseta, cb_sacuvaj_posetu, ddlb_posete or cb_istorija_izmena.
     QWidget* komanda(const QString& ime) const;
-
-protected:
-    bool eventFilter(QObject* objekat, QEvent* dogadjaj) override;
 
 private:
     void napraviKomande(QTabWidget* tabMain);
     void prilagodiSpisak();
+    void novaPosetaKomanda();
+    void sacuvajPosetuKomanda();
     void mbPromenjen(const QString& mb);
+    void imeKucano();
     void prezimeKucano();
     void prezimeIzabrano(int rbrAdresar);
     void postaviPacijenta(const poseta_sql::Pacijent& pacijent);
-    bool upisiPacijenta();
+    // Whether header field ime no longer names the patient the visit belongs to.
+    bool pacijentPromenjen(const char* ime);
+    void vratiTekst(const char* ime);
+    // Another patient (none: one the address book does not hold yet) for the form: the open visit
+    // is saved for its own patient or given up first, then a new empty visit starts. False when
+    // the save failed and the form stays as it was.
+    bool promeniPacijenta(const std::optional<poseta_sql::Pacijent>& novi);
+    // Empties every field but the given ones: a new visit, none stored yet.
+    void isprazniPosetu(const QList<poseta_sql::Polje>& pacijent);
+    // The save of the form's fields polja (the header's values included).
+    bool sacuvaj(QList<poseta_sql::Polje> polja);
+    // The address-book entry of a patient typed by hand, looked up afresh: by identity number,
+    // else among similar entries the desk picks from. noviUnos: the desk chose to add one.
+    std::optional<int> nadjiPacijenta(const QList<poseta_sql::Polje>& polja, bool& noviUnos);
     void osveziSpisak();
     void izabranaStavka(int index);
     void zapamtiOsnovu();
@@ -70,8 +88,9 @@ private:
     QWidget* m_komande = nullptr;
     QTabWidget* m_tabMain = nullptr;
     QComboBox* m_spisak = nullptr;
-    QCompleter* m_completer = nullptr;
-    bool m_completerUcitan = false;
+    QPushButton* m_istorija = nullptr;
+    FoldingCompleter* m_completer = nullptr;
+    bool m_pacijentiProcitani = false;
     std::optional<int> m_rbr;
     int m_verzija = 0;
     std::optional<int> m_rbrAdresar;
