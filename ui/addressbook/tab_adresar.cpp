@@ -37,6 +37,7 @@ void tab_adresar::napravi() {
         return;
     napraviKontrole();
     poveziDogadjaje();
+    napraviSpajanje();
     nameAddressBookControls(this);
     if (m_prviSpisak)
         prikaziProcitano();

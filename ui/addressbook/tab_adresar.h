@@ -59,6 +59,10 @@ public:
     // Takes an entry's row out of the list's display (after the entry was deleted).
     void ukloniIzListe(int rbr);
 
+    // Merges entry rbrDuplikata into the entry the form shows (the list's context menu "Spoji sa
+    // unosom u formi"), after the save question and the merge question; true when merged.
+    bool spoji(int rbrDuplikata);
+
     obj_slova* slova() const { return uo_slova; }
     ListDataWindow* lista() const { return dw_pretraga; }
 
@@ -69,6 +73,7 @@ private:
     };
 
     void napraviKontrole();
+    void napraviSpajanje();
     void poveziDogadjaje();
     void prikaziProcitano();
     void napraviStatuse(const Rows<adresar_sql::Status>& statusi);

@@ -5,13 +5,12 @@
 #include "runtime/widgets/factories.h"
 #include "runtime/widgets/look.h"
 #include "runtime/widgets/units.h"
+#include "ui/common/folding_completer.h"
 #include "ui/common/w_obavestenje.h"
 
 #include <QApplication>
-#include <QCompleter>
 #include <QGroupBox>
 #include <QLabel>
-#include <QStringListModel>
 
 namespace {
 
@@ -78,15 +77,16 @@ w_zakazivanje_termin::w_zakazivanje_termin(const QString& naslov,
     frame->lower();
     setFixedSize(size());
 
-    // The completer offers the entries whose surname (the text's start) matches what is typed.
+    // The completer offers the entries whose surname (the text's start) matches what is typed,
+    // letters folded: "Djuric" finds "Đurić".
     QStringList lista = m_nazivi.keys();
     lista.sort(Qt::CaseInsensitive);
-    auto* completer = new QCompleter(new QStringListModel(lista, this), this);
+    auto* completer = new FoldingCompleter(m_pacijent);
     completer->setObjectName(QStringLiteral("pacijenti"));
-    completer->setCaseSensitivity(Qt::CaseInsensitive);
-    completer->setFilterMode(Qt::MatchStartsWith);
-    completer->setMaxVisibleItems(12);
-    m_pacijent->setCompleter(completer);
+    QList<FoldingCompleter::Stavka> stavke;
+    for (const QString& naziv : std::as_const(lista))
+        stavke << FoldingCompleter::Stavka{naziv, m_nazivi.value(naziv)};
+    completer->postaviStavke(stavke);
 
     if (unos.rbrAdresar)
         m_pacijent->setText(m_nazivi.key(*unos.rbrAdresar));

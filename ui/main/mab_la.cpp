@@ -1,6 +1,7 @@
 #include "ui/main/mab_la.h"
 
 #include "domain/appointments/calendar_rules.h"
+#include "domain/reception/poseta_sql.h"
 #include "runtime/core/builtins.h"
 #include "runtime/widgets/deferred_build.h"
 #include "runtime/widgets/look.h"
@@ -48,6 +49,14 @@ mab_la::mab_la(QWidget* parent) : Window(Type::Main, QSize(3694, 2324), parent) 
     connect(m_pretrazivanje, &tab_pretrazivanje::otvoriUnos, this, &mab_la::otvoriUnos);
     connect(m_pretrazivanje, &tab_pretrazivanje::otvoriPosetu, this, &mab_la::otvoriPosetu);
     new DeferredBuild({m_pretrazivanje}, [this] { m_pretrazivanje->napravi(); });
+    // The search's years reach back to the oldest stored visit, read when the page is opened.
+    connect(tabs, &QTabWidget::currentChanged, this, [this] {
+        if (m_tabMain->currentWidget() != m_pretrazivanje)
+            return;
+        const One<int> najstarija = poseta_sql::najstarijaGodina(sqlca());
+        if (najstarija.value)
+            pretrazivanje()->prosiriGodine(*najstarija.value);
+    });
     tabs->setCurrentIndex(0);
     m_adresar->zavrsiUcitavanje();
     m_prijem->dodajPosete(sqlca(), tabs);

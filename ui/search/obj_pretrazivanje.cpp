@@ -60,6 +60,18 @@ QStringList obj_pretrazivanje::godine() {
     return years;
 }
 
+void obj_pretrazivanje::prosiriGodine(int prva) {
+    for (DropDownListBox* lista : {m_pocetna, m_krajnja}) {
+        const int izabrana = lista->currentIndex();
+        const int pocetak = lista->itemText(0).toInt();
+        int dodato = 0;
+        for (int godina = pocetak - 1; godina >= prva; --godina, ++dodato)
+            lista->insertItem(0, QString::number(godina));
+        if (izabrana >= 0 && dodato > 0)
+            lista->setCurrentIndex(izabrana + dodato);
+    }
+}
+
 void obj_pretrazivanje::build() {
     m_sle1 = new SingleLineEdit(QStringLiteral("sle_1"), this);
     setScreenFont(m_sle1, ScreenFont::ArialCE9);

@@ -24,6 +24,9 @@ public:
     // The years the two year lists offer: from 1995 to the current year, so that this year and
     // the one before can always be preselected.
     static QStringList godine();
+    // Both year lists reach back to prva when it is earlier than their first year, so that the
+    // oldest stored visit can be asked for; the years picked stay picked.
+    void prosiriGodine(int prva);
 
     // The panel's first and last control in tab order, for the page's own tab order.
     QWidget* firstInTabOrder() const;

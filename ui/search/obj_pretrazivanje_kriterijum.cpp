@@ -64,7 +64,7 @@ Kriterijum obj_pretrazivanje::kriterijum(pretraga::Veznik veznik) const {
     // A year list without a selection leaves its end of the range open.
     const int od = m_pocetna->currentText().toInt();
     const int do_ = m_krajnja->currentText().toInt();
-    kriterijum.od = od > 0 ? od : godine().first().toInt();
+    kriterijum.od = od > 0 ? od : m_pocetna->itemText(0).toInt();
     kriterijum.do_ = do_ > 0 ? do_ : Today().year();
     kriterijum.vrednost = vrednostNazvana(m_klasa->currentText());
     kriterijum.veznik = veznik;

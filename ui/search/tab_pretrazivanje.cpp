@@ -78,3 +78,9 @@ void tab_pretrazivanje::napravi() {
     napraviPretragu(PanelX, PanelY + 4 * (PanelHeight + PanelGap) - PanelGap / 2, PanelWidth);
     nameSearchControls(this);
 }
+
+void tab_pretrazivanje::prosiriGodine(int prva) {
+    for (obj_pretrazivanje* panel : m_panels)
+        if (panel)
+            panel->prosiriGodine(prva);
+}

@@ -29,6 +29,8 @@ public:
     QList<pretraga::Kriterijum> kriterijumi() const;
     // "Pretraži": refuses what cannot run with a message, else opens the results' first page.
     void pretrazi();
+    // Every panel's year lists reach back to prva (the year of the oldest stored visit).
+    void prosiriGodine(int prva);
 
 signals:
     // From the results: open an address-book entry, or a visit.
