@@ -28,12 +28,15 @@
 #include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTextDocument>
+#include <QTreeWidget>
 
 #include <memory>
 
 namespace {
 
 const QString Mbr = QStringLiteral("0101990715001");
+const QString BoraMbr = QStringLiteral("0303990715003");
 
 // Texts that have broken forms and stores before.
 QStringList hostileTexts() {
@@ -45,6 +48,7 @@ QStringList hostileTexts() {
             QString::fromUtf8("עברית والعربية mixed"),
             QStringLiteral("čćšžđ ČĆŠŽĐ Ђорђе"),
             QStringLiteral("'); DELETE FROM poseta_polje; --"),
+            QString::fromUtf8("no-break\u00A0space, line\u2028separator, soft\u00ADhyphen"),
             QString(10000, QChar(u'ž')),
             QStringLiteral("x")};
 }
@@ -83,8 +87,11 @@ QString valueOf(const Field& field) {
     switch (field.kind) {
     case Kind::Line:
         return static_cast<QLineEdit*>(field.widget)->text();
-    case Kind::Multi:
-        return static_cast<QPlainTextEdit*>(field.widget)->toPlainText();
+    case Kind::Multi: // the document's own characters: toPlainText() drops a no-break space
+        return static_cast<QPlainTextEdit*>(field.widget)
+            ->document()
+            ->toRawText()
+            .replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     case Kind::Box:
         return static_cast<QCheckBox*>(field.widget)->isChecked() ? "checked" : "unchecked";
     case Kind::List:
@@ -309,6 +316,14 @@ private slots:
             QCOMPARE(visits(), before + 1);
             const int rbr = m_posete->rbrPosete().value_or(0);
             QVERIFY(rbr > 0);
+            // Stored exactly as typed: a multi-line field's text, character for character.
+            for (const Field& field : fieldsOf(m_page))
+                if (field.kind == Kind::Multi && !saved.value(field.name).isEmpty())
+                    QCOMPARE(db().scalar(QStringLiteral("SELECT vrednost FROM poseta_polje "
+                                                        "WHERE rbr_poseta = ? AND polje = ?"),
+                                         {rbr, field.name})
+                                 .toString(),
+                             saved.value(field.name));
             QCOMPARE(formState(), saved);
 
             press("cb_nova_poseta"); // saved: no question
@@ -638,6 +653,191 @@ private slots:
             db().scalar(QStringLiteral("SELECT rbr_adresar FROM poseta WHERE rbr = ?"), {opened})
                 .toInt(),
             1);
+    }
+
+    // Changing the patient of an open visit, every way the desk can: the edits are saved for the
+    // first patient (DA) or dropped (NE), and the second patient's visit starts with every
+    // clinical field at its default and keeps nothing of the first one's.
+    void switchingPatientStartsAnEmptyVisit_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("answer");
+        for (const char* how : {"identity number", "picked suggestion", "name typed over"})
+            for (const char* answer : {"cb_da", "cb_ne"})
+                QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(how, answer)))
+                    << QString::fromLatin1(how) << QString::fromLatin1(answer);
+    }
+    void switchingPatientStartsAnEmptyVisit() {
+        QFETCH(QString, how);
+        QFETCH(QString, answer);
+        if (db().count(QStringLiteral("adresar"), QStringLiteral("rbr = 50")) == 0)
+            QVERIFY(db().exec(QStringLiteral("INSERT INTO adresar (rbr, ime, prezime, mbr, pol, "
+                                             "status) VALUES (50, 'Bora', 'Borić', ?, 1, 1)"),
+                              {BoraMbr}));
+        startOver();
+        typeMb(Mbr);
+        QCOMPARE(m_posete->rbrPacijenta(), std::optional<int>(1));
+        const QStringList header{"sle_ime",   "sle_4",    "sle_mb",        "sle_adresa",
+                                 "sle_ulica", "sle_grad", "sle_broj_ulice"};
+        QMap<QString, QString> defaults;
+        for (const Field& field : fieldsOf(m_page))
+            if (!header.contains(field.name))
+                defaults.insert(field.name, valueOf(field));
+        QVERIFY(defaults.size() > 50);
+        // Every clinical field filled for Ana.
+        for (const Field& field : fieldsOf(m_page)) {
+            if (header.contains(field.name))
+                continue;
+            const QString text = field.name == QLatin1String("sle_datum")
+                                     ? QStringLiteral("01.12.2026")
+                                     : QStringLiteral("Ana-") + field.name;
+            if (field.kind == Kind::Line)
+                static_cast<QLineEdit*>(field.widget)->setText(text);
+            else if (field.kind == Kind::Multi)
+                static_cast<QPlainTextEdit*>(field.widget)->setPlainText(text);
+            else if (field.kind == Kind::Box)
+                static_cast<QCheckBox*>(field.widget)->setChecked(true);
+            else
+                static_cast<QComboBox*>(field.widget)->setCurrentIndex(0);
+        }
+        const int anasVisits =
+            db().count(QStringLiteral("poseta"), QStringLiteral("rbr_adresar = 1"));
+        const int entries = db().count(QStringLiteral("adresar"));
+
+        m_fixture.modals().click(answer); // the save question
+        if (how == QLatin1String("identity number")) {
+            typeMb(BoraMbr);
+        } else if (how == QLatin1String("picked suggestion")) {
+            edit("sle_4")->setFocus();
+            edit("sle_4")->selectAll();
+            typeText(edit("sle_4"), QStringLiteral("Bori"));
+            QCompleter* completer = edit("sle_4")->completer();
+            QTRY_VERIFY(completer->popup()->isVisible());
+            QTest::keyClick(completer->popup(), Qt::Key_Down);
+            QTest::keyClick(completer->popup(), Qt::Key_Return);
+        } else {
+            edit("sle_ime")->setFocus();
+            edit("sle_ime")->selectAll();
+            typeText(edit("sle_ime"), QStringLiteral("Cveta"));
+            edit("sle_4")->setText(QStringLiteral("Cvetković"));
+            edit("sle_mb")->clear();
+        }
+        QTRY_COMPARE(m_fixture.modals().pending(), 0);
+        if (how != QLatin1String("name typed over"))
+            QTRY_COMPARE(m_posete->rbrPacijenta(), std::optional<int>(50));
+        QCOMPARE(db().count(QStringLiteral("poseta"), QStringLiteral("rbr_adresar = 1")),
+                 anasVisits + (answer == QLatin1String("cb_da") ? 1 : 0));
+        if (answer == QLatin1String("cb_da")) // saved for Ana, with Ana's header
+            QCOMPARE(db().scalar(QStringLiteral("SELECT f.vrednost FROM poseta_polje f WHERE "
+                                                "f.polje = 'sle_ime' AND f.rbr_poseta = (SELECT "
+                                                "MAX(rbr) FROM poseta WHERE rbr_adresar = 1)"))
+                         .toString(),
+                     QStringLiteral("Ana"));
+        QVERIFY(!m_posete->rbrPosete());
+        for (const Field& field : fieldsOf(m_page))
+            if (!header.contains(field.name))
+                QVERIFY2(valueOf(field) == defaults.value(field.name), qPrintable(field.name));
+
+        // The second patient's visit, saved: nothing of Ana's in it.
+        multi("mle_radnadiag")->setPlainText(QStringLiteral("druga dijagnoza"));
+        if (how == QLatin1String("name typed over"))
+            m_fixture.modals().click(QStringLiteral("cb_da")); // add Cveta to the address book
+        press("cb_sacuvaj_posetu");
+        QTRY_COMPARE(m_fixture.modals().pending(), 0);
+        const int rbr = m_posete->rbrPosete().value_or(0);
+        QVERIFY(rbr > 0);
+        const int patient =
+            db().scalar(QStringLiteral("SELECT rbr_adresar FROM poseta WHERE rbr = ?"), {rbr})
+                .toInt();
+        QVERIFY(patient != 1);
+        QCOMPARE(db().count(QStringLiteral("adresar")),
+                 entries + (how == QLatin1String("name typed over") ? 1 : 0));
+        QCOMPARE(db().count(QStringLiteral("poseta_polje"),
+                            QStringLiteral("rbr_poseta = ? AND (vrednost LIKE 'Ana-%' OR "
+                                           "vrednost = '01.12.2026')"),
+                            {rbr}),
+                 0);
+        if (how == QLatin1String("name typed over")) {
+            QVERIFY(db().exec(QStringLiteral("DELETE FROM poseta WHERE rbr = ?"), {rbr}));
+            QVERIFY(db().exec(QStringLiteral("DELETE FROM adresar WHERE rbr = ?"), {patient}));
+        }
+    }
+
+    // A patient typed by hand who is in the address book already is offered, not added again;
+    // the surname suggestions know entries added since, letters folded.
+    void knownPatientTypedByHandIsOffered() {
+        startOver();
+        edit("sle_ime")->setFocus();
+        edit("sle_ime")->selectAll();
+        typeText(edit("sle_ime"), QStringLiteral("Ana"));
+        edit("sle_4")->setText(QStringLiteral("Anic"));
+        edit("sle_mb")->clear();
+        QVERIFY(!m_posete->rbrPacijenta());
+        multi("mle_radnadiag")->setPlainText(QStringLiteral("ruku"));
+        const int entries = db().count(QStringLiteral("adresar"));
+        m_fixture.modals().answer([](QWidget* modal) {
+            QCOMPARE(modal->objectName(), QStringLiteral("w_slicni_pacijenti"));
+            auto* list = modal->findChild<QTreeWidget*>(QStringLiteral("lb_slicni"));
+            QVERIFY(list);
+            QCOMPARE(list->topLevelItemCount(), 1);
+            QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("Anić"));
+            QCOMPARE(list->topLevelItem(0)->text(2), Mbr);
+            modal->findChild<QAbstractButton*>(QStringLiteral("cb_izaberi"))->click();
+        });
+        press("cb_sacuvaj_posetu");
+        QTRY_COMPARE(m_fixture.modals().pending(), 0);
+        QCOMPARE(db().count(QStringLiteral("adresar")), entries);
+        QCOMPARE(m_posete->rbrPacijenta(), std::optional<int>(1));
+        QCOMPARE(edit("sle_4")->text(), QStringLiteral("Anić"));
+
+        // Added at another desk meanwhile: offered once PRIJEM is opened again.
+        QVERIFY(db().exec(QStringLiteral("INSERT INTO adresar (rbr, ime, prezime) VALUES "
+                                         "(61, 'Đina', 'Đukić')")));
+        m_window->tabMain()->setCurrentIndex(1);
+        m_window->tabMain()->setCurrentIndex(0);
+        m_fixture.modals().click(QStringLiteral("cb_ne")); // none: the visit was just saved
+        edit("sle_4")->setFocus();
+        edit("sle_4")->selectAll();
+        typeText(edit("sle_4"), QStringLiteral("Djuk"));
+        QCompleter* completer = edit("sle_4")->completer();
+        QTRY_VERIFY(completer->popup()->isVisible());
+        QCOMPARE(completer->completionModel()->rowCount(), 1);
+        QCOMPARE(completer->completionModel()->index(0, 0).data().toString(),
+                 QStringLiteral("Đukić Đina"));
+        completer->popup()->hide();
+        m_fixture.modals().clear();
+    }
+
+    // The visit list shows whole lines, its drop-down the longest; the open visit's history
+    // lists what its saves changed, newest first.
+    void visitListAndHistory() {
+        startOver();
+        typeMb(Mbr);
+        edit("sle_broj_protokola")->setText(QStringLiteral("1234/2026-dugi"));
+        multi("mle_radnadiag")->setPlainText(QStringLiteral("prva"));
+        press("cb_sacuvaj_posetu");
+        QVERIFY(command("cb_istorija_izmena")->isEnabled());
+        multi("mle_radnadiag")->setPlainText(QStringLiteral("druga"));
+        press("cb_sacuvaj_posetu");
+        const QFontMetrics metrics = list()->fontMetrics();
+        int longest = 0;
+        for (int i = 0; i < list()->count(); ++i)
+            longest = qMax(longest, metrics.horizontalAdvance(list()->itemText(i)));
+        QVERIFY(list()->currentText().contains(QStringLiteral("1234/2026-dugi")));
+        QVERIFY2(list()->width() > longest, qPrintable(QString::number(list()->width())));
+        QVERIFY(list()->view()->minimumWidth() > longest);
+        m_fixture.modals().answer([](QWidget* modal) {
+            QCOMPARE(modal->objectName(), QStringLiteral("w_istorija_izmena"));
+            auto* rows = modal->findChild<QTreeWidget*>(QStringLiteral("lb_istorija"));
+            QVERIFY(rows);
+            QCOMPARE(rows->topLevelItemCount(), 1);
+            QCOMPARE(rows->topLevelItem(0)->text(2), QStringLiteral("Radna dijagnoza"));
+            QCOMPARE(rows->topLevelItem(0)->text(3), QStringLiteral("prva"));
+            modal->findChild<QAbstractButton*>(QStringLiteral("cb_zatvori"))->click();
+        });
+        press("cb_istorija_izmena");
+        QTRY_COMPARE(m_fixture.modals().pending(), 0);
+        press("cb_nova_poseta");
+        QVERIFY(!command("cb_istorija_izmena")->isEnabled());
     }
 };
 

@@ -1,5 +1,6 @@
 // The PRIJEM page: every control of the reception form, its start-up state, the yes/no toggles,
 // the tab order, and the laboratory buttons that do nothing.
+#include "domain/reception/polja_posete.h"
 #include "runtime/core/builtins.h"
 #include "runtime/core/transaction.h"
 #include "runtime/widgets/controls.h"
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSet>
 #include <QTabWidget>
 
 namespace {
@@ -226,6 +228,37 @@ private slots:
     }
 
     // Runs first, before any other test has picked a page.
+    // Every control of the form that holds a value has a stored key in the table of stored
+    // fields, every key names a control, and the keys are the ones visits have always been
+    // stored under (the control's name, a toggle's first).
+    void storedFieldTable() {
+        QWidget* page = m_window->prijem();
+        QSet<QString> controls;
+        for (QWidget* widget : page->findChildren<QWidget*>()) {
+            if (widget->objectName().isEmpty() || qobject_cast<QComboBox*>(widget->parentWidget()))
+                continue;
+            if (!qobject_cast<QLineEdit*>(widget) && !qobject_cast<QPlainTextEdit*>(widget) &&
+                !qobject_cast<QCheckBox*>(widget) && !qobject_cast<QComboBox*>(widget))
+                continue;
+            QWidget* parent = widget->parentWidget();
+            const bool toggle =
+                qobject_cast<obj_da_ne*>(parent) || qobject_cast<obj_da_ne_opis*>(parent);
+            controls << (toggle ? parent->objectName() + QLatin1Char('.') : QString()) +
+                            widget->objectName();
+        }
+        QSet<QString> inTable;
+        for (const polja_posete::Polje& polje : polja_posete::sva()) {
+            inTable << QString::fromLatin1(polje.kontrola);
+            QCOMPARE(QString::fromLatin1(polje.kljuc), QString::fromLatin1(polje.kontrola));
+        }
+        QCOMPARE(inTable.size(), int(polja_posete::sva().size()));
+        for (const QString& control : std::as_const(controls))
+            QVERIFY2(inTable.contains(control), qPrintable(control + " has no stored key"));
+        for (const QString& key : std::as_const(inTable))
+            QVERIFY2(controls.contains(key), qPrintable(key + " names no control"));
+        QCOMPARE(controls.size(), 64);
+    }
+
     void startsOnGeneralije() {
         auto* main = m_window->findChild<QTabWidget*>(QStringLiteral("tab_main"));
         QCOMPARE(main->currentWidget(), m_page);

@@ -1,0 +1,363 @@
+// A patient's records on the plain functions, on both databases: visit dates outside their limits,
+// a new patient written with the first visit in one unit, the look-up of similar entries and the
+// pickers' folding over one address book, and the merge of two entries of one patient.
+#include "app/mab_oru.h"
+#include "domain/addressbook/spajanje.h"
+#include "domain/reception/poseta_datum.h"
+#include "domain/reception/poseta_sql.h"
+#include "domain/reception/poseta_upis.h"
+#include "domain/search/odabir.h"
+#include "domain/search/pravila.h"
+#include "runtime/core/dates.h"
+#include "runtime/core/transaction.h"
+#include "tests/addressbook/write_failures.h"
+#include "tests/support/test_data_source.h"
+
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+const QDate Danas(2026, 12, 9);
+
+// The address book of the look-ups: rbr, first name, surname, identity number, city.
+struct Unos {
+    int rbr;
+    const char* ime;
+    const char* prezime;
+    const char* mbr;
+    const char* grad;
+};
+constexpr Unos Adresar[] = {
+    {1, "Ana", "Anić", "0101990715001", "Novi Sad"},
+    {2, "Đorđe", "Đurić", nullptr, "Niš"},
+    {3, "Djordje", "Djurić", "1506976710011", "Beograd"},
+    {4, "Petar", "Petrović", nullptr, "Beograd"},
+    {5, "Petar", "Petrovic", "2902004710066", "Zemun"},
+    {6, "Marko", "Đurić", nullptr, nullptr},
+};
+
+QString rbrovi(const QList<int>& rbr) {
+    QStringList tekst;
+    for (int r : rbr)
+        tekst << QString::number(r);
+    return tekst.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+class TestPacijenti : public QObject {
+    Q_OBJECT
+
+    TestDataSource m_db;
+    std::unique_ptr<Transaction> m_sqlca;
+
+    int count(const QString& table, const QString& where = {}, const QVariantList& binds = {}) {
+        return m_db.count(table, where, binds);
+    }
+
+    poseta_upis::Poseta poseta(int rbrAdresar, const QDate& datum, const QString& dg) {
+        poseta_upis::Poseta p;
+        p.rbrAdresar = rbrAdresar;
+        p.datum = datum;
+        p.polja = {{QStringLiteral("mle_radnadiag"), dg}};
+        return p;
+    }
+
+private slots:
+    void initTestCase() {
+        setTodayForTesting(Danas);
+        QVERIFY2(m_db.provision(), qPrintable(m_db.errorString()));
+        for (const Unos& u : Adresar)
+            QVERIFY2(m_db.exec(QStringLiteral("INSERT INTO adresar (rbr, ime, prezime, mbr, grad, "
+                                              "pol, status) VALUES (?, ?, ?, ?, ?, 1, 1)"),
+                               {u.rbr, QString::fromUtf8(u.ime), QString::fromUtf8(u.prezime),
+                                u.mbr ? QVariant(QString::fromLatin1(u.mbr)) : nullText(),
+                                u.grad ? QVariant(QString::fromUtf8(u.grad)) : nullText()}),
+                     qPrintable(m_db.lastError()));
+        QVERIFY(m_db.exec(QStringLiteral("INSERT INTO poseta (rbr, rbr_adresar, datum) VALUES "
+                                         "(1, 2, '2025-03-10'), (2, 2, '2026-02-01')")));
+        m_sqlca = std::make_unique<Transaction>();
+        m_sqlca->autocommit = false;
+        m_sqlca->dbparm = mab_oru::DBParm;
+        m_sqlca->connect();
+        QCOMPARE(m_sqlca->sqlcode, 0);
+    }
+
+    void cleanupTestCase() { setTodayForTesting(QDate()); }
+
+    // A visit date outside 01.01.1900 .. 31.12.2027 (today 09.12.2026) is refused, naming the
+    // range; nothing is written.
+    void dateLimits_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("year 0206") << "09.12.0206" << false;
+        QTest::newRow("year 1000") << "01.01.1000" << false;
+        QTest::newRow("year 2062") << "09.12.2062" << false;
+        QTest::newRow("the day before the first") << "31.12.1899" << false;
+        QTest::newRow("the first day") << "01.01.1900" << true;
+        QTest::newRow("the end of next year") << "31.12.2027" << true;
+        QTest::newRow("the year after next") << "01.01.2028" << false;
+        QTest::newRow("today") << "" << true;
+    }
+    void dateLimits() {
+        QFETCH(QString, typed);
+        QFETCH(bool, written);
+        const std::optional<QDate> datum = poseta_datum::procitaj(typed, Today());
+        QVERIFY(datum);
+        QCOMPARE(poseta_datum::uGranicama(*datum, Today()), written);
+        const int before = count(QStringLiteral("poseta"));
+        const poseta_upis::Ishod ishod =
+            poseta_upis::sacuvaj(*m_sqlca, poseta(1, *datum, QStringLiteral("x")));
+        QCOMPARE(count(QStringLiteral("poseta")), before + (written ? 1 : 0));
+        if (!written) {
+            QCOMPARE(ishod.kraj, poseta_upis::Ishod::Kraj::Obavestenje);
+            QCOMPARE(ishod.obavestenje, QStringLiteral("Datum posete mora biti između 01.01.1900 "
+                                                       "i 31.12.2027. Poseta nije upisana."));
+        }
+    }
+
+    // The patient typed by hand and the first visit: both, or neither.
+    void newPatientWithVisit_data() {
+        QTest::addColumn<QString>("mbr");
+        QTest::addColumn<QString>("dg");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("both written") << "1111990715011"
+                                      << "J45" << true;
+        QTest::newRow("visit refused: no entry either") << "2222990715022"
+                                                        << "kvar" << false;
+        QTest::newRow("number of another entry: neither") << "0101990715001"
+                                                          << "J45" << false;
+        QTest::newRow("date out of range: neither") << "3333990715033"
+                                                    << "" << false;
+    }
+    void newPatientWithVisit() {
+        QFETCH(QString, mbr);
+        QFETCH(QString, dg);
+        QFETCH(bool, written);
+        QVERIFY(failWrites(m_db, QStringLiteral("INSERT"), QStringLiteral("NEW.vrednost = 'kvar'"),
+                           QStringLiteral("poseta_polje")));
+        AdresarUnos unos;
+        unos.ime = QStringLiteral("Nova");
+        unos.prezime = QStringLiteral("Novaković");
+        unos.mbr = mbr;
+        const int entries = count(QStringLiteral("adresar"));
+        const int visits = count(QStringLiteral("poseta"));
+        const poseta_upis::Ishod ishod = poseta_upis::sacuvajSaPacijentom(
+            *m_sqlca, unos, 1, poseta(0, dg.isEmpty() ? QDate(1800, 1, 1) : Danas, dg));
+        QVERIFY(healWrites(m_db, QStringLiteral("INSERT"), QStringLiteral("poseta_polje")));
+        QCOMPARE(ishod.kraj == poseta_upis::Ishod::Kraj::Upisano, written);
+        QCOMPARE(count(QStringLiteral("adresar")), entries + (written ? 1 : 0));
+        QCOMPARE(count(QStringLiteral("poseta")), visits + (written ? 1 : 0));
+        if (written) {
+            QCOMPARE(count(QStringLiteral("adresar"), QStringLiteral("rbr = ? AND mbr = ?"),
+                           {ishod.rbrAdresar, mbr}),
+                     1);
+            QCOMPARE(count(QStringLiteral("poseta"), QStringLiteral("rbr = ? AND rbr_adresar = ?"),
+                           {ishod.rbr, ishod.rbrAdresar}),
+                     1);
+            QVERIFY(m_db.exec(QStringLiteral("DELETE FROM poseta WHERE rbr = ?"), {ishod.rbr}));
+            QVERIFY(
+                m_db.exec(QStringLiteral("DELETE FROM adresar WHERE rbr = ?"), {ishod.rbrAdresar}));
+        }
+        // The connection is ready for the next save.
+        QCOMPARE(m_sqlca->holdsWrites(), false);
+    }
+
+    // Typed names and the entries they name: the look-up before adding a patient (surname and
+    // first name, or the birth date the identity number gives) and the pickers' suggestions by
+    // surname, both with the search's folding.
+    void lookups_data() {
+        QTest::addColumn<QString>("prezime");
+        QTest::addColumn<QString>("ime");
+        QTest::addColumn<QString>("mbr");
+        QTest::addColumn<QString>("slicni");
+        QTest::addColumn<QString>("ponudjeni");
+        QTest::newRow("Petrovic without marks") << "Petrovic"
+                                                << "Petar"
+                                                << ""
+                                                << "4 5"
+                                                << "4 5";
+        QTest::newRow("capitals and marks") << "PETROVIĆ"
+                                            << "petar"
+                                            << ""
+                                            << "4 5"
+                                            << "4 5";
+        QTest::newRow("Djuric for Đurić") << "Djuric"
+                                          << "Djordje"
+                                          << ""
+                                          << "2 3"
+                                          << "2 3 6";
+        QTest::newRow("Đ for Dj") << "Đurić"
+                                  << "Đorđe"
+                                  << ""
+                                  << "2 3"
+                                  << "2 3 6";
+        QTest::newRow("D for Đ") << "Duric"
+                                 << "Dorde"
+                                 << ""
+                                 << "2 3"
+                                 << "2 3 6";
+        QTest::newRow("birth date names another first name") << "Đurić"
+                                                             << "Marko"
+                                                             << "1506976710099"
+                                                             << "3 6"
+                                                             << "2 3 6";
+        QTest::newRow("first name alone") << "Đurić"
+                                          << "Marko"
+                                          << ""
+                                          << "6"
+                                          << "2 3 6";
+        QTest::newRow("another first name") << "Anić"
+                                            << "Bora"
+                                            << ""
+                                            << ""
+                                            << "1";
+        QTest::newRow("surname begun") << "Ani"
+                                       << "Ana"
+                                       << ""
+                                       << ""
+                                       << "1";
+        QTest::newRow("Dj is no D") << "Dji"
+                                    << "Ana"
+                                    << ""
+                                    << ""
+                                    << "";
+        QTest::newRow("spaces around") << " Anic "
+                                       << " Ana "
+                                       << ""
+                                       << "1"
+                                       << "";
+    }
+    void lookups() {
+        QFETCH(QString, prezime);
+        QFETCH(QString, ime);
+        QFETCH(QString, mbr);
+        QFETCH(QString, slicni);
+        QFETCH(QString, ponudjeni);
+        const Rows<poseta_sql::SlicanPacijent> nadjeni = poseta_sql::slicniPacijenti(
+            *m_sqlca, pretraga::zaPoredjenje(prezime.trimmed()),
+            pretraga::zaPoredjenje(ime.trimmed()), pretraga::datumRodjenja(mbr));
+        QVERIFY2(!nadjeni.failed(), qPrintable(nadjeni.outcome.text));
+        QList<int> rbr;
+        for (const poseta_sql::SlicanPacijent& p : nadjeni.rows)
+            rbr << p.rbr;
+        QCOMPARE(rbrovi(rbr), slicni);
+        rbr.clear();
+        for (const Unos& u : Adresar)
+            if (pretraga::pocinjeSa(QString::fromUtf8(u.prezime) + QLatin1Char(' ') +
+                                        QString::fromUtf8(u.ime),
+                                    prezime))
+                rbr << u.rbr;
+        QCOMPARE(rbrovi(rbr), ponudjeni);
+    }
+
+    // What the chooser shows of an entry: its city and the date of its newest visit.
+    void similarEntryColumns() {
+        const Rows<poseta_sql::SlicanPacijent> nadjeni = poseta_sql::slicniPacijenti(
+            *m_sqlca, QStringLiteral("duric"), QStringLiteral("dorde"), std::nullopt);
+        QCOMPARE(nadjeni.rows.size(), 2);
+        QCOMPARE(nadjeni.rows.at(0).grad, QStringLiteral("Niš"));
+        QCOMPARE(nadjeni.rows.at(0).poslednjaPoseta, QDate(2026, 2, 1));
+        QCOMPARE(nadjeni.rows.at(1).poslednjaPoseta, QDate());
+    }
+
+    // Merging entry 21 (two visits, a booking) into 20 (one visit).
+    void merge_data() {
+        QTest::addColumn<QString>("mbrDuplikata");
+        QTest::addColumn<QString>("mbrZadrzanog");
+        QTest::addColumn<QString>("kvar"); // "operation table" refused, or empty
+        QTest::addColumn<int>("kraj");
+        QTest::addColumn<QString>("mbrPosle");
+        const int spojeno = int(spajanje::Ishod::Kraj::Spojeno);
+        const int obavestenje = int(spajanje::Ishod::Kraj::Obavestenje);
+        const int neupisano = int(spajanje::Ishod::Kraj::Neupisano);
+        QTest::newRow("visits and bookings moved, duplicate gone")
+            << ""
+            << "0202990715002"
+            << "" << spojeno << "0202990715002";
+        QTest::newRow("the kept entry takes the number") << "0303990715003"
+                                                         << ""
+                                                         << "" << spojeno << "0303990715003";
+        QTest::newRow("different numbers refused") << "0303990715003"
+                                                   << "0202990715002"
+                                                   << "" << obavestenje << "0202990715002";
+        QTest::newRow("visits refused: both unchanged") << ""
+                                                        << ""
+                                                        << "UPDATE poseta" << neupisano << "";
+        QTest::newRow("bookings refused: both unchanged")
+            << "0303990715003"
+            << ""
+            << "UPDATE zakazivanje" << neupisano << "";
+        QTest::newRow("delete refused: both unchanged") << ""
+                                                        << ""
+                                                        << "DELETE adresar" << neupisano << "";
+        QTest::newRow("number refused: both unchanged") << "0303990715003"
+                                                        << ""
+                                                        << "UPDATE adresar" << neupisano << "";
+    }
+    void merge() {
+        QFETCH(QString, mbrDuplikata);
+        QFETCH(QString, mbrZadrzanog);
+        QFETCH(QString, kvar);
+        QFETCH(int, kraj);
+        QFETCH(QString, mbrPosle);
+        for (const char* sql : {"DELETE FROM zakazivanje WHERE rbr_adresar IN (20, 21)",
+                                "DELETE FROM poseta WHERE rbr_adresar IN (20, 21)",
+                                "DELETE FROM adresar WHERE rbr IN (20, 21)"})
+            QVERIFY2(m_db.exec(QString::fromLatin1(sql)), qPrintable(m_db.lastError()));
+        QVERIFY(m_db.exec(
+            QStringLiteral("INSERT INTO adresar (rbr, ime, prezime, mbr) VALUES (20, 'Ana', "
+                           "'Anić', ?), (21, 'Ana', 'Anic', ?)"),
+            {mbrZadrzanog.isEmpty() ? nullText() : QVariant(mbrZadrzanog),
+             mbrDuplikata.isEmpty() ? nullText() : QVariant(mbrDuplikata)}));
+        QVERIFY(m_db.exec(QStringLiteral("INSERT INTO poseta (rbr, rbr_adresar, datum) VALUES "
+                                         "(20, 20, '2026-01-05'), (21, 21, '2026-02-05'), "
+                                         "(22, 21, '2026-03-05')")));
+        QVERIFY(m_db.exec(QStringLiteral("INSERT INTO zakazivanje (datum, vreme, rbr_adresar) "
+                                         "VALUES ('2026-12-20', '09:00:00', 21)")));
+        const QStringList refused = kvar.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (!refused.isEmpty())
+            QVERIFY2(failWrites(m_db, refused.at(0),
+                                refused.at(0) == QLatin1String("DELETE")    ? "OLD.rbr = 21"
+                                : refused.at(1) == QLatin1String("adresar") ? "NEW.rbr = 20"
+                                                                            : "1 = 1",
+                                refused.at(1)),
+                     qPrintable(m_db.lastError()));
+        const spajanje::Ishod ishod = spajanje::spoji(*m_sqlca, 21, 20);
+        if (!refused.isEmpty())
+            QVERIFY(healWrites(m_db, refused.at(0), refused.at(1)));
+        QCOMPARE(int(ishod.kraj), kraj);
+        const bool merged = kraj == int(spajanje::Ishod::Kraj::Spojeno);
+        QCOMPARE(count(QStringLiteral("adresar"), QStringLiteral("rbr = 21")), merged ? 0 : 1);
+        QCOMPARE(count(QStringLiteral("poseta"), QStringLiteral("rbr_adresar = 20")),
+                 merged ? 3 : 1);
+        QCOMPARE(count(QStringLiteral("poseta"), QStringLiteral("rbr_adresar = 21")),
+                 merged ? 0 : 2);
+        QCOMPARE(count(QStringLiteral("zakazivanje"), QStringLiteral("rbr_adresar = 20")),
+                 merged ? 1 : 0);
+        QCOMPARE(m_db.scalar(QStringLiteral("SELECT mbr FROM adresar WHERE rbr = 20")).toString(),
+                 mbrPosle);
+        QCOMPARE(m_sqlca->holdsWrites(), false);
+    }
+
+    void mergeQuestionAndRefusals() {
+        AdresarUnos a;
+        a.rbr = 20;
+        a.ime = QStringLiteral("Ana");
+        a.prezime = QStringLiteral("Anić");
+        AdresarUnos b = a;
+        b.rbr = 21;
+        b.mbr = QStringLiteral("0303990715003");
+        QCOMPARE(spajanje::pitanje(b, a),
+                 QStringLiteral("Spojiti unos „Anić Ana (0303990715003)“ (redni broj 21) sa "
+                                "unosom „Anić Ana“ (redni broj 20)? Posete i termini prvog "
+                                "prelaze na drugi, a prvi se briše iz adresara."));
+        QVERIFY(!spajanje::zastoNe(a, a).isEmpty());
+        QCOMPARE(spajanje::zastoNe(b, a), QString());
+    }
+};
+
+QTEST_MAIN(TestPacijenti)
+#include "tst_pacijenti_db.moc"
