@@ -108,6 +108,13 @@ std::optional<Ishod> upisi(Transaction& sqlca, const Poseta& poseta) {
         return ishod;
     }
 
+    // The stored fields as they are at the version read: the UPDATE below is written only while
+    // the visit is still at that version, so no other desk's save falls between the two.
+    const Rows<poseta_sql::Polje> sacuvana = poseta_sql::polja(sqlca, *poseta.rbr);
+    if (sacuvana.failed()) {
+        sqlca.setFailure(sacuvana.outcome.text);
+        return std::nullopt;
+    }
     poseta_sql::izmeni(sqlca, *poseta.rbr, poseta.verzija, poseta.rbrAdresar, poseta.datum,
                        poseta.brojProtokola, poseta.lekar);
     if (!uspelo(sqlca))
@@ -119,12 +126,6 @@ std::optional<Ishod> upisi(Transaction& sqlca, const Poseta& poseta) {
     }
     ishod.rbr = *poseta.rbr;
     ishod.verzija = poseta.verzija + 1;
-    // Read after the row's UPDATE, which holds the visit against every other desk's save.
-    const Rows<poseta_sql::Polje> sacuvana = poseta_sql::polja(sqlca, ishod.rbr);
-    if (sacuvana.failed()) {
-        sqlca.setFailure(sacuvana.outcome.text);
-        return std::nullopt;
-    }
     QHash<QString, QString> staro;
     for (const poseta_sql::Polje& polje : sacuvana.rows)
         staro.insert(polje.polje, polje.vrednost);

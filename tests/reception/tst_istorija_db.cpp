@@ -33,7 +33,8 @@ class TestIstorija : public QObject {
         p.datum = datum;
         p.polja = polja;
         const poseta_upis::Ishod ishod = poseta_upis::sacuvaj(*m_sqlca, p);
-        QCOMPARE(ishod.kraj, poseta_upis::Ishod::Kraj::Upisano);
+        QVERIFY2(ishod.kraj == poseta_upis::Ishod::Kraj::Upisano,
+                 qPrintable(ishod.tekstBaze + ishod.obavestenje));
         m_rbrPosete = ishod.rbr;
         m_verzija = ishod.verzija;
     }
