@@ -504,7 +504,8 @@ void prijem_posete::mbPromenjen(const QString& mb) {
             nadjen = procitan.rows.first();
     }
     if (m_rbrAdresar) {
-        if (nadjen && nadjen->rbr == *m_rbrAdresar)
+        // A number still being typed names nobody yet; a whole one names this patient or another.
+        if (mb.size() != 13 || (nadjen && nadjen->rbr == *m_rbrAdresar))
             return;
         if (pacijentPromenjen("sle_mb") && !promeniPacijenta(nadjen))
             vratiTekst("sle_mb");
