@@ -166,7 +166,8 @@ void prijem_posete::napraviKomande(QTabWidget* tabMain) {
 }
 
 void prijem_posete::prilagodiSpisak() {
-    // The list shows a whole visit: its date and protocol number, the longest one it holds.
+    // The list shows a whole visit: its date and protocol number, as wide as the longest visit it
+    // holds (a date's width while it holds none, so the page tabs keep their room).
     int sirina = m_spisak->fontMetrics().horizontalAdvance(QStringLiteral("00.00.0000  0000/0000"));
     for (int i = 0; i < m_spisak->count(); ++i)
         sirina = qMax(sirina, m_spisak->fontMetrics().horizontalAdvance(m_spisak->itemText(i)));
@@ -265,6 +266,8 @@ bool prijem_posete::promeniPacijenta(const std::optional<poseta_sql::Pacijent>& 
             zaglavlje << poseta_sql::Polje{QString::fromLatin1(ime), tekst(ime)};
     }
     isprazniPosetu(zaglavlje);
+    // The next surname typed is looked up among the entries as they are now.
+    m_pacijentiProcitani = false;
     if (novi)
         postaviPacijenta(*novi);
     else
