@@ -300,9 +300,12 @@ private slots:
                                       << "pocetna_godina" << QStringLiteral("Kriterijum 2: Od");
         QTest::newRow("search value") << "uo_6"
                                       << "ddlb_3" << QStringLiteral("Kriterijum 4: Vrednost");
-        QTest::newRow("visit list beside the tabs")
-            << "obj_posete"
+        QTest::newRow("visit list under the inner pages")
+            << "obj_posete_spisak"
             << "ddlb_posete" << QStringLiteral("Posete pacijenta");
+        QTest::newRow("history of the visit")
+            << "obj_posete_spisak"
+            << "cb_istorija_izmena" << QStringLiteral("Istorija izmena");
         QTest::newRow("day sheet") << "tab_zakazivanje"
                                    << "dw_zakazivanje" << QStringLiteral("Zakazivanje pregleda");
     }

@@ -256,8 +256,15 @@ private slots:
         QVERIFY(bar->tabRect(bar->count() - 1).right() < bar->width());
         QVERIFY(bar->mapTo(m_window, QPoint(bar->width(), 0)).x() <=
                 corner->mapTo(m_window, QPoint()).x());
-        for (const char* name : {"cb_nova_poseta", "cb_sacuvaj_posetu", "ddlb_posete"})
+        for (const char* name : {"cb_nova_poseta", "cb_sacuvaj_posetu"})
             QCOMPARE(command(name)->parentWidget(), corner);
+        // The visit list and its history in the strip under the inner pages, inside the page.
+        QWidget* strip = list()->parentWidget();
+        QCOMPARE(strip->objectName(), QStringLiteral("obj_posete_spisak"));
+        QCOMPARE(command("cb_istorija_izmena")->parentWidget(), strip);
+        QVERIFY(strip->isVisible());
+        const QRect page(m_page->mapTo(m_window, QPoint()), m_page->size());
+        QVERIFY(page.contains(QRect(strip->mapTo(m_window, QPoint()), strip->size())));
         // The page keeps its place and size with the commands shown or not.
         const QRect shown(m_page->mapTo(m_window, QPoint()), m_page->size());
         const QPoint field = edit("sle_datum")->mapTo(m_window, QPoint());
@@ -267,8 +274,10 @@ private slots:
         QCOMPARE(edit("sle_datum")->mapTo(m_window, QPoint()), field);
         tabs->setCurrentIndex(1);
         QVERIFY(!corner->isVisible());
+        QVERIFY(!strip->isVisible());
         tabs->setCurrentIndex(0);
         QVERIFY(corner->isVisible());
+        QVERIFY(strip->isVisible());
     }
 
     void patientFoundByIdentityNumber() {

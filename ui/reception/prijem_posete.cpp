@@ -98,7 +98,7 @@ prijem_posete::prijem_posete(tab_prijem* page, QTabWidget* tabMain, Transaction&
 
 void prijem_posete::napraviKomande(QTabWidget* tabMain) {
     // Beside the main tab labels while PRIJEM is open: the form below keeps every control where it
-    // was. The buttons are as wide as their captions, the list as wide as its longest visit.
+    // was. The buttons are as wide as their captions.
     m_komande = new QWidget;
     m_komande->setObjectName(QStringLiteral("obj_posete"));
     auto* red = new QHBoxLayout(m_komande);
@@ -110,29 +110,38 @@ void prijem_posete::napraviKomande(QTabWidget* tabMain) {
     CommandButton* sacuvaj =
         makeCommandButton(m_komande, QStringLiteral("cb_sacuvaj_posetu"),
                           QStringLiteral("Sačuvaj posetu"), ScreenFont::Arial9);
-    m_istorija = makeCommandButton(m_komande, QStringLiteral("cb_istorija_izmena"),
-                                   QStringLiteral("Istorija izmena"), ScreenFont::Arial9);
     nova->setToolTip(QStringLiteral("Nova poseta (Ctrl+N)"));
     sacuvaj->setToolTip(QStringLiteral("Sačuvaj posetu (Ctrl+S)"));
-    m_istorija->setToolTip(QStringLiteral("Ranije vrednosti otvorene posete (Ctrl+H)"));
-    m_spisak = new QComboBox(m_komande);
+    for (CommandButton* button : {nova, sacuvaj}) {
+        // Reached by mouse and by their keys; Tab keeps the form's own order.
+        button->setFocusPolicy(Qt::ClickFocus);
+        button->setFixedSize(button->fontMetrics().horizontalAdvance(button->text()) + 12, visina);
+        red->addWidget(button);
+    }
+    // The patient's visits and their history take the empty strip below the inner pages: beside
+    // the tabs they would leave the page labels no room to show whole visits. Like the commands
+    // they belong to the main tab control, not to the form, and show while PRIJEM is open.
+    m_spisakRed = new QWidget(tabMain);
+    m_spisakRed->setObjectName(QStringLiteral("obj_posete_spisak"));
+    auto* donji = new QHBoxLayout(m_spisakRed);
+    donji->setContentsMargins(0, 0, 0, 0);
+    donji->setSpacing(4);
+    m_spisak = new QComboBox(m_spisakRed);
     m_spisak->setObjectName(QStringLiteral("ddlb_posete"));
     m_spisak->setFont(screenFont(ScreenFont::Arial9));
     m_spisak->setToolTip(QStringLiteral("Posete pacijenta, najnovija prva"));
     // A screen reader would read the empty or chosen entry's text alone; the tip is only its hint.
     m_spisak->setAccessibleName(QStringLiteral("Posete pacijenta"));
-    m_spisak->setFixedHeight(visina);
     m_spisak->setEnabled(false);
-    for (QPushButton* button : std::initializer_list<QPushButton*>{nova, sacuvaj, m_istorija}) {
-        // Reached by mouse and by their keys; Tab keeps the form's own order.
-        button->setFocusPolicy(Qt::ClickFocus);
-        button->setFixedSize(button->fontMetrics().horizontalAdvance(button->text()) + 12, visina);
-    }
-    red->addWidget(nova);
-    red->addWidget(sacuvaj);
-    red->addWidget(m_spisak);
-    red->addWidget(m_istorija);
+    m_istorija = makeCommandButton(m_spisakRed, QStringLiteral("cb_istorija_izmena"),
+                                   QStringLiteral("Istorija izmena"), ScreenFont::Arial9);
+    m_istorija->setToolTip(QStringLiteral("Ranije vrednosti otvorene posete (Ctrl+H)"));
+    m_istorija->setFocusPolicy(Qt::ClickFocus);
+    m_istorija->setFixedWidth(m_istorija->fontMetrics().horizontalAdvance(m_istorija->text()) + 12);
     m_istorija->setEnabled(false);
+    donji->addWidget(m_spisak);
+    donji->addWidget(m_istorija);
+    donji->addStretch();
     connect(nova, &QAbstractButton::clicked, this, [this] { novaPoseta(); });
     connect(sacuvaj, &QAbstractButton::clicked, this, [this] { sacuvajPosetu(); });
     connect(m_istorija, &QAbstractButton::clicked, this, [this] { pokaziIstoriju(); });
@@ -154,15 +163,33 @@ void prijem_posete::napraviKomande(QTabWidget* tabMain) {
     tabMain->setCornerWidget(m_komande, Qt::TopRightCorner);
     m_tabMain = tabMain;
     prilagodiSpisak();
+    m_page->installEventFilter(this);
     auto pokazi = [this, tabMain] {
         const bool ovde = tabMain->currentWidget() == m_page;
         m_komande->setVisible(ovde);
+        m_spisakRed->setVisible(ovde);
+        if (ovde)
+            postaviRed();
         // Entries added or merged elsewhere, or at another desk, are offered from now on.
         if (ovde)
             m_pacijentiProcitani = false;
     };
     connect(tabMain, &QTabWidget::currentChanged, this, pokazi);
     pokazi();
+}
+
+bool prijem_posete::eventFilter(QObject* objekat, QEvent* dogadjaj) {
+    if (objekat == m_page && (dogadjaj->type() == QEvent::Resize ||
+                              dogadjaj->type() == QEvent::Move || dogadjaj->type() == QEvent::Show))
+        postaviRed();
+    return QObject::eventFilter(objekat, dogadjaj);
+}
+
+void prijem_posete::postaviRed() {
+    // In the empty strip under the inner pages' frame, in the page's own units, over the page.
+    placeInUnits(m_spisakRed, 20, 2078, 3590, 72);
+    m_spisakRed->move(m_spisakRed->pos() + m_page->mapTo(m_tabMain, QPoint(0, 0)));
+    m_spisakRed->raise();
 }
 
 void prijem_posete::prilagodiSpisak() {
@@ -177,7 +204,9 @@ void prijem_posete::prilagodiSpisak() {
 }
 
 QWidget* prijem_posete::komanda(const QString& ime) const {
-    return m_komande->findChild<QWidget*>(ime);
+    if (QWidget* komanda = m_komande->findChild<QWidget*>(ime))
+        return komanda;
+    return m_spisakRed->findChild<QWidget*>(ime);
 }
 
 QString prijem_posete::tekst(const char* ime) const {

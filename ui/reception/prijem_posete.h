@@ -53,8 +53,12 @@ public:
     // cb_nova_poseta, cb_sacuvaj_posetu, ddlb_posete or cb_istorija_izmena.
     QWidget* komanda(const QString& ime) const;
 
+protected:
+    bool eventFilter(QObject* objekat, QEvent* dogadjaj) override;
+
 private:
     void napraviKomande(QTabWidget* tabMain);
+    void postaviRed();
     void prilagodiSpisak();
     void novaPosetaKomanda();
     void sacuvajPosetuKomanda();
@@ -86,6 +90,7 @@ private:
     tab_prijem* m_page;
     Transaction& m_sqlca;
     QWidget* m_komande = nullptr;
+    QWidget* m_spisakRed = nullptr; // the visit list and its history, below the inner pages
     QTabWidget* m_tabMain = nullptr;
     QComboBox* m_spisak = nullptr;
     QPushButton* m_istorija = nullptr;
