@@ -77,7 +77,7 @@ private slots:
                                 u.grad ? QVariant(QString::fromUtf8(u.grad)) : nullText()}),
                      qPrintable(m_db.lastError()));
         QVERIFY(m_db.exec(QStringLiteral("INSERT INTO poseta (rbr, rbr_adresar, datum) VALUES "
-                                         "(1, 2, '2025-03-10'), (2, 2, '2026-02-01')")));
+                                         "(1001, 2, '2025-03-10'), (1002, 2, '2026-02-01')")));
         m_sqlca = std::make_unique<Transaction>();
         m_sqlca->autocommit = false;
         m_sqlca->dbparm = mab_oru::DBParm;
@@ -313,8 +313,8 @@ private slots:
             {mbrZadrzanog.isEmpty() ? nullText() : QVariant(mbrZadrzanog),
              mbrDuplikata.isEmpty() ? nullText() : QVariant(mbrDuplikata)}));
         QVERIFY(m_db.exec(QStringLiteral("INSERT INTO poseta (rbr, rbr_adresar, datum) VALUES "
-                                         "(20, 20, '2026-01-05'), (21, 21, '2026-02-05'), "
-                                         "(22, 21, '2026-03-05')")));
+                                         "(2020, 20, '2026-01-05'), (2021, 21, '2026-02-05'), "
+                                         "(2022, 21, '2026-03-05')")));
         QVERIFY(m_db.exec(QStringLiteral("INSERT INTO zakazivanje (datum, vreme, rbr_adresar) "
                                          "VALUES ('2026-12-20', '09:00:00', 21)")));
         const QStringList refused = kvar.split(QLatin1Char(' '), Qt::SkipEmptyParts);
