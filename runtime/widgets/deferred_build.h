@@ -14,24 +14,36 @@ struct BuildLater {
     explicit BuildLater() = default;
 };
 
-// Builds what a window does not show at start: its hidden pages are built right after the
-// window's first paint, so that what the user sees comes up first, or at once when one of them is
-// about to be shown or is asked for sooner. Each build runs exactly once; until then the page
-// holds only its own name and properties.
+// Builds what a window does not show at start: its hidden pages are built after the window's
+// first paint, a step at a time between the other work of the event loop, so that what the user
+// sees comes up first and the window answers while the rest is built; or at once when one of them
+// is about to be shown or is asked for sooner. Each step runs exactly once; until the last has
+// run the page holds only what the steps before made (at first its own name and properties).
 class DeferredBuild : public QObject {
     Q_OBJECT
 
 public:
-    // build creates the contents of `pages` (one page, or several built together); the object is a
-    // child of the first of them, so it goes when they go.
-    DeferredBuild(const QList<QWidget*>& pages, std::function<void()> build);
+    using Step = std::function<void()>;
 
-    bool isBuilt() const { return m_built; }
+    // steps create the contents of `pages` (one page, or several built together), in order; the
+    // object is a child of the first of them, so it goes when they go.
+    DeferredBuild(const QList<QWidget*>& pages, QList<Step> steps);
+    DeferredBuild(const QList<QWidget*>& pages, Step build)
+        : DeferredBuild(pages, QList<Step>{std::move(build)}) {}
+
+    bool isBuilt() const { return m_next >= m_steps.size(); }
+    // Runs every step not yet run.
     void ensureBuilt();
+    // Runs the next step; false when there was none left.
+    bool buildStep();
 
     // Builds every pending part under `root`, in the order of the object tree.
     static void buildAll(QObject* root);
-    // Runs buildAll(window) once the window has painted for the first time.
+    // Whether no part under `root` is pending.
+    static bool allBuilt(const QObject* root);
+    // Once the window has painted for the first time, builds every pending part under it, one
+    // step per turn of the event loop, in the order of the object tree (parts a step adds
+    // included), so that input and paints are handled between the steps.
     static void afterFirstPaint(QWidget* window);
 
 protected:
@@ -39,6 +51,6 @@ protected:
 
 private:
     QList<QPointer<QWidget>> m_pages;
-    std::function<void()> m_build;
-    bool m_built = false;
+    QList<Step> m_steps;
+    qsizetype m_next = 0;
 };

@@ -3,6 +3,7 @@
 #include "runtime/core/dates.h"
 #include "runtime/core/message.h"
 #include "runtime/core/transaction.h"
+#include "runtime/widgets/deferred_build.h"
 #include "runtime/widgets/units.h"
 #include "tests/support/app_fixture.h"
 #include "ui/appointments/tab_zakazivanje.h"
@@ -12,11 +13,13 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QWindow>
 
 class TestStartup : public QObject {
     Q_OBJECT
@@ -209,13 +212,34 @@ private slots:
         mab_la* window = m_fixture.startWithoutWaiting();
         QVERIFY(window);
         setTodayForTesting(QDate(2026, 2, 1));
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-        QCoreApplication::processEvents();
+        QVERIFY(m_fixture.waitUntilBuilt());
         MAB_FIND(caption, QLabel, window, "st_cal_1");
         setTodayForTesting(QDate());
         QCOMPARE(caption->text(), QStringLiteral("Januar 2026"));
         QCOMPARE(window->zakazivanje()->izabraniDan(), QDate(2026, 1, 31));
         QCOMPARE(window->dcaldate(), QDate(2026, 2, 1));
+        m_fixture.stop();
+    }
+
+    // A click in PRIJEM's first field as the window appears, then keys typed while the later
+    // pages are built between them: every key reaches that field, in its order.
+    void keysTypedDuringStartUpReachTheirField() {
+        mab_la* window = m_fixture.startWithoutWaiting();
+        QVERIFY(window);
+        QWindow* handle = window->windowHandle();
+        for (int turn = 0; turn < 1000 && !handle->isExposed(); ++turn)
+            QCoreApplication::processEvents();
+        MAB_FIND(field, QLineEdit, window, "sle_ime");
+        QTest::mouseClick(field, Qt::LeftButton);
+        QString typed;
+        while (!DeferredBuild::allBuilt(window) && typed.size() < 100) {
+            typed += QLatin1Char(char('a' + typed.size() % 26));
+            QTest::keyClick(handle, typed.back().toLatin1());
+            QCoreApplication::processEvents();
+        }
+        QVERIFY2(typed.size() > 3, qPrintable(typed)); // the building went on between the keys
+        QCOMPARE(QApplication::focusWidget(), field);
+        QCOMPARE(field->text(), typed);
         m_fixture.stop();
     }
 

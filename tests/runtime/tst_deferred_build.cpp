@@ -61,6 +61,27 @@ private slots:
         QCOMPARE(w.builds, 1);
     }
 
+    // Steps run one per turn of the event loop after the first paint; a page shown midway gets
+    // the rest at once, and no step runs twice.
+    void stepsRunAPerTurnAndTheRestWhenShown() {
+        Window w;
+        QWidget* third = new QWidget;
+        w.stack->addWidget(third);
+        QStringList ran;
+        new DeferredBuild({third}, {[&] { ran << "a"; }, [&] { ran << "b"; }, [&] { ran << "c"; }});
+        DeferredBuild::afterFirstPaint(&w.window);
+        w.window.show();
+        for (int turn = 0; turn < 100 && ran.isEmpty(); ++turn)
+            QCoreApplication::processEvents();
+        QCOMPARE(ran, QStringList{"a"});
+        w.stack->setCurrentIndex(2);
+        QCOMPARE(ran, (QStringList{"a", "b", "c"}));
+        for (int turn = 0; turn < 5; ++turn)
+            QCoreApplication::processEvents();
+        QCOMPARE(ran, (QStringList{"a", "b", "c"}));
+        QCOMPARE(w.builds, 1); // the other page's part, built in a turn of its own
+    }
+
     void askedForBeforeShowing() {
         Window w;
         QVERIFY(!w.label());

@@ -1,8 +1,10 @@
 #include "tests/support/app_fixture.h"
 
+#include "runtime/widgets/deferred_build.h"
 #include "ui/main/mab_la.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QTest>
 
 AppFixture::AppFixture() : m_modals(std::make_unique<ModalAnswerer>()) {}
@@ -20,10 +22,21 @@ bool AppFixture::provision(TestDataSource::Contents contents, bool registerMabZe
 }
 
 mab_la* AppFixture::start() {
-    mab_la* shown = startWithoutWaiting();
-    if (shown && QTest::qWaitForWindowExposed(shown))
-        QApplication::processEvents();
+    startWithoutWaiting();
+    waitUntilBuilt();
     return window();
+}
+
+bool AppFixture::waitUntilBuilt() {
+    mab_la* shown = window();
+    if (!shown || !QTest::qWaitForWindowExposed(shown))
+        return false;
+    // The pages are built a step per turn of the event loop: it turns until they all are.
+    QDeadlineTimer deadline(10000);
+    while (!DeferredBuild::allBuilt(shown) && !deadline.hasExpired())
+        QApplication::processEvents();
+    QApplication::processEvents();
+    return DeferredBuild::allBuilt(shown);
 }
 
 mab_la* AppFixture::startWithoutWaiting() {

@@ -19,10 +19,12 @@ public:
     bool provision(TestDataSource::Contents contents = TestDataSource::Contents::SchemaAndSeed,
                    bool registerMabZet = true);
     // Runs the application object's create and open, then waits until the main window is shown
-    // and the events pending then have run, as a user would see it; returns the main window.
+    // and every page is built, as a user would see it a moment later; returns the main window.
     mab_la* start();
     // Only create and open: the window is not yet painted, its later pages not yet built.
     mab_la* startWithoutWaiting();
+    // Turns the event loop until the main window is on the screen and every page is built.
+    bool waitUntilBuilt();
     // Closes the main window and runs destroy.
     void stop();
 

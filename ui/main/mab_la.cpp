@@ -26,8 +26,9 @@ mab_la::mab_la(QWidget* parent) : Window(Type::Main, QSize(3694, 2324), parent) 
     // first, and its first list on a thread of its own while the rest of the window is built
     // (nothing else here touches the database before dodajPosete); a failed read is reported
     // before the window shows. PRIJEM shows first. The controls of the pages nobody sees yet, the
-    // address book's included, are built right after the window's first paint, or when a page is
-    // first opened or asked for, if that comes sooner.
+    // address book's included, are built after the window's first paint, a step per turn of the
+    // event loop so that the window answers meanwhile, or at once when a page is first opened or
+    // asked for, if that comes sooner.
     m_adresar = new tab_adresar(sqlca(), BuildLater());
     m_adresar->pocniUcitavanje();
     m_prijem = new tab_prijem;
@@ -37,10 +38,9 @@ mab_la::mab_la(QWidget* parent) : Window(Type::Main, QSize(3694, 2324), parent) 
     new DeferredBuild({m_adresar}, [this] { m_adresar->napravi(); });
     m_zakazivanje = new tab_zakazivanje(BuildLater());
     tabs->addTab(m_zakazivanje, QStringLiteral("ZAKAZIVANJE"));
-    new DeferredBuild({m_zakazivanje}, [this] {
-        m_zakazivanje->napravi();
-        m_zakazivanje->ucitaj(sqlca());
-    });
+    // Its bookings are read in a step of their own, after its controls.
+    new DeferredBuild({m_zakazivanje}, {[this] { m_zakazivanje->napravi(); },
+                                        [this] { m_zakazivanje->ucitaj(sqlca()); }});
     m_labAnalize = new tab_lab_analize(BuildLater());
     tabs->addTab(m_labAnalize, QStringLiteral("LABORATORIJSKE ANALIZE"));
     new DeferredBuild({m_labAnalize}, [this] { m_labAnalize->napravi(); });
@@ -48,7 +48,7 @@ mab_la::mab_la(QWidget* parent) : Window(Type::Main, QSize(3694, 2324), parent) 
     tabs->addTab(m_pretrazivanje, QStringLiteral("PRETRAŽIVANJE"));
     connect(m_pretrazivanje, &tab_pretrazivanje::otvoriUnos, this, &mab_la::otvoriUnos);
     connect(m_pretrazivanje, &tab_pretrazivanje::otvoriPosetu, this, &mab_la::otvoriPosetu);
-    new DeferredBuild({m_pretrazivanje}, [this] { m_pretrazivanje->napravi(); });
+    new DeferredBuild({m_pretrazivanje}, m_pretrazivanje->koraciIzgradnje());
     // The search's years reach back to the oldest stored visit, read when the page is opened.
     connect(tabs, &QTabWidget::currentChanged, this, [this] {
         if (m_tabMain->currentWidget() != m_pretrazivanje)

@@ -67,14 +67,16 @@ tab_prijem::tab_prijem(QWidget* parent) : QWidget(parent) {
     chainStops();
 
     // Only the first inner page is seen at start; the others are built after the window's first
-    // paint, or as soon as one of them is picked.
-    new DeferredBuild(pages.mid(1), [this, pages] {
-        for (qsizetype i = 1; i < pages.size(); ++i)
-            m_pageStops[i] = buildInnerPage(pages.at(i), int(i));
+    // paint, a page at a time, or all at once as soon as one of them is picked.
+    QList<DeferredBuild::Step> steps;
+    for (qsizetype i = 1; i < pages.size(); ++i)
+        steps << [this, pages, i] { m_pageStops[i] = buildInnerPage(pages.at(i), int(i)); };
+    steps << [this] {
         chainStops();
         // Named once the whole form stands: the names reach into every inner page.
         nameReceptionControls(this);
-    });
+    };
+    new DeferredBuild(pages.mid(1), steps);
 }
 
 void tab_prijem::chainStops() {

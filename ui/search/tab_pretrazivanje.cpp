@@ -41,13 +41,26 @@ tab_pretrazivanje::tab_pretrazivanje(BuildLater, QWidget* parent) : QWidget(pare
 }
 
 void tab_pretrazivanje::napravi() {
-    const char* panelNames[] = {"uo_2", "uo_4", "uo_5", "uo_6"};
-    for (int i = 0; i < 4; ++i) {
-        m_panels[i] = new obj_pretrazivanje(QString::fromLatin1(panelNames[i]), this);
-        m_panels[i]->promena_boje(BojePanela[i]);
-        placeInUnits(m_panels[i], PanelX, PanelY + i * (PanelHeight + PanelGap), PanelWidth,
-                     PanelHeight);
-    }
+    for (const DeferredBuild::Step& korak : koraciIzgradnje())
+        korak();
+}
+
+QList<DeferredBuild::Step> tab_pretrazivanje::koraciIzgradnje() {
+    // A panel is the page's largest part: each is a step of its own, in the page's order.
+    QList<DeferredBuild::Step> koraci;
+    for (int i = 0; i < 4; ++i)
+        koraci << [this, i] {
+            const char* panelNames[] = {"uo_2", "uo_4", "uo_5", "uo_6"};
+            m_panels[i] = new obj_pretrazivanje(QString::fromLatin1(panelNames[i]), this);
+            m_panels[i]->promena_boje(BojePanela[i]);
+            placeInUnits(m_panels[i], PanelX, PanelY + i * (PanelHeight + PanelGap), PanelWidth,
+                         PanelHeight);
+        };
+    koraci << [this] { napraviOstalo(); };
+    return koraci;
+}
+
+void tab_pretrazivanje::napraviOstalo() {
     m_pretrazi = makeCommandButton(this, QStringLiteral("cb_1"), QStringLiteral("Pretraži"),
                                    ScreenFont::ArialCE9Bold);
     placeInUnits(m_pretrazi, LeftX, PanelY + (PanelHeight - ControlHeight) / 2, LeftWidth,

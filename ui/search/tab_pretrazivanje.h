@@ -20,6 +20,9 @@ public:
     explicit tab_pretrazivanje(QWidget* parent = nullptr);
     // The page alone, for the main window, which builds its controls (napravi) once.
     tab_pretrazivanje(BuildLater, QWidget* parent = nullptr);
+    // The controls, in steps that may run apart (each panel, then the rest); napravi runs them
+    // all.
+    QList<DeferredBuild::Step> koraciIzgradnje();
     void napravi();
 
     // The colours of the four panels, in page order.
@@ -38,6 +41,8 @@ signals:
     void otvoriPosetu(int rbr);
 
 private:
+    // What follows the panels: the button, the connectors, the tab order and the query line.
+    void napraviOstalo();
     // The query line under the panels at (x, y), and what "Pretraži" and every change do.
     void napraviPretragu(int x, int y, int width);
     void osveziUpit();
