@@ -4,8 +4,10 @@
 //     QT_QPA_PLATFORM=offscreen bench_figures [REPEATS]
 // Output: one tab-separated line per figure: figure, median, floor, ratio, target.
 #include "bench/support/bench_data.h"
+#include "bench/support/children.h"
 #include "bench/support/picking_a_day.h"
 #include "bench/support/search_first_page.h"
+#include "bench/support/start_up.h"
 #include "bench/support/visits.h"
 #include "runtime/core/data_window_definition.h"
 #include "runtime/widgets/list_data_window.h"
@@ -36,13 +38,9 @@ namespace {
 constexpr int FullBook = 32767;
 int repeats = 7;
 
-double median(QList<double> values) {
-    if (values.isEmpty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    const qsizetype middle = values.size() / 2;
-    return values.size() % 2 ? values.at(middle) : (values.at(middle - 1) + values.at(middle)) / 2;
-}
+using children::median;
+using children::program;
+using children::runChild;
 
 // Milliseconds of each of `rounds` runs of step (default: repeats), after one not counted.
 QList<double> timed(const std::function<void()>& step, const std::function<void()>& after = {},
@@ -59,47 +57,6 @@ QList<double> timed(const std::function<void()>& step, const std::function<void(
             after();
     }
     return times;
-}
-
-QString program(const char* name) {
-    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(name);
-}
-
-// A child program: milliseconds from its start to its "exposed" line (its window on the screen),
-// to its "shown" line (first frame painted) and to its "settled" line (the events pending then
-// have run), and its peak memory.
-struct ChildRun {
-    double exposedMs = -1;
-    double shownMs = -1;
-    double settledMs = -1;
-    double peakMiB = -1;
-};
-
-ChildRun runChild(const QString& path, const QStringList& arguments) {
-    ChildRun run;
-    QProcess process;
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    QElapsedTimer timer;
-    timer.start();
-    process.start(path, arguments);
-    QByteArray output;
-    while (!output.contains("exposed\n") && process.waitForReadyRead(60000))
-        output += process.readAllStandardOutput();
-    run.exposedMs = timer.nsecsElapsed() / 1e6;
-    while (!output.contains("shown\n") && process.waitForReadyRead(60000))
-        output += process.readAllStandardOutput();
-    run.shownMs = timer.nsecsElapsed() / 1e6;
-    while (!output.contains("settled\n") && process.waitForReadyRead(60000))
-        output += process.readAllStandardOutput();
-    run.settledMs = timer.nsecsElapsed() / 1e6;
-    process.waitForFinished(60000);
-    output += process.readAllStandardOutput();
-    for (const QByteArray& line : output.split('\n'))
-        if (line.startsWith("peak "))
-            run.peakMiB = line.mid(5).toDouble() / 1024.0;
-    if (!output.contains("shown\n"))
-        qFatal("%s did not show its window", qPrintable(path));
-    return run;
 }
 
 QList<double> floorRead(const QString& sql, const QString& slovo, int reads = 0) {
@@ -119,15 +76,8 @@ QList<double> floorRead(const QString& sql, const QString& slovo, int reads = 0)
 
 QString engine;
 
-// One line of the table; a target of 0 marks a figure shown for context, held to no goal.
 void row(const QString& figure, double value, double floor, const char* unit, double target) {
-    const double ratio = floor > 0 ? value / floor : 0;
-    const QString goal =
-        target > 0 ? QStringLiteral("<= %1x%2").arg(target).arg(ratio <= target ? "" : "  MISSED")
-                   : QStringLiteral("(context)");
-    std::printf("%s (%s)\t%.2f %s\t%.2f %s\t%.2fx\t%s\n", qPrintable(figure), qPrintable(engine),
-                value, unit, floor, unit, ratio, qPrintable(goal));
-    std::fflush(stdout);
+    children::row(engine, figure, value, floor, unit, target);
 }
 
 class Figures {
@@ -231,36 +181,15 @@ bool Figures::run() {
     const double sviFloor = median(floorRead(sql, QStringLiteral("%")));
     const double letterFloor = median(floorRead(sql, QStringLiteral("S%")));
 
-    // Interleaved, so that a busy moment of the machine falls on every program alike.
-    QList<double> startUp, startUpFrame, startUpSettled, firstList, firstListFrame,
-        firstListSettled, bare, sviPeak;
-    for (int i = 0; i < repeats; ++i) {
-        const ChildRun probe = runChild(program("mab_probe"), {QStringLiteral("start")});
-        startUp << probe.exposedMs;
-        startUpFrame << probe.shownMs;
-        startUpSettled << probe.settledMs;
-        const ChildRun floor =
-            runChild(program("floor_first_list"), {sql, QStringLiteral("A%"), QStringLiteral("%")});
-        firstList << floor.exposedMs;
-        firstListFrame << floor.shownMs;
-        firstListSettled << floor.settledMs;
-        bare << runChild(program("floor_bare_window"), {}).exposedMs;
+    QList<double> sviPeak;
+    const start_up::Rounds startUp = start_up::measure(sql, repeats, [&] {
         sviPeak << runChild(program("mab_probe"), {QStringLiteral("svi")}).peakMiB;
-    }
+    });
 
     row(QStringLiteral("\" SVI \", 32,767 entries"), svi, sviFloor, "ms", 1.5);
     row(QStringLiteral("letter \"S\", %1 of 32,767 entries").arg(letterRows), letter, letterFloor,
         "ms", 1.5);
-    row(QStringLiteral("start-up until the main window is on the screen, 32,767 entries"),
-        median(startUp), median(firstList), "ms", 1.15);
-    // The program's first frame paints PRIJEM's header and first inner page; the floor's, five
-    // tab labels on an empty page.
-    row(QStringLiteral("start-up to the main window's first frame"), median(startUpFrame),
-        median(firstListFrame), "ms", 0);
-    row(QStringLiteral("start-up until the events pending at the first frame have run"),
-        median(startUpSettled), median(firstListSettled), "ms", 0);
-    row(QStringLiteral("start-up, against a bare window with five tabs"), median(startUp),
-        median(bare), "ms", 0);
+    start_up::printRows(engine, startUp);
     row(QStringLiteral("peak memory after \" SVI \" / empty book"), median(sviPeak),
         median(emptyPeak), "MiB", 1.2);
     row(QStringLiteral("saving a new entry, 32,766 / 100 entries"), save32766, save100, "ms", 1.2);
