@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QStringList>
 
 namespace {
@@ -17,6 +18,10 @@ void fill() {
     QFontMetrics(QGuiApplication::font()).height();
     for (ScreenFont font : {ScreenFont::Arial9, ScreenFont::ArialCE9})
         QFontMetrics(screenFont(font)).height();
+    // The style reads some of what it draws from image files, and the first image read loads
+    // every image-format plugin to ask which one reads it: loaded here, the plugins are shared,
+    // and the window's first paint no longer waits for them.
+    QImageReader::supportedImageFormats();
 }
 
 } // namespace
