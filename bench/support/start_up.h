@@ -64,8 +64,8 @@ inline void printRows(const QString& engine, const Rounds& r) {
             .arg(slowest, 0, 'f', 2)
             .arg(turns),
         &ChildRun::longestTurnMs, 0, 16);
-    row(QStringLiteral("the same turn, the main thread's CPU time"), &ChildRun::longestTurnCpuMs,
-        0);
+    row(QStringLiteral("the longest turn in the main thread's CPU time"),
+        &ChildRun::longestTurnCpuMs, 0);
     // The program's first frame paints PRIJEM's header and first inner page; the floor's, five
     // tab labels on an empty page.
     row(QStringLiteral("start-up to the main window's first frame"), &ChildRun::shownMs, 0);
