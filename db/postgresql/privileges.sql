@@ -1,8 +1,10 @@
 -- Least privilege in one MAB database (after roles.sql): the database and its tables belong to
 -- mab_owner, and the program's login kiro may read the status categories and the analysis
 -- catalogue, read and write the address book, the bookings and the visits, read the search's
--- folded copies (which only the owner's trigger functions write), and read the schema version
--- that it checks at start-up, nothing more. Run by a superuser or by mab_owner while connected to
+-- folded copies (which only the owner's trigger functions write), read the schema version
+-- that it checks at start-up, read, add and change laboratory orders (never delete one) with their
+-- lines and results, and read the practice's details (changed only through ordinacija_upis),
+-- nothing more. Run by a superuser or by mab_owner while connected to
 -- the database (a new table of a schema step gets its line here); running it again changes
 -- nothing.
 DO $$ BEGIN EXECUTE format('ALTER DATABASE %I OWNER TO mab_owner', current_database()); END $$;
@@ -30,13 +32,26 @@ REVOKE ALL ON istorija, istorija_pult FROM PUBLIC, kiro;
 -- The history of changes is the owner's trigger's to write: the login only reads it.
 GRANT SELECT ON istorija, istorija_pult TO kiro;
 GRANT SELECT ON SEQUENCE istorija_rbr_seq TO kiro;
+ALTER TABLE ordinacija OWNER TO mab_owner;
+ALTER TABLE nalog OWNER TO mab_owner;
+ALTER TABLE nalog_stavka OWNER TO mab_owner;
+ALTER TABLE rezultat OWNER TO mab_owner;
+ALTER FUNCTION nalog_stavka_trazenje() OWNER TO mab_owner;
+ALTER FUNCTION ordinacija_upis(text, text, text, integer) OWNER TO mab_owner;
 REVOKE ALL ON FUNCTION trazenje_oblik(text), trazenje_rodjenje(text), adresar_trazenje_upis(),
-    poseta_trazenje_upis(), poseta_polje_trazenje_upis() FROM PUBLIC, kiro;
+    poseta_trazenje_upis(), poseta_polje_trazenje_upis(), nalog_stavka_trazenje(),
+    ordinacija_upis(text, text, text, integer) FROM PUBLIC, kiro;
+REVOKE ALL ON ordinacija, nalog, nalog_stavka, rezultat FROM PUBLIC, kiro;
 REVOKE ALL ON status, adresar, nalazi, schema_version, zakazivanje, poseta, poseta_polje,
     adresar_trazenje, poseta_trazenje, poseta_polje_trazenje FROM PUBLIC, kiro;
 GRANT SELECT ON status, nalazi, schema_version, adresar_trazenje, poseta_trazenje,
     poseta_polje_trazenje TO kiro;
 GRANT SELECT, INSERT, UPDATE, DELETE ON adresar, zakazivanje, poseta, poseta_polje TO kiro;
+GRANT SELECT ON ordinacija TO kiro;
+GRANT EXECUTE ON FUNCTION ordinacija_upis(text, text, text, integer) TO kiro;
+GRANT SELECT, INSERT, UPDATE ON nalog TO kiro;
+GRANT SELECT, INSERT, UPDATE, DELETE ON nalog_stavka, rezultat TO kiro;
 -- Bookings' and visits' keys come from identity sequences; a copy taken as kiro reads their position.
-GRANT SELECT ON SEQUENCE zakazivanje_rbr_seq, poseta_rbr_seq TO kiro;
+GRANT SELECT ON SEQUENCE zakazivanje_rbr_seq, poseta_rbr_seq, nalog_rbr_seq, nalog_stavka_rbr_seq
+    TO kiro;
 REVOKE CREATE ON SCHEMA public FROM PUBLIC, kiro;
