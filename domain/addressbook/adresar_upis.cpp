@@ -2,6 +2,7 @@
 
 #include "domain/addressbook/adresar_sql.h"
 #include "domain/appointments/zakazivanje_sql.h"
+#include "domain/lab/nalog_sql.h"
 #include "domain/reception/poseta_sql.h"
 #include "runtime/core/transaction.h"
 
@@ -165,6 +166,10 @@ IshodBrisanja obrisi(Transaction& sqlca, int rbr) {
         else if (poseta_sql::brojPosetaPacijenta(sqlca, rbr).value.value_or(0) > 0)
             ishod.obavestenje = QStringLiteral("Pacijent ima sačuvane posete: njegova istorija "
                                                "ostaje, pa se ne briše iz adresara.");
+        // So are laboratory orders: an order and its findings stay with their patient.
+        else if (nalog_sql::brojNalogaPacijenta(sqlca, rbr).value.value_or(0) > 0)
+            ishod.obavestenje = QStringLiteral("Pacijent ima laboratorijske naloge: njegovi "
+                                               "nalazi ostaju, pa se ne briše iz adresara.");
         return ishod;
     }
     return ishod;

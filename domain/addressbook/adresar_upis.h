@@ -58,8 +58,8 @@ struct IshodBrisanja {
     Kraj kraj = Kraj::Obrisano;
     QString poruka;
     QString tekstBaze;
-    // Why, when the entry still has bookings on the appointments page or visits kept at
-    // reception: shown after `poruka`.
+    // Why, when the entry still has bookings on the appointments page, visits kept at reception
+    // or laboratory orders: shown after `poruka`.
     QString obavestenje;
 };
 

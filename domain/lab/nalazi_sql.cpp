@@ -14,14 +14,9 @@ const QString leukocitna_formula = QStringLiteral(
 
 namespace {
 
-// A reference bound keeps its decimal places: drivers hand NUMERIC over as text or as a double,
-// and a double is taken at its shortest decimal form, not at its binary value.
+// A reference bound keeps its decimal places; NULL (an open bound) reads as 0, as it always has.
 Decimal toDecimal(const QVariant& value) {
-    if (value.isNull())
-        return {};
-    if (value.typeId() == QMetaType::Double || value.typeId() == QMetaType::Float)
-        return Decimal::fromDouble(value.toDouble());
-    return Decimal::fromText(value.toString());
+    return decimalOfColumn(value).value_or(Decimal());
 }
 
 } // namespace
@@ -41,6 +36,40 @@ nalaz nalazIzReda(const QVariantList& columns) {
     row.ref_z_nizi = toDecimal(column(7));
     row.ref_z_visi = toDecimal(column(8));
     return row;
+}
+
+QList<grupa_analiza> grupe() {
+    return {{QStringLiteral("Biohemija"), 2, std::nullopt},
+            {QStringLiteral("Hematologija"), 1, qint16(0)},
+            {QStringLiteral("Leukocitarna formula"), 1, qint16(1)},
+            {QStringLiteral("Urin"), 3, std::nullopt}};
+}
+
+Rows<analiza> katalog(Transaction& sqlca) {
+    // The bounds as text, so that the list comes through the block reader in one go.
+    static const QString Katalog = QStringLiteral(
+        "SELECT grupa, podgrupa, rbr, naziv, jed_mere, CAST(ref_m_nizi AS VARCHAR(20)), "
+        "CAST(ref_m_visi AS VARCHAR(20)), CAST(ref_z_nizi AS VARCHAR(20)), "
+        "CAST(ref_z_visi AS VARCHAR(20)) FROM nalazi ORDER BY grupa, podgrupa, rbr");
+    return readRowsAs<analiza>(sqlca, Katalog, {}, [](const QVariantList& red) {
+        analiza a;
+        a.grupa = qint16(red.at(0).toInt());
+        a.podgrupa = qint16(red.at(1).toInt());
+        a.rbr = qint16(red.at(2).toInt());
+        a.naziv = red.at(3).toString();
+        a.jed_mere = red.at(4).isNull() ? QString() : red.at(4).toString();
+        a.muski = {decimalOfColumn(red.at(5)), decimalOfColumn(red.at(6))};
+        a.zenski = {decimalOfColumn(red.at(7)), decimalOfColumn(red.at(8))};
+        return a;
+    });
+}
+
+std::optional<analiza> nadji(const QList<analiza>& katalog, qint16 grupa, qint16 podgrupa,
+                             qint16 rbr) {
+    for (const analiza& a : katalog)
+        if (a.grupa == grupa && a.podgrupa == podgrupa && a.rbr == rbr)
+            return a;
+    return std::nullopt;
 }
 
 Rows<nalaz> ucitaj(Transaction& sqlca, const QString& ls_select_string) {

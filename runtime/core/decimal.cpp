@@ -108,3 +108,11 @@ QString Decimal::toString() const {
     }
     return text;
 }
+
+std::optional<Decimal> decimalOfColumn(const QVariant& value) {
+    if (!value.isValid() || value.isNull())
+        return std::nullopt;
+    if (value.typeId() == QMetaType::Double || value.typeId() == QMetaType::Float)
+        return Decimal::fromDouble(value.toDouble());
+    return Decimal::fromText(value.toString());
+}

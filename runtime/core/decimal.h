@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <QVariant>
 #include <QtGlobal>
+
+#include <optional>
 
 // An exact decimal with up to four places, for money: line prices and their sums never pass
 // through binary floating point, so ten lines of 10.00 are exactly 100.00.
@@ -43,3 +46,7 @@ private:
 
     qint64 m_scaled = 0; // value × 10^Places
 };
+
+// A NUMERIC column as the drivers hand it back: its text ("562.50", "675"), or a double taken at
+// its shortest decimal form, not at its binary value. None for NULL.
+std::optional<Decimal> decimalOfColumn(const QVariant& value);
