@@ -55,7 +55,8 @@ bool jeLaboratorija(Polje polje) {
 }
 
 bool ucestvuje(const Kriterijum& kriterijum) {
-    return !kriterijum.tekst.trimmed().isEmpty();
+    // A laboratory group is only ever the field because the user picked it from its list.
+    return !kriterijum.tekst.trimmed().isEmpty() || jeLaboratorija(kriterijum.polje);
 }
 
 QList<Kriterijum> ucesnici(const QList<Kriterijum>& paneli) {

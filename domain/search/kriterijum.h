@@ -21,7 +21,7 @@ enum class Polje {
     LicnaAnamneza,
     Navike,
     Lekar,
-    // "Lab analize": findings, which are not stored yet
+    // "Lab analize": a group of the laboratory's results
     Biohemija,
     Hematologija,
     Urin,
@@ -31,14 +31,17 @@ enum class Polje {
 // "I" (and), "ILI" (or), "NE" (and not).
 enum class Veznik { I, ILI, NE };
 
-// "Vrednost": "veće" and "manje" compare the age; "sve" and "normalna" ask for it exactly.
+// "Vrednost": for the age, "veće" and "manje" compare it and "sve" and "normalna" ask for it
+// exactly; for a laboratory group, "sve" is any result, "normalna" one within the patient's
+// reference range, "veće" one above it and "manje" one below it.
 enum class Vrednost { Sve, Normalna, Vece, Manje };
 
 struct Kriterijum {
     Polje polje = Polje::Ime;
-    QString tekst; // sle_1; the panel takes part when it holds more than blanks
-    int od = 0;    // "Od": first year of the visits, inclusive
-    int do_ = 0;   // "Do": last year of the visits, inclusive
+    QString tekst; // sle_1; the panel takes part when it holds more than blanks, or names a group
+                   // of the laboratory (then empty text means any analysis of the group)
+    int od = 0;    // "Od": first year of the visits (or the orders), inclusive
+    int do_ = 0;   // "Do": last year of the visits (or the orders), inclusive
     Vrednost vrednost = Vrednost::Normalna;
     // Joins this panel to the ones above. On the first panel that takes part only "NE" counts:
     // everyone except its matches. (The page's first panel has no connector of its own.)

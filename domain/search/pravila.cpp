@@ -16,6 +16,29 @@ QString tekstStarosti(const Kriterijum& kriterijum) {
     }
 }
 
+QString tekstVrednosti(Vrednost vrednost) {
+    switch (vrednost) {
+    case Vrednost::Sve:
+        return QStringLiteral("bilo koja vrednost");
+    case Vrednost::Vece:
+        return QStringLiteral("vrednost iznad granica");
+    case Vrednost::Manje:
+        return QStringLiteral("vrednost ispod granica");
+    default:
+        return QStringLiteral("vrednost u granicama");
+    }
+}
+
+QString tekstNalaza(const Kriterijum& kriterijum) {
+    // Joined piece by piece: the typed text may hold "%1" of its own.
+    const QString analiza = kriterijum.tekst.trimmed();
+    return naziv(kriterijum.polje) +
+           (analiza.isEmpty() ? QStringLiteral(", bilo koja analiza")
+                              : QStringLiteral(" sadrži „") + analiza + QStringLiteral("“")) +
+           QStringLiteral(", ") + tekstVrednosti(kriterijum.vrednost) +
+           QStringLiteral(" (nalozi %1-%2)").arg(kriterijum.od).arg(kriterijum.do_);
+}
+
 } // namespace
 
 std::optional<int> godineStarosti(const QString& tekst) {
@@ -114,22 +137,17 @@ RasponRodjenja rasponRodjenja(int godine, Vrednost vrednost, const QDate& danas)
     return raspon;
 }
 
-QString porukaLaboratorija() {
-    return QStringLiteral("Pretraga po laboratorijskim nalazima još nije moguća.");
-}
-
 QString zastoNe(const QList<Kriterijum>& paneli) {
     const QList<Kriterijum> taj = ucesnici(paneli);
     if (taj.isEmpty())
         return QStringLiteral("Upišite tekst u bar jedan kriterijum pretrage.");
     for (const Kriterijum& kriterijum : taj) {
-        if (jeLaboratorija(kriterijum.polje))
-            return porukaLaboratorija();
         if (kriterijum.polje == Polje::Starost && !godineStarosti(kriterijum.tekst))
             return QStringLiteral("Starost se zadaje celim brojem godina (0 do 150), a upisano "
                                   "je „%1“.")
                 .arg(kriterijum.tekst.trimmed());
-        if (jePoseta(kriterijum.polje) && kriterijum.od > kriterijum.do_)
+        if ((jePoseta(kriterijum.polje) || jeLaboratorija(kriterijum.polje)) &&
+            kriterijum.od > kriterijum.do_)
             return QStringLiteral("Godina „Od“ (%1) je posle godine „Do“ (%2). Izaberite godine "
                                   "tako da „Od“ ne bude posle „Do“.")
                 .arg(kriterijum.od)
@@ -149,6 +167,8 @@ QString upitRecima(const QList<Kriterijum>& paneli) {
             upit += naziv(kriterijum.veznik) + QLatin1Char(' ');
         if (kriterijum.polje == Polje::Starost)
             upit += tekstStarosti(kriterijum);
+        else if (jeLaboratorija(kriterijum.polje))
+            upit += tekstNalaza(kriterijum);
         else
             upit += QStringLiteral("%1 sadrži „%2“")
                         .arg(naziv(kriterijum.polje), kriterijum.tekst.trimmed());

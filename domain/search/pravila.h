@@ -37,14 +37,13 @@ struct RasponRodjenja {
 };
 RasponRodjenja rasponRodjenja(int godine, Vrednost vrednost, const QDate& danas);
 
-// Why the criteria cannot run, empty when they can: no panel takes part, a laboratory list, an age
-// that is not a number of years, "Od" after "Do".
+// Why the criteria cannot run, empty when they can: no panel takes part, an age that is not a
+// number of years, "Od" after "Do".
 QString zastoNe(const QList<Kriterijum>& paneli);
-// The notice for a criterion on a laboratory list.
-QString porukaLaboratorija();
 
-// The query in words, e.g. Prezime sadrži „petr“ ILI Dg sadrži „J45“ (posete 2025-2026); a first
-// panel joined by "NE" starts with it: NE Prezime sadrži „petrovic“.
+// The query in words, e.g. Prezime sadrži „petr“ ILI Dg sadrži „J45“ (posete 2025-2026) I
+// Hematologija, bilo koja analiza, vrednost iznad granica (nalozi 2025-2026); a first panel joined
+// by "NE" starts with it: NE Prezime sadrži „petrovic“.
 QString upitRecima(const QList<Kriterijum>& paneli);
 
 // The page's place among the results: "1-10 od 37", or "Nema rezultata." when there are none.

@@ -1,5 +1,6 @@
 #include "domain/search/pretraga_sql.h"
 
+#include "domain/lab/nalazi_sql.h"
 #include "domain/reception/polja_posete.h"
 #include "domain/search/pravila.h"
 #include "runtime/core/dates.h"
@@ -40,6 +41,45 @@ QString posetaKriterijuma(const Kriterijum& kriterijum, QVariantList& vrednosti)
            QLatin1Char(')');
 }
 
+// A result of the criterion's laboratory group for entry a, in an order of its years that is not
+// cancelled: of an analysis whose name contains the text (any, when there is none) and of the value
+// class the panel picked.
+QString nalazKriterijuma(const Kriterijum& kriterijum, QVariantList& vrednosti) {
+    QString tekst = QStringLiteral(
+        "EXISTS (SELECT 1 FROM nalog n JOIN nalog_stavka s ON s.rbr_nalog = n.rbr "
+        "JOIN rezultat r ON r.rbr_stavka = s.rbr WHERE n.rbr_adresar = a.rbr AND n.otkazan = 0 "
+        "AND n.datum BETWEEN ? AND ?");
+    vrednosti << QDate(kriterijum.od, 1, 1) << QDate(kriterijum.do_, 12, 31);
+    for (const nalazi_sql::grupa_analiza& grupa : nalazi_sql::grupe()) {
+        if (grupa.naziv != pretraga::naziv(kriterijum.polje))
+            continue;
+        tekst += QStringLiteral(" AND s.grupa = ?");
+        vrednosti << int(grupa.grupa);
+        if (grupa.podgrupa) {
+            tekst += QStringLiteral(" AND s.podgrupa = ?");
+            vrednosti << int(*grupa.podgrupa);
+        }
+    }
+    if (!kriterijum.tekst.trimmed().isEmpty()) {
+        tekst += QStringLiteral(" AND s.naziv_trazenje") + Like;
+        vrednosti << pretraga::uzorak(kriterijum.tekst);
+    }
+    switch (kriterijum.vrednost) {
+    case pretraga::Vrednost::Normalna:
+        tekst += QStringLiteral(" AND r.ocena = 0");
+        break;
+    case pretraga::Vrednost::Vece:
+        tekst += QStringLiteral(" AND r.ocena = 1");
+        break;
+    case pretraga::Vrednost::Manje:
+        tekst += QStringLiteral(" AND r.ocena = -1");
+        break;
+    case pretraga::Vrednost::Sve:
+        break;
+    }
+    return tekst + QLatin1Char(')');
+}
+
 // Whether entry a (with its folded copy t) matches; never NULL, so that "NE" turns it exactly.
 QString uslov(const Kriterijum& kriterijum, const QDate& danas, QVariantList& vrednosti) {
     switch (kriterijum.polje) {
@@ -67,6 +107,8 @@ QString uslov(const Kriterijum& kriterijum, const QDate& danas, QVariantList& vr
         return tekst + QLatin1Char(')');
     }
     default:
+        if (pretraga::jeLaboratorija(kriterijum.polje))
+            return nalazKriterijuma(kriterijum, vrednosti);
         return QStringLiteral("EXISTS (SELECT 1 FROM poseta p WHERE p.rbr_adresar = a.rbr AND ") +
                posetaKriterijuma(kriterijum, vrednosti) + QLatin1Char(')');
     }

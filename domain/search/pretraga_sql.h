@@ -11,8 +11,9 @@
 
 class Transaction;
 
-// The search's one statement over the address book and the visits, composed from the panels that
-// take part: the text holds only the program's own words, every value the user chose is bound.
+// The search's one statement over the address book, the visits and the laboratory's results,
+// composed from the panels that take part: the text holds only the program's own words, every value
+// the user chose is bound.
 namespace pretraga_sql {
 
 struct Naredba {

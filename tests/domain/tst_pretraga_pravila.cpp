@@ -118,8 +118,13 @@ private slots:
         QTest::addColumn<QString>("poruka");
         QTest::newRow("nothing typed")
             << QList<Kriterijum>{k(Polje::Ime, ""), k(Polje::Grad, "  ")} << "bar jedan";
-        QTest::newRow("laboratory") << QList<Kriterijum>{k(Polje::Ime, "a"), k(Polje::Urin, "x")}
-                                    << "Pretraga po laboratorijskim nalazima još nije moguća.";
+        QTest::newRow("laboratory runs")
+            << QList<Kriterijum>{k(Polje::Ime, "a"), k(Polje::Urin, "x")} << "";
+        QTest::newRow("laboratory alone, no text: any analysis of the group")
+            << QList<Kriterijum>{k(Polje::Ime, ""), k(Polje::Biohemija, "")} << "";
+        QTest::newRow("laboratory, Od after Do")
+            << QList<Kriterijum>{k(Polje::Hematologija, "", Veznik::I, 2026, 2025)}
+            << "„Od“ (2026) je posle godine „Do“ (2025)";
         QTest::newRow("age in words")
             << QList<Kriterijum>{k(Polje::Starost, "četrdeset")} << "celim brojem godina";
         QTest::newRow("negative age")
@@ -129,8 +134,6 @@ private slots:
             << "„Od“ (2026) je posle godine „Do“ (2025)";
         QTest::newRow("years of a patient field do not matter")
             << QList<Kriterijum>{k(Polje::Ime, "a", Veznik::I, 2026, 2025)} << "";
-        QTest::newRow("an empty laboratory panel does not matter")
-            << QList<Kriterijum>{k(Polje::Ime, "a"), k(Polje::Biohemija, "")} << "";
     }
 
     void refused() {
@@ -165,6 +168,18 @@ private slots:
                                  k(Polje::Starost, "50", Veznik::ILI, 2025, 2026, Vrednost::Sve)}
             << "Starost veća od 40 NE Starost manja od 60 ILI Starost tačno 50";
         QTest::newRow("nothing") << QList<Kriterijum>{k(Polje::Ime, "")} << "";
+        QTest::newRow("laboratory, an analysis and any analysis")
+            << QList<Kriterijum>{k(Polje::Hematologija, " hemo ", Veznik::ILI, 2025, 2026,
+                                   Vrednost::Vece),
+                                 k(Polje::Urin, "", Veznik::I, 2024, 2026, Vrednost::Sve),
+                                 k(Polje::LeukocitarnaFormula, "%1", Veznik::NE, 2026, 2026,
+                                   Vrednost::Manje),
+                                 k(Polje::Biohemija, "glu", Veznik::ILI)}
+            << "Hematologija sadrži „hemo“, vrednost iznad granica (nalozi 2025-2026) I Urin, bilo "
+               "koja analiza, bilo koja vrednost (nalozi 2024-2026) NE Leukocitarna formula sadrži "
+               "„%1“, vrednost ispod granica (nalozi 2026-2026) ILI Biohemija sadrži „glu“, "
+               "vrednost "
+               "u granicama (nalozi 2025-2026)";
     }
 
     void inWords() {
@@ -184,7 +199,8 @@ private slots:
         const QString hostile = QStringLiteral("x'); DELETE FROM adresar; --");
         const QList<Kriterijum> paneli{k(Polje::Prezime, hostile), k(Polje::Dg, hostile, Veznik::I),
                                        k(Polje::Starost, "30", Veznik::NE),
-                                       k(Polje::Lekar, hostile, Veznik::ILI)};
+                                       k(Polje::Lekar, hostile, Veznik::ILI),
+                                       k(Polje::Biohemija, hostile, Veznik::I)};
         const pretraga_sql::Naredba naredba =
             pretraga_sql::sastavi(paneli, QDate(2026, 6, 15), 20, 10);
         QVERIFY(!naredba.tekst.contains(QStringLiteral("DELETE")));

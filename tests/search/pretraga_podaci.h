@@ -23,6 +23,13 @@
 //  14        3       2026-01-20  dr Đurić       Dg "E11 Dijabetes", mle_hiper "Da, od 2019"
 //  15        4       2025-12-31  dr Jovanović   Dg "J45", anemija "Blaga"
 //  16        6       2023-07-07  NULL           Dg "K29", alkohol "Ne pije"
+//
+//  order rbr patient date        analyses (group/subgroup) and results, with their marks
+//  21        1       2025-03-10  Hemoglobin (1/0) 180 ↑, Leukociti (1/0) 7,5, Monociti (1/1) 12 ↑,
+//                                Eritrociti (1/0) ordered, no result
+//  22        2       2026-02-01  Glukoza (2/0) 3,1 ↓, Proteini (3/0) "negativan" (not judged)
+//  23        3       2025-05-05  cancelled: Hemoglobin (1/0) 100 ↓
+//  24        4       2026-01-20  Hemoglobin (1/0) 140, Gvožđe (2/0) 20
 #include "tests/support/test_data_source.h"
 
 #include <QDate>
@@ -51,6 +58,25 @@ inline bool upisiPodatkePretrage(TestDataSource& db) {
                                     "(?, 'Q', ?)"),
                      {100 + i, QStringLiteral("Red %1").arg(i, 2, 10, QLatin1Char('0'))}))
             return false;
+    if (!db.exec(QStringLiteral(
+            "INSERT INTO nalog (rbr, rbr_adresar, datum, ukupno_hem, ukupno_biohem, ukupno_urin, "
+            "svega, otkazan) VALUES (21, 1, '2025-03-10', 0, 0, 0, 0, 0), "
+            "(22, 2, '2026-02-01', 0, 0, 0, 0, 0), (23, 3, '2025-05-05', 0, 0, 0, 0, 1), "
+            "(24, 4, '2026-01-20', 0, 0, 0, 0, 0)")) ||
+        !db.exec(QString::fromUtf8(
+            "INSERT INTO nalog_stavka (rbr, rbr_nalog, grupa, podgrupa, rbr_nalaza, naziv) VALUES "
+            "(31, 21, 1, 0, 4, 'Hemoglobin'), (32, 21, 1, 0, 2, 'Leukociti'), "
+            "(33, 21, 1, 1, 4, 'Monociti'), (34, 21, 1, 0, 3, 'Eritrociti'), "
+            "(35, 22, 2, 0, 1, 'Glukoza'), (36, 22, 3, 0, 5, 'Proteini'), "
+            "(37, 23, 1, 0, 4, 'Hemoglobin'), (38, 24, 1, 0, 4, 'Hemoglobin'), "
+            "(39, 24, 2, 0, 13, 'Gvožđe')")) ||
+        !db.exec(QString::fromUtf8(
+            "INSERT INTO rezultat (rbr_stavka, vrednost, ocena, oznaka, datum) VALUES "
+            "(31, '180', 1, '↑', '2025-03-11'), (32, '7,5', 0, NULL, '2025-03-11'), "
+            "(33, '12', 1, '↑', '2025-03-11'), (35, '3,1', -1, '↓', '2026-02-02'), "
+            "(36, 'negativan', NULL, NULL, '2026-02-02'), (37, '100', -1, '↓', '2025-05-06'), "
+            "(38, '140', 0, NULL, '2026-01-21'), (39, '20', 0, NULL, '2026-01-21')")))
+        return false;
     return db.exec(QString::fromUtf8(
                "INSERT INTO poseta (rbr, rbr_adresar, datum, lekar) VALUES "
                "(11, 1, '2025-03-10', 'dr Šimić'), (12, 1, '2026-02-01', 'dr Jovanović'), "

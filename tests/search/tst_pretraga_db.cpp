@@ -37,6 +37,12 @@ QString redovi() {
     return rbr.join(QLatin1Char(' '));
 }
 
+// A laboratory group's criterion over the orders of 2024-2026.
+Kriterijum nalaz(Polje polje, const QString& analiza, Vrednost vrednost,
+                 Veznik veznik = Veznik::ILI, int od = 2024, int do_ = 2026) {
+    return k(polje, analiza, veznik, od, do_, vrednost);
+}
+
 QString shown(const pretraga_sql::Strana& strana) {
     QStringList entries;
     for (const pretraga_sql::Pogodak& pogodak : strana.pogoci.rows)
@@ -181,6 +187,47 @@ private slots:
             << Paneli{k(Polje::Prezime, "c"), starost("20", Vrednost::Vece, I),
                       k(Polje::Grad, "nis", NE), k(Polje::Ime, "hej", ILI)}
             << "2 6 1 4 9";
+        // Laboratory results: the group, the analysis, the value class and the orders' years
+        const auto Sve = Vrednost::Sve, Normalna = Vrednost::Normalna, Vece = Vrednost::Vece,
+                   Manje = Vrednost::Manje;
+        QTest::newRow("Hematologija, any result")
+            << Paneli{nalaz(Polje::Hematologija, "", Sve)} << "1 4";
+        QTest::newRow("Hematologija normalna")
+            << Paneli{nalaz(Polje::Hematologija, "", Normalna)} << "1 4";
+        QTest::newRow("Hematologija veće") << Paneli{nalaz(Polje::Hematologija, "", Vece)} << "1";
+        QTest::newRow("Hematologija manje: a cancelled order counts for nothing")
+            << Paneli{nalaz(Polje::Hematologija, "", Manje)} << "";
+        QTest::newRow("an analysis by part of its name")
+            << Paneli{nalaz(Polje::Hematologija, "hemo", Vece)} << "1";
+        QTest::newRow("an analysis in capitals, normal")
+            << Paneli{nalaz(Polje::Hematologija, "HEMOGLOBIN", Normalna)} << "4";
+        QTest::newRow("an ordered analysis without a result")
+            << Paneli{nalaz(Polje::Hematologija, "eritrociti", Sve)} << "";
+        QTest::newRow("Leukocitarna formula veće")
+            << Paneli{nalaz(Polje::LeukocitarnaFormula, "", Vece)} << "1";
+        QTest::newRow("the blood count is not the leukocyte formula")
+            << Paneli{nalaz(Polje::LeukocitarnaFormula, "leuko", Sve)} << "";
+        QTest::newRow("Biohemija manje") << Paneli{nalaz(Polje::Biohemija, "", Manje)} << "2";
+        QTest::newRow("Biohemija: dj finds đ")
+            << Paneli{nalaz(Polje::Biohemija, "gvozdje", Normalna)} << "4";
+        QTest::newRow("Biohemija: đ finds đ")
+            << Paneli{nalaz(Polje::Biohemija, "GVOŽĐE", Sve)} << "4";
+        QTest::newRow("Urin: words are a result") << Paneli{nalaz(Polje::Urin, "prot", Sve)} << "2";
+        QTest::newRow("Urin: words are never normal")
+            << Paneli{nalaz(Polje::Urin, "", Normalna)} << "";
+        QTest::newRow("the years are the order's")
+            << Paneli{nalaz(Polje::Biohemija, "", Manje, Veznik::ILI, 2025, 2025)} << "";
+        QTest::newRow("the years reach the order")
+            << Paneli{nalaz(Polje::Hematologija, "", Vece, Veznik::ILI, 2025, 2025)} << "1";
+        QTest::newRow("NE a laboratory result")
+            << Paneli{k(Polje::Prezime, "c"), nalaz(Polje::Hematologija, "", Sve, Veznik::NE)}
+            << "8 3 2 5 6";
+        QTest::newRow("a visit I a result")
+            << Paneli{posete(Polje::Dg, "j45", 2024, 2026),
+                      nalaz(Polje::Hematologija, "", Sve, Veznik::I)}
+            << "1@11 4@15";
+        QTest::newRow("a wildcard in the analysis finds only itself")
+            << Paneli{nalaz(Polje::Biohemija, "%", Sve)} << "";
         // Hostile text finds only itself
         QTest::newRow("%") << Paneli{k(Polje::Grad, "%")} << "8";
         QTest::newRow("0%") << Paneli{k(Polje::Grad, "0%")} << "8";
