@@ -6,6 +6,8 @@
 #include "runtime/widgets/look.h"
 #include "runtime/widgets/picture_button.h"
 #include "runtime/widgets/units.h"
+#include "ui/lab/hematologija_globals.h"
+#include "ui/lab/nalog_komande.h"
 #include "ui/lab/obj_hemanaliza_cena.h"
 #include "ui/lab/tab_lab_analize_names.h"
 #include "ui/lab/w_hematologija_unos.h"
@@ -111,9 +113,31 @@ void tab_lab_analize::postavi_ukupno_hem(Decimal iznos) {
 }
 
 void tab_lab_analize::otvoriHematologiju() {
+    const QPointer<w_hematologija_unos> bio = hematologija().w_hematologija_unos;
     w_hematologija_unos* window = w_hematologija_unos::otvori();
     connect(window->uo_cena(), &obj_hemanaliza_cena::prihvacen, this,
             &tab_lab_analize::prihvacenaHematologija, Qt::UniqueConnection);
+    connect(window, &w_hematologija_unos::prihvacenNalog, this,
+            &tab_lab_analize::hematologijaPrihvacena, Qt::UniqueConnection);
+    if (window != bio)
+        emit hematologijaOtvorena(window);
+}
+
+tab_lab_analize::Iznosi tab_lab_analize::iznosi() const {
+    return {m_ukupnoHem->amount(), m_ukupnoBiohem->amount(), m_ukupnoUrin->amount(),
+            m_svega->amount()};
+}
+
+void tab_lab_analize::postaviIznose(const Iznosi& iznosi) {
+    m_ukupnoHem->setValue(iznosi.hematologija.toString(2));
+    m_ukupnoBiohem->setValue(iznosi.biohemija.toString(2));
+    m_ukupnoUrin->setValue(iznosi.urin.toString(2));
+    m_svega->setValue(iznosi.svega.toString(2));
+}
+
+void tab_lab_analize::dodajNaloge(Transaction& sqlca, QTabWidget* tabMain,
+                                  std::function<PrijemPacijent()> prijem) {
+    m_nalozi = new nalog_komande(this, tabMain, sqlca, std::move(prijem));
 }
 
 void tab_lab_analize::prihvacenaHematologija(Decimal iznos) {

@@ -2,17 +2,26 @@
 
 #include "runtime/core/decimal.h"
 #include "runtime/widgets/deferred_build.h"
+#include "ui/lab/prijem_pacijent.h"
 
 #include <QWidget>
 
+#include <functional>
+
 class EditMask;
+class QTabWidget;
+class Transaction;
+class nalog_komande;
+class w_hematologija_unos;
+struct PrihvacenNalog;
 class PictureButton;
 class QGroupBox;
 class QLabel;
 
 // The LABORATORIJSKE ANALIZE page: the three service buttons with their subtotals, the bill
 // total, and the price-list pictures. Only hematology has an order window; the biochemistry and
-// urine amounts are typed in by hand. Nothing on this page is stored.
+// urine amounts are typed in by hand. Keeping the page's order, its results and printing are the
+// work of its order commands (nalog_komande), which the main window adds.
 class tab_lab_analize : public QWidget {
     Q_OBJECT
 
@@ -27,10 +36,34 @@ public:
     // Sets the hematology subtotal (the price panel's accepted amount); it replaces the old one.
     void postavi_ukupno_hem(Decimal iznos);
 
+    // The four amounts as the page shows them, and shown again as a stored order holds them.
+    struct Iznosi {
+        Decimal hematologija;
+        Decimal biohemija;
+        Decimal urin;
+        Decimal svega;
+
+        bool operator==(const Iznosi&) const = default;
+    };
+    Iznosi iznosi() const;
+    void postaviIznose(const Iznosi& iznosi);
+
+    // Adds the order commands beside tabMain's labels, working on sqlca; prijem tells which patient
+    // and visit reception has open.
+    void dodajNaloge(Transaction& sqlca, QTabWidget* tabMain,
+                     std::function<PrijemPacijent()> prijem);
+    nalog_komande* nalozi() const { return m_nalozi; }
+
     EditMask* em_svega_analize() const { return m_svega; }
     EditMask* em_ukupno_hem() const { return m_ukupnoHem; }
     EditMask* em_ukupno_biohem() const { return m_ukupnoBiohem; }
     EditMask* em_ukupno_urin() const { return m_ukupnoUrin; }
+
+signals:
+    // A new order window has opened (its lines are loaded).
+    void hematologijaOtvorena(w_hematologija_unos* window);
+    // The order window's "Prihvati": the analyses, total and discount it accepted.
+    void hematologijaPrihvacena(const PrihvacenNalog& nalog);
 
 private:
     // "Hematologija": opens the order window (or brings it forward) and takes its amount.
@@ -51,4 +84,5 @@ private:
     QGroupBox* m_svegaOkvir = nullptr;
     QGroupBox* m_usluge = nullptr;
     QGroupBox* m_cenovnik = nullptr;
+    nalog_komande* m_nalozi = nullptr;
 };

@@ -30,3 +30,14 @@ void nameLaboratoryControls(QWidget* page) {
         nameControl(page, entry.control, QString::fromUtf8(entry.name));
     captionControl(page, "st_9", "em_svega_analize");
 }
+
+void nameOrderCommands(QWidget* row, QWidget* line) {
+    // A screen reader would read a list's chosen entry alone; these say what the list holds.
+    nameControl(row, "ddlb_lab_pacijent", QStringLiteral("Pacijent naloga"));
+    nameControl(row, "ddlb_nalozi", QStringLiteral("Nalozi pacijenta"));
+    nameControl(row, "cb_sacuvaj_nalog", QStringLiteral("Sačuvaj nalog"));
+    nameControl(row, "cb_rezultati", QStringLiteral("Rezultati"));
+    nameControl(row, "cb_stampaj", QStringLiteral("Štampaj"));
+    nameControl(line, "cb_nov_nalog", QStringLiteral("Nov nalog"));
+    nameControl(line, "cb_otkazi_nalog", QStringLiteral("Otkaži nalog"));
+}

@@ -6,3 +6,6 @@ class QWidget;
 // buttons the words their pictures show, each amount its service or its caption. Called once the
 // page is built.
 void nameLaboratoryControls(QWidget* page);
+
+// Names the order commands beside the tab labels and the order's line on the page.
+void nameOrderCommands(QWidget* row, QWidget* line);

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -89,6 +90,7 @@ w_hematologija_unos::w_hematologija_unos(QWidget* parent)
 
     // "Prihvati" lets the window close; the laboratory page takes the amount itself.
     connect(m_cena, &obj_hemanaliza_cena::prihvacen, this, [this] {
+        emit prihvacenNalog(nalog());
         hematologija().zatvori = true;
         Close(this);
     });
@@ -143,7 +145,7 @@ void w_hematologija_unos::openEvent() {
         if (!fits())
             break;
         ++program.uoo_broj;
-        dodaj_liniju(row.naziv, LeftColumnX, lineY(program.uoo_broj));
+        dodaj_liniju(row, LeftColumnX, lineY(program.uoo_broj));
     }
     if (reportReadFailure(obicne.outcome) < 0) {
         poredaj_fokus();
@@ -158,7 +160,7 @@ void w_hematologija_unos::openEvent() {
         if (!fits())
             break;
         ++program.uoo_broj;
-        dodaj_liniju(row.naziv, RightColumnX, lineY(program.uoo_broj - left));
+        dodaj_liniju(row, RightColumnX, lineY(program.uoo_broj - left));
     }
     reportReadFailure(leukociti.outcome);
     poredaj_fokus();
@@ -179,12 +181,13 @@ bool w_hematologija_unos::closequery() {
     return hematologija().zatvori;
 }
 
-void w_hematologija_unos::dodaj_liniju(const QString& naziv, int x, int y) {
+void w_hematologija_unos::dodaj_liniju(const nalaz& analiza, int x, int y) {
     auto* line = new obj_hemanaliza_unos(m_linije);
     hematologija().uoo.append(line);
+    m_analize.append(analiza);
     moveInUnits(line, x, y);
     line->raise();
-    line->popuni_polja(naziv, racun::podrazumevanaCena());
+    line->popuni_polja(analiza.naziv, racun::podrazumevanaCena());
     line->show();
     connect(line, &obj_hemanaliza_unos::raditiClicked, this, &w_hematologija_unos::sracunaj_cenu);
 
@@ -207,6 +210,47 @@ void w_hematologija_unos::sracunaj_cenu() {
         if (obj_hemanaliza_unos* line = linija(index))
             cene << line->dodavanje_cene();
     m_cena->unesi_cenu(racun::ukupnaCena(cene));
+}
+
+void w_hematologija_unos::oznaciNalog(const QList<nalog_sql::Stavka>& stavke,
+                                      const QString& popust) {
+    for (int index = 1; index <= hematologija().uoo_broj; ++index) {
+        obj_hemanaliza_unos* line = linija(index);
+        if (!line || index > m_analize.size())
+            continue;
+        const nalaz& analiza = m_analize.at(index - 1);
+        line->setRaditi(std::any_of(stavke.begin(), stavke.end(), [&](const nalog_sql::Stavka& s) {
+            return s.grupa == analiza.grupa && s.podgrupa == analiza.podgrupa &&
+                   s.rbrNalaza == analiza.rbr;
+        }));
+    }
+    const int izbor = m_cena->ddlb_hem_popust()->findText(popust);
+    if (izbor >= 0) {
+        m_cena->ddlb_hem_popust()->setCurrentIndex(izbor);
+        m_cena->procenat = popust;
+    }
+    sracunaj_cenu();
+}
+
+PrihvacenNalog w_hematologija_unos::nalog() const {
+    PrihvacenNalog nalog;
+    for (int index = 1; index <= hematologija().uoo_broj && index <= m_analize.size(); ++index) {
+        obj_hemanaliza_unos* line = linija(index);
+        if (!line || !line->raditi())
+            continue;
+        const nalaz& analiza = m_analize.at(index - 1);
+        nalog_sql::Stavka stavka;
+        stavka.grupa = analiza.grupa;
+        stavka.podgrupa = analiza.podgrupa;
+        stavka.rbrNalaza = analiza.rbr;
+        stavka.naziv = line->sle_hemoglobin_lhk()->text();
+        stavka.cena = Decimal::fromDouble(line->dodavanje_cene().toDouble(), 2);
+        nalog.stavke << stavka;
+    }
+    nalog.ukupnaCena = m_cena->em_hemat_cena_ukupna()->amount();
+    nalog.popust =
+        m_cena->procenat.isEmpty() ? m_cena->ddlb_hem_popust()->currentText() : m_cena->procenat;
+    return nalog;
 }
 
 void w_hematologija_unos::oznaci(int prva, bool (*novoStanje)(bool)) {

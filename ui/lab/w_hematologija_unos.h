@@ -1,5 +1,7 @@
 #pragma once
 
+#include "domain/lab/nalazi_sql.h"
+#include "domain/lab/nalog_sql.h"
 #include "runtime/widgets/window.h"
 
 class obj_hemanaliza_cena;
@@ -8,6 +10,14 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QScrollArea;
+
+// What "Prihvati" accepted, for keeping the order: the checked analyses with their catalogue keys
+// and prices, the total before the discount, and the discount as the list showed it.
+struct PrihvacenNalog {
+    QList<nalog_sql::Stavka> stavke;
+    Decimal ukupnaCena;
+    QString popust;
+};
 
 // The hematology order window: one line per analysis of the catalogue (ordinary analyses on the
 // left, the leukocyte formula on the right), four selection buttons and the price panel. It opens
@@ -36,6 +46,12 @@ public:
     // Sums the checked lines of this window and hands the sum to the price panel.
     void sracunaj_cenu();
 
+    // Checks the lines of these analyses (by catalogue key) and picks the discount, as a stored
+    // order holds them; the price is recomputed.
+    void oznaciNalog(const QList<nalog_sql::Stavka>& stavke, const QString& popust);
+    // The order as it stands: the checked lines, the total and the discount.
+    PrihvacenNalog nalog() const;
+
     // Index in uoo of the first leukocyte-formula line; 0 while that part has not been loaded.
     qint16 pocetak_leukocita = 0;
 
@@ -45,11 +61,15 @@ public:
     // The area the lines are opened in (their positions are relative to it).
     QWidget* linije() const { return m_linije; }
 
+signals:
+    // "Prihvati", right before the window closes: the order it accepted.
+    void prihvacenNalog(const PrihvacenNalog& nalog);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void dodaj_liniju(const QString& naziv, int x, int y);
+    void dodaj_liniju(const nalaz& analiza, int x, int y);
     void oznaci(int prva, bool (*novoStanje)(bool));
     void poredaj_fokus();
 
@@ -62,4 +82,5 @@ private:
     QGroupBox* m_okvir;
     QScrollArea* m_pregled;
     QWidget* m_linije;
+    QList<nalaz> m_analize; // the catalogue row of each line, uoo[i] at i - 1
 };

@@ -8,8 +8,10 @@
 #include "runtime/widgets/units.h"
 #include "ui/addressbook/tab_adresar.h"
 #include "ui/appointments/tab_zakazivanje.h"
+#include "ui/lab/nalog_komande.h"
 #include "ui/lab/tab_lab_analize.h"
 #include "ui/main/tab_main.h"
+#include "ui/reception/prijem_posete.h"
 #include "ui/reception/tab_prijem.h"
 #include "ui/search/tab_pretrazivanje.h"
 
@@ -43,7 +45,16 @@ mab_la::mab_la(QWidget* parent) : Window(Type::Main, QSize(3694, 2324), parent) 
                                         [this] { m_zakazivanje->ucitaj(sqlca()); }});
     m_labAnalize = new tab_lab_analize(BuildLater());
     tabs->addTab(m_labAnalize, QStringLiteral("LABORATORIJSKE ANALIZE"));
-    new DeferredBuild({m_labAnalize}, [this] { m_labAnalize->napravi(); });
+    new DeferredBuild({m_labAnalize}, [this, tabs] {
+        m_labAnalize->napravi();
+        // An order is for the patient of the visit open at reception, unless the desk picks
+        // another.
+        m_labAnalize->dodajNaloge(sqlca(), tabs, [this] {
+            const prijem_posete* posete = m_prijem->posete();
+            return posete ? PrijemPacijent{posete->rbrPacijenta(), posete->rbrPosete()}
+                          : PrijemPacijent{};
+        });
+    });
     m_pretrazivanje = new tab_pretrazivanje(BuildLater());
     tabs->addTab(m_pretrazivanje, QStringLiteral("PRETRAŽIVANJE"));
     connect(m_pretrazivanje, &tab_pretrazivanje::otvoriUnos, this, &mab_la::otvoriUnos);
@@ -157,7 +168,9 @@ void mab_la::centriraj_prozor(QWidget* prozor) {
 }
 
 bool mab_la::closequery() {
-    return m_prijem->pitajZaIzmene();
+    // A stored laboratory order's unsaved changes are asked about too; a new order was never kept.
+    return m_prijem->pitajZaIzmene() &&
+           (!m_labAnalize->nalozi() || m_labAnalize->nalozi()->pitajPreZatvaranja());
 }
 
 bool mab_la::otvoriPosetu(int rbrPoseta) {
