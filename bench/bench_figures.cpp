@@ -5,6 +5,7 @@
 // Output: one tab-separated line per figure: figure, median, floor, ratio, target.
 #include "bench/support/bench_data.h"
 #include "bench/support/children.h"
+#include "bench/support/lab_orders.h"
 #include "bench/support/picking_a_day.h"
 #include "bench/support/search_first_page.h"
 #include "bench/support/start_up.h"
@@ -206,6 +207,14 @@ bool Figures::run() {
         median(floorRead(visits_bench::floorStatement(), QString::number(visits_bench::Patient),
                          repeats * 5)),
         "ms", 1.5);
+    const double order100k = median(orders_bench::savingAnOrder(m_fixture, 100000, repeats * 5));
+    const double order100 = median(orders_bench::savingAnOrder(m_fixture, 100, repeats * 5));
+    row(QStringLiteral("saving an order, 100,000 / 100 orders"), order100k, order100, "ms", 1.2);
+    const double open100k = median(orders_bench::openingAnOrder(m_fixture, 100000, repeats * 5));
+    const double open100 = median(orders_bench::openingAnOrder(m_fixture, 100, repeats * 5));
+    row(QStringLiteral("opening an order, 100,000 / 100 orders"), open100k, open100, "ms", 1.2);
+    row(QStringLiteral("PDF of a 30-line report, against a bare text document"),
+        median(orders_bench::reportPdf(repeats)), median(orders_bench::barePdf(repeats)), "ms", 0);
     // Last: filling and keeping 100,000 visits must not weigh on the figures before it.
     fillVisits(db, 100000, FullBook);
     const double search = median(firstPages(QDate(2026, 6, 15), repeats));

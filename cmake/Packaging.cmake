@@ -88,6 +88,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# The libraries the program links (Qt Print Support with its CUPS plugin among them) come from
+# dpkg-shlibdeps; the rest are loaded at run time and named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6sql6-odbc, libsqliteodbc, odbcinst, unixodbc, sqlite3, fonts-liberation")

@@ -9,10 +9,11 @@ MAB_DATA_DIR=${XDG_DATA_HOME:-$HOME/.local/share}/mab
 # db/postgresql/roles.sql and privileges.sql name the role).
 MAB_LOGIN=(kiro qdxw)
 
-# What building and running needs; the tests add a PostgreSQL server of their own and openssl.
+# What building and running needs (qt6-base-dev brings Qt Print Support too); the tests add a
+# PostgreSQL server of their own, openssl, and pdftotext (poppler-utils) to read printed PDFs.
 MAB_RUN_PACKAGES=(cmake g++ make qt6-base-dev libqt6sql6-odbc unixodbc unixodbc-dev odbcinst
     libsqliteodbc odbc-postgresql sqlite3 fonts-liberation)
-MAB_TEST_PACKAGES=(postgresql postgresql-client openssl)
+MAB_TEST_PACKAGES=(postgresql postgresql-client openssl poppler-utils)
 
 say() { printf 'mab: %s\n' "$*"; }
 die() { printf 'mab: %s\n' "$*" >&2; exit 1; }

@@ -7,6 +7,8 @@
 #include "domain/appointments/calendar_rules.h"
 #include "domain/appointments/zakazivanje_prikaz.h"
 #include "domain/appointments/zakazivanje_sql.h"
+#include "domain/lab/ordinacija_sql.h"
+#include "domain/lab/rezultat_upis.h"
 #include "runtime/core/builtins.h"
 #include "runtime/core/dates.h"
 #include "tests/lab/lab_support.h"
@@ -14,12 +16,14 @@
 #include "ui/appointments/w_zakazivanje_termin.h"
 #include "ui/common/w_da_ne.h"
 #include "ui/common/w_obavestenje.h"
+#include "ui/lab/nalog_komande.h"
+#include "ui/lab/stampa.h"
 #include "ui/lab/tab_lab_analize.h"
 #include "ui/main/mab_la.h"
 #include "ui/reception/multi_row_tabs.h"
-#include "ui/search/tab_pretrazivanje.h"
 #include "ui/reception/prijem_posete.h"
 #include "ui/reception/tab_prijem.h"
+#include "ui/search/tab_pretrazivanje.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -28,8 +32,10 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTimer>
 
 namespace {
@@ -211,6 +217,66 @@ bool pictureVisit(mab_la* window, const QString& folder) {
     return save(window, QDir(folder).filePath(QStringLiteral("1-tab_prijem-poseta.png")));
 }
 
+// The order on the laboratory page saved for the patient of the visit open on PRIJEM: the page with
+// its commands and the order's line; the results window with values typed, two of them marked;
+// and the first page of the findings report as "Sačuvaj kao PDF" writes it.
+bool pictureOrder(AppFixture& fixture, mab_la* window, const QString& folder) {
+    ordinacija_sql::sacuvaj(sqlca(), {QStringLiteral("Ordinacija „Zdravlje“"),
+                                      QStringLiteral("Njegoševa 5, 11000 Beograd"),
+                                      QStringLiteral("011/123-456"), 1});
+    window->tabMain()->setCurrentWidget(window->labAnalize());
+    QTest::qWait(200);
+    nalog_komande* nalozi = window->labAnalize()->nalozi();
+    if (!nalozi->sacuvajNalog() || !nalozi->rbrNaloga())
+        return false;
+    QTest::qWait(200);
+    if (!save(window, QDir(folder).filePath(QStringLiteral("4-tab_lab_analize-nalog.png"))))
+        return false;
+    bool saved = false;
+    fixture.modals().answer([&](QWidget* dialog) {
+        auto* tabela = dialog->findChild<QTableWidget*>(QStringLiteral("dw_rezultati"));
+        auto* grupa = dialog->findChild<QComboBox*>(QStringLiteral("ddlb_grupa"));
+        auto* analiza = dialog->findChild<QComboBox*>(QStringLiteral("ddlb_analiza"));
+        auto* dodaj = dialog->findChild<QPushButton*>(QStringLiteral("cb_dodaj"));
+        // Glucose from biochemistry and protein from urine, which have no order window.
+        for (const auto& [g, a] :
+             {std::pair{"Biohemija", "Glukoza"}, std::pair{"Urin", "Proteini"}}) {
+            grupa->setCurrentIndex(grupa->findText(QString::fromUtf8(g)));
+            analiza->setCurrentIndex(analiza->findText(QString::fromUtf8(a)));
+            dodaj->click();
+        }
+        const QStringList vrednosti{"24", "7,4", "6,8", "negativan"};
+        for (int red = 0; red < tabela->rowCount() && red < vrednosti.size(); ++red)
+            tabela->item(red, 1)->setText(vrednosti.at(red));
+        tabela->setCurrentCell(0, 1);
+        QTest::qWait(200);
+        saved = save(dialog, QDir(folder).filePath(QStringLiteral("w_rezultati_unos.png")));
+        dialog->findChild<QPushButton*>(QStringLiteral("cb_sacuvaj"))->click();
+        dialog->findChild<QPushButton*>(QStringLiteral("cb_zatvori"))->click();
+    });
+    static_cast<QPushButton*>(nalozi->komanda(QStringLiteral("cb_rezultati")))->click();
+    if (!saved)
+        return false;
+    const rezultat_upis::Ucitano ucitano = rezultat_upis::ucitaj(sqlca(), *nalozi->rbrNaloga());
+    const Rows<ordinacija_sql::Ordinacija> ordinacija = ordinacija_sql::procitaj(sqlca());
+    if (!ucitano.nalog || ordinacija.rows.isEmpty())
+        return false;
+    const QString pdf = QDir(folder).filePath(QStringLiteral("nalaz.pdf"));
+    if (!stampa::uPdf(izvestaj::nalaz(*ucitano.nalog, ordinacija.rows.first(), Today()), pdf))
+        return false;
+    // One page as a picture (pdftoppm, poppler-utils); the PDF itself is not kept.
+    const QString png = QDir(folder).filePath(QStringLiteral("nalaz-pdf"));
+    const int done = QProcess::execute(QStringLiteral("pdftoppm"),
+                                       {QStringLiteral("-png"), QStringLiteral("-r"),
+                                        QStringLiteral("90"), QStringLiteral("-singlefile"),
+                                        QStringLiteral("-f"), QStringLiteral("1"), pdf, png});
+    QFile::remove(pdf);
+    if (done != 0)
+        return false;
+    printf("%s.png\n", qPrintable(png));
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -282,7 +348,7 @@ int main(int argc, char* argv[]) {
     if (!pictureBookingWindow(fixture, folder) || !pictureResults(window, folder))
         return 1;
     tabs->setCurrentIndex(0);
-    if (!pictureVisit(window, folder))
+    if (!pictureVisit(window, folder) || !pictureOrder(fixture, window, folder))
         return 1;
 
     // The two small windows of the program, as the address book opens them.

@@ -29,7 +29,7 @@
 namespace {
 
 // The lists' width: at least their arrow, at most a whole line of them.
-constexpr int Najuzi = 28;
+constexpr int Najuzi = 24;
 constexpr int NajsiriPacijent = 260;
 
 QString stavkaSpiska(const nalog_sql::StavkaSpiska& stavka) {
@@ -88,9 +88,13 @@ void nalog_komande::napraviKomande(QTabWidget* tabMain) {
     red->setContentsMargins(0, 0, 2, 0);
     red->setSpacing(2);
     const int visina = tabMain->tabBar()->sizeHint().height() - 2;
+    // A point smaller than the labels and tight around their texts: beside the bold label of this
+    // page, five commands must fit where reception's three do, the window at its first size.
+    QFont font = screenFont(ScreenFont::Arial9);
+    font.setPointSize(8);
 
     m_pacijent = new pacijent_birac(m_sqlca, m_komande);
-    m_pacijent->setFont(screenFont(ScreenFont::Arial9));
+    m_pacijent->setFont(font);
     m_pacijent->setFixedSize(Najuzi, visina);
     red->addWidget(m_pacijent);
     m_sacuvaj = makeCommandButton(m_komande, QStringLiteral("cb_sacuvaj_nalog"),
@@ -99,8 +103,7 @@ void nalog_komande::napraviKomande(QTabWidget* tabMain) {
     red->addWidget(m_sacuvaj);
     m_spisak = new QComboBox(m_komande);
     m_spisak->setObjectName(QStringLiteral("ddlb_nalozi"));
-    m_spisak->setFont(screenFont(ScreenFont::Arial9));
-    m_spisak->setToolTip(QStringLiteral("Nalozi pacijenta, najnoviji prvi"));
+    m_spisak->setFont(font);
     m_spisak->setFixedSize(Najuzi, visina);
     m_spisak->setEnabled(false);
     red->addWidget(m_spisak);
@@ -113,10 +116,16 @@ void nalog_komande::napraviKomande(QTabWidget* tabMain) {
     m_stampaj->setToolTip(QStringLiteral("Štampaj nalaz ili račun (Ctrl+P)"));
     red->addWidget(m_stampaj);
     for (CommandButton* button : {m_sacuvaj, m_rezultati, m_stampaj}) {
-        // Reached by mouse and by their keys; Tab keeps the page's own order.
-        button->setFocusPolicy(Qt::ClickFocus);
-        button->setFixedSize(button->fontMetrics().horizontalAdvance(button->text()) + 12, visina);
+        button->setFont(font);
+        button->setFixedSize(button->fontMetrics().horizontalAdvance(button->text()) + 8, visina);
     }
+    // Reached by mouse and by their keys; Tab keeps the page's own order, from the tab bar into
+    // the page and back.
+    for (QWidget* komanda : std::initializer_list<QWidget*>{
+             m_pacijent, m_pacijent->lineEdit(), m_sacuvaj, m_spisak, m_rezultati, m_stampaj})
+        komanda->setFocusPolicy(Qt::ClickFocus);
+    m_pacijent->setToolTip(QStringLiteral("Pacijent naloga (Alt+P)"));
+    m_spisak->setToolTip(QStringLiteral("Nalozi pacijenta, najnoviji prvi (Alt+L)"));
 
     connect(m_pacijent, &pacijent_birac::izabran, this, &nalog_komande::izabranPacijent);
     connect(m_sacuvaj, &QAbstractButton::clicked, this, [this] { sacuvajNalog(); });
@@ -129,7 +138,15 @@ void nalog_komande::napraviKomande(QTabWidget* tabMain) {
         const QList<std::pair<QKeySequence, std::function<void()>>> tasteri{
             {QKeySequence(Qt::CTRL | Qt::Key_S), [this] { sacuvajNalog(); }},
             {QKeySequence(Qt::CTRL | Qt::Key_P), [this] { stampaj(); }},
-            {QKeySequence(Qt::CTRL | Qt::Key_N), [this] { novNalog(); }}};
+            {QKeySequence(Qt::CTRL | Qt::Key_N), [this] { novNalog(); }},
+            {QKeySequence(Qt::ALT | Qt::Key_P),
+             [this] { m_pacijent->setFocus(Qt::ShortcutFocusReason); }},
+            {QKeySequence(Qt::ALT | Qt::Key_L), [this] {
+                 if (m_spisak->isEnabled()) {
+                     m_spisak->setFocus(Qt::ShortcutFocusReason);
+                     m_spisak->showPopup();
+                 }
+             }}};
         for (const auto& [taster, radnja] : tasteri) {
             auto* precica = new QShortcut(taster, gde);
             precica->setContext(Qt::WidgetWithChildrenShortcut);
@@ -450,7 +467,7 @@ void nalog_komande::osveziSpisak() {
         sirina = qMax(sirina, m_spisak->fontMetrics().horizontalAdvance(m_spisak->itemText(i)));
     m_spisak->view()->setMinimumWidth(sirina + 30);
     m_spisak->setToolTip(m_spisak->currentIndex() < 0
-                             ? QStringLiteral("Nalozi pacijenta, najnoviji prvi")
+                             ? QStringLiteral("Nalozi pacijenta, najnoviji prvi (Alt+L)")
                              : m_spisak->currentText());
 }
 
