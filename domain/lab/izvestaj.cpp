@@ -53,6 +53,7 @@ Dokument nalaz(const rezultat_upis::Nalog& nalog, const ordinacija_sql::Ordinaci
                        QStringLiteral("Jedinica"), QStringLiteral("Referentne vrednosti"),
                        QString()};
     dokument.brojevi = {1};
+    dokument.oznake = 4;
     for (const rezultat_upis::Linija& linija : nalog.linije)
         dokument.redovi << QStringList{linija.stavka.naziv, linija.vrednost, linija.jedMere,
                                        linija.opseg(), ocena::oznaka(linija.ocena())};

@@ -24,6 +24,7 @@ struct Dokument {
     QList<Stavka> podaci;   // patient and order
     QStringList kolone;     // the table's headings
     QList<int> brojevi;     // columns of figures, aligned right
+    int oznake = -1;        // the column of the marks ("↓", "↑"), drawn to stand out
     QList<QStringList> redovi;
     QList<Stavka> zbirovi; // the bill's sums, below the table
     QString napomena;      // under the table: why it is empty, or that the order is cancelled

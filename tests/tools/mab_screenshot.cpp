@@ -229,8 +229,15 @@ bool pictureOrder(AppFixture& fixture, mab_la* window, const QString& folder) {
     nalog_komande* nalozi = window->labAnalize()->nalozi();
     if (!nalozi->sacuvajNalog() || !nalozi->rbrNaloga())
         return false;
+    // Wider than at first, so that the patient and the order show beside the commands.
+    const QSize prije = window->size();
+    window->resize(1180, prije.height());
+    QTest::qWait(300);
+    const bool widePicture =
+        save(window, QDir(folder).filePath(QStringLiteral("4-tab_lab_analize-nalog.png")));
+    window->resize(prije);
     QTest::qWait(200);
-    if (!save(window, QDir(folder).filePath(QStringLiteral("4-tab_lab_analize-nalog.png"))))
+    if (!widePicture)
         return false;
     bool saved = false;
     fixture.modals().answer([&](QWidget* dialog) {

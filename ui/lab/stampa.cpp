@@ -21,9 +21,14 @@ QString html(const QString& tekst) {
     return escaped;
 }
 
-QString celija(const QString& oznaka, const QString& tekst, bool desno) {
+QString celija(const QString& oznaka, const QString& tekst, bool desno, bool istaknuta = false) {
     return QStringLiteral("<%1%2>%3</%1>")
-        .arg(oznaka, desno ? QStringLiteral(" align=\"right\"") : QString(), html(tekst));
+        .arg(oznaka,
+             desno ? QStringLiteral(" align=\"right\"")
+                   : (istaknuta ? QStringLiteral(" align=\"center\" style=\"font-size:12pt; "
+                                                 "font-weight:bold\"")
+                                : QString()),
+             html(tekst));
 }
 
 QString parovi(const QList<izvestaj::Stavka>& stavke, bool desno) {
@@ -45,9 +50,10 @@ QString telo(const izvestaj::Dokument& d) {
             tekst += QStringLiteral("<br>") + html(d.ordinacija.at(i));
         tekst += QStringLiteral("</p><hr>");
     }
-    tekst += QStringLiteral("<p align=\"center\" style=\"font-size:14pt; font-weight:bold\">%1</p>")
+    tekst += QStringLiteral("<p align=\"center\" style=\"font-size:14pt; font-weight:bold; "
+                            "margin-top:8px; margin-bottom:8px\">%1</p>")
                  .arg(html(d.naslov));
-    tekst += parovi(d.podaci, false) + QStringLiteral("<p></p>");
+    tekst += parovi(d.podaci, false) + QStringLiteral("<br>");
     tekst += QStringLiteral("<table width=\"100%\" border=\"1\" cellspacing=\"0\" "
                             "cellpadding=\"4\" style=\"border-collapse:collapse\"><thead><tr>");
     for (int i = 0; i < d.kolone.size(); ++i)
@@ -56,15 +62,15 @@ QString telo(const izvestaj::Dokument& d) {
     for (const QStringList& red : d.redovi) {
         tekst += QStringLiteral("<tr>");
         for (int i = 0; i < red.size(); ++i)
-            tekst += celija(QStringLiteral("td"), red.at(i), d.brojevi.contains(i));
+            tekst += celija(QStringLiteral("td"), red.at(i), d.brojevi.contains(i), i == d.oznake);
         tekst += QStringLiteral("</tr>");
     }
     tekst += QStringLiteral("</table>");
     if (!d.zbirovi.isEmpty())
-        tekst += QStringLiteral("<p></p>") + parovi(d.zbirovi, true);
+        tekst += QStringLiteral("<br>") + parovi(d.zbirovi, true);
     if (!d.napomena.isEmpty())
         tekst += QStringLiteral("<p>%1</p>").arg(html(d.napomena));
-    tekst += QStringLiteral("<p></p><p>%1</p></body></html>").arg(html(d.odstampano));
+    tekst += QStringLiteral("<br><p>%1</p></body></html>").arg(html(d.odstampano));
     return tekst;
 }
 
