@@ -10,13 +10,6 @@ namespace {
 
 using nalog_sql::Stavka;
 
-Ishod obavestenje(const QString& tekst) {
-    Ishod ishod;
-    ishod.kraj = Ishod::Kraj::Obavestenje;
-    ishod.obavestenje = tekst;
-    return ishod;
-}
-
 bool uspelo(const Transaction& sqlca) {
     return sqlca.sqlcode == Transaction::Success;
 }
@@ -26,10 +19,10 @@ Ishod nijeIzmenjen(Transaction& sqlca, int rbr) {
     sqlca.rollback();
     const Rows<nalog_sql::Zaglavlje> sada = nalog_sql::zaglavlje(sqlca, rbr);
     if (!sada.failed() && sada.rows.isEmpty())
-        return obavestenje(nestao());
+        return Ishod::saObavestenjem(nestao());
     if (!sada.rows.isEmpty() && sada.rows.first().otkazan)
-        return obavestenje(otkazan());
-    return obavestenje(izmenjenUMedjuvremenu());
+        return Ishod::saObavestenjem(otkazan());
+    return Ishod::saObavestenjem(izmenjenUMedjuvremenu());
 }
 
 // After a refused statement: the unit is rolled back first, so no lock outlives the click and
@@ -39,17 +32,14 @@ Ishod odbijeno(Transaction& sqlca, const Nalog& nalog) {
     sqlca.rollback();
     const Rows<nalog_sql::Pacijent> pacijent = nalog_sql::pacijent(sqlca, nalog.rbrAdresar);
     if (!pacijent.failed() && pacijent.rows.isEmpty())
-        return obavestenje(pacijentObrisan());
+        return Ishod::saObavestenjem(pacijentObrisan());
     if (nalog.rbr) {
         const Rows<nalog_sql::Zaglavlje> sada = nalog_sql::zaglavlje(sqlca, *nalog.rbr);
         if (!sada.rows.isEmpty() &&
             (sada.rows.first().verzija != nalog.verzija || sada.rows.first().otkazan))
             return nijeIzmenjen(sqlca, *nalog.rbr);
     }
-    Ishod ishod;
-    ishod.kraj = Ishod::Kraj::Neupisano;
-    ishod.tekstBaze = tekst;
-    return ishod;
+    return Ishod::odbijenoUBazi(tekst);
 }
 
 nalog_sql::Zaglavlje zaglavljeNaloga(const Nalog& nalog) {
@@ -197,9 +187,7 @@ Ishod otkazi(Transaction& sqlca, int rbr, int verzija, const std::function<void(
     if (uspelo(sqlca))
         nalog_sql::potvrdi(sqlca);
     if (!uspelo(sqlca)) {
-        Ishod ishod;
-        ishod.kraj = Ishod::Kraj::Neupisano;
-        ishod.tekstBaze = sqlca.sqlerrtext;
+        const Ishod ishod = Ishod::odbijenoUBazi(sqlca.sqlerrtext);
         sqlca.rollback();
         return ishod;
     }

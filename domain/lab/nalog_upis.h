@@ -1,5 +1,6 @@
 #pragma once
 
+#include "domain/lab/ishod.h"
 #include "domain/lab/nalog_sql.h"
 
 #include <QList>
@@ -33,19 +34,8 @@ struct Nalog {
     QList<nalog_sql::Stavka> stavke;
 };
 
-struct Ishod {
-    enum class Kraj {
-        Upisano,     // written and committed: rbr at verzija
-        Obavestenje, // refused, nothing written: the notice `obavestenje` says why
-        Neupisano,   // the database refused for another reason (tekstBaze); rolled back
-    };
-
-    Kraj kraj = Kraj::Upisano;
-    QString obavestenje;
-    QString tekstBaze;
-    int rbr = 0;
-    int verzija = 0;
-};
+// Upisano: order rbr at verzija.
+using Ishod = lab::Ishod;
 
 // The notices and questions of the orders.
 QString izmenjenUMedjuvremenu(); // another desk saved the same order first

@@ -44,19 +44,17 @@ Ishod sacuvaj(Transaction& sqlca, const Ordinacija& ordinacija) {
     }
     if (sqlca.sqlcode == Transaction::Success && upisano)
         sqlca.commit();
-    Ishod ishod;
     if (sqlca.sqlcode != Transaction::Success) {
-        ishod.kraj = Ishod::Kraj::Neupisano;
-        ishod.tekstBaze = sqlca.sqlerrtext;
+        const Ishod ishod = Ishod::odbijenoUBazi(sqlca.sqlerrtext);
         sqlca.rollback();
         return ishod;
     }
     if (!upisano) {
         sqlca.rollback();
-        ishod.kraj = Ishod::Kraj::Obavestenje;
-        ishod.obavestenje = izmenjenaUMedjuvremenu();
-        return ishod;
+        return Ishod::saObavestenjem(izmenjenaUMedjuvremenu());
     }
+    Ishod ishod;
+    ishod.rbr = 1;
     ishod.verzija = ordinacija.verzija + 1;
     return ishod;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "domain/lab/ishod.h"
 #include "runtime/core/cursor_reader.h"
 
 #include <QString>
@@ -22,14 +23,8 @@ struct Ordinacija {
 
 Rows<Ordinacija> procitaj(Transaction& sqlca);
 
-struct Ishod {
-    enum class Kraj { Upisano, Obavestenje, Neupisano };
-
-    Kraj kraj = Kraj::Upisano;
-    QString obavestenje;
-    QString tekstBaze;
-    int verzija = 0;
-};
+// Upisano: the details at version verzija.
+using Ishod = lab::Ishod;
 
 // Another desk saved the details first.
 QString izmenjenaUMedjuvremenu();

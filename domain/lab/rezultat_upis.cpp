@@ -18,17 +18,8 @@ bool prazna(const QString& vrednost) {
     return vrednost.trimmed().isEmpty();
 }
 
-Ishod obavestenje(const QString& tekst) {
-    Ishod ishod;
-    ishod.kraj = Ishod::Kraj::Obavestenje;
-    ishod.obavestenje = tekst;
-    return ishod;
-}
-
 Ishod odbijeno(Transaction& sqlca) {
-    Ishod ishod;
-    ishod.kraj = Ishod::Kraj::Neupisano;
-    ishod.tekstBaze = sqlca.sqlerrtext;
+    const Ishod ishod = Ishod::odbijenoUBazi(sqlca.sqlerrtext);
     sqlca.rollback();
     return ishod;
 }
@@ -38,10 +29,10 @@ Ishod nijeIzmenjeno(Transaction& sqlca, int rbrNalog) {
     sqlca.rollback();
     const Rows<nalog_sql::Zaglavlje> sada = nalog_sql::zaglavlje(sqlca, rbrNalog);
     if (!sada.failed() && sada.rows.isEmpty())
-        return obavestenje(nalog_upis::nestao());
+        return Ishod::saObavestenjem(nalog_upis::nestao());
     if (!sada.rows.isEmpty() && sada.rows.first().otkazan)
-        return obavestenje(nalog_upis::otkazan());
-    return obavestenje(izmenjeniUMedjuvremenu());
+        return Ishod::saObavestenjem(nalog_upis::otkazan());
+    return Ishod::saObavestenjem(izmenjeniUMedjuvremenu());
 }
 
 rezultat_sql::Rezultat rezultatLinije(const Linija& linija, int rbrStavka, const QDate& datum) {
@@ -188,7 +179,8 @@ Ishod sacuvaj(Transaction& sqlca, int rbrNalog, int verzijaRezultata, const QLis
     if (!uspelo(sqlca))
         return odbijeno(sqlca);
     Ishod ishod;
-    ishod.verzijaRezultata = verzijaRezultata + 1;
+    ishod.rbr = rbrNalog;
+    ishod.verzija = verzijaRezultata + 1;
     return ishod;
 }
 

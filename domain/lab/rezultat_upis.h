@@ -1,5 +1,6 @@
 #pragma once
 
+#include "domain/lab/ishod.h"
 #include "domain/lab/nalazi_sql.h"
 #include "domain/lab/nalog_sql.h"
 #include "domain/lab/ocena.h"
@@ -56,14 +57,8 @@ Ucitano ucitaj(Transaction& sqlca, int rbrNalog);
 // A new line of the order for a catalogue analysis (no price: it is not on the bill).
 Linija novaLinija(const nalazi_sql::analiza& analiza, ocena::Pol pol);
 
-struct Ishod {
-    enum class Kraj { Upisano, Obavestenje, Neupisano };
-
-    Kraj kraj = Kraj::Upisano;
-    QString obavestenje;
-    QString tekstBaze;
-    int verzijaRezultata = 0;
-};
+// Upisano: the order's results at version verzija.
+using Ishod = lab::Ishod;
 
 // Another desk saved the same order's results first.
 QString izmenjeniUMedjuvremenu();

@@ -336,7 +336,7 @@ private slots:
             const rezultat_upis::Ishod ishod =
                 rezultat_upis::sacuvaj(*m_a, rbr, verzija, r.linije, QDate(2026, 12, 10));
             QCOMPARE(int(ishod.kraj), int(RKraj::Upisano));
-            verzija = ishod.verzijaRezultata;
+            verzija = ishod.verzija;
             QCOMPARE(ucitan(rbr).linije.first().vrednost, text);
             QVERIFY(m_db.scalar(QStringLiteral("SELECT ocena FROM rezultat")).isNull());
         }
@@ -345,8 +345,8 @@ private slots:
                  {"130", 0, ""}, {"165,5", 1, "↑"}, {"119.9", -1, "↓"}}) {
             r = ucitan(rbr);
             r.linije[0].vrednost = vrednost;
-            verzija = rezultat_upis::sacuvaj(*m_a, rbr, verzija, r.linije, QDate(2026, 12, 11))
-                          .verzijaRezultata;
+            verzija =
+                rezultat_upis::sacuvaj(*m_a, rbr, verzija, r.linije, QDate(2026, 12, 11)).verzija;
             QCOMPARE(m_db.scalar(QStringLiteral("SELECT ocena FROM rezultat")).toInt(), ocena);
             QCOMPARE(m_db.scalar(QStringLiteral("SELECT oznaka FROM rezultat")).toString(), oznaka);
             QCOMPARE(ucitan(rbr).linije.first().opseg(), QStringLiteral("120 – 160"));

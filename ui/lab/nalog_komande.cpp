@@ -8,10 +8,12 @@
 #include "runtime/widgets/factories.h"
 #include "runtime/widgets/look.h"
 #include "runtime/widgets/message_box.h"
+#include "runtime/widgets/popup_width.h"
 #include "runtime/widgets/units.h"
 #include "ui/common/w_da_ne.h"
 #include "ui/common/w_obavestenje.h"
 #include "ui/lab/pacijent_birac.h"
+#include "ui/lab/prikazi_ishod.h"
 #include "ui/lab/tab_lab_analize_names.h"
 #include "ui/lab/w_hematologija_unos.h"
 #include "ui/lab/w_rezultati_unos.h"
@@ -334,16 +336,8 @@ bool nalog_komande::sacuvajNalog() {
     nalog.svega = stanje.iznosi.svega;
     nalog.stavke = stanje.stavke;
     const nalog_upis::Ishod ishod = nalog_upis::sacuvaj(m_sqlca, nalog);
-    switch (ishod.kraj) {
-    case nalog_upis::Ishod::Kraj::Obavestenje:
-        w_obavestenje::obavesti(ishod.obavestenje);
+    if (!prikaziIshod(ishod))
         return false;
-    case nalog_upis::Ishod::Kraj::Neupisano:
-        MessageBox(QString(), ishod.tekstBaze);
-        return false;
-    case nalog_upis::Ishod::Kraj::Upisano:
-        break;
-    }
     m_rbr = ishod.rbr;
     m_verzija = ishod.verzija;
     m_datum = nalog.datum;
@@ -406,16 +400,8 @@ bool nalog_komande::otkaziNalog() {
     if (!w_da_ne::pitaj(nalog_upis::pitanjeZaOtkazivanje()))
         return false;
     const nalog_upis::Ishod ishod = nalog_upis::otkazi(m_sqlca, *m_rbr, m_verzija);
-    switch (ishod.kraj) {
-    case nalog_upis::Ishod::Kraj::Obavestenje:
-        w_obavestenje::obavesti(ishod.obavestenje);
+    if (!prikaziIshod(ishod))
         return false;
-    case nalog_upis::Ishod::Kraj::Neupisano:
-        MessageBox(QString(), ishod.tekstBaze);
-        return false;
-    case nalog_upis::Ishod::Kraj::Upisano:
-        break;
-    }
     m_verzija = ishod.verzija;
     m_otkazan = true;
     osveziSpisak();
@@ -461,11 +447,7 @@ void nalog_komande::osveziSpisak() {
     }
     if (!m_rbr)
         m_spisak->setCurrentIndex(-1);
-    // The drop-down shows each order in full, however narrow the list itself is.
-    int sirina = 0;
-    for (int i = 0; i < m_spisak->count(); ++i)
-        sirina = qMax(sirina, m_spisak->fontMetrics().horizontalAdvance(m_spisak->itemText(i)));
-    m_spisak->view()->setMinimumWidth(sirina + 30);
+    widenPopupToItems(m_spisak);
     m_spisak->setToolTip(m_spisak->currentIndex() < 0
                              ? QStringLiteral("Nalozi pacijenta, najnoviji prvi (Alt+L)")
                              : m_spisak->currentText());

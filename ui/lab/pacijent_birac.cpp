@@ -4,6 +4,7 @@
 #include "domain/reception/poseta_sql.h"
 #include "domain/search/pravila.h"
 #include "runtime/widgets/message_box.h"
+#include "runtime/widgets/popup_width.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
@@ -116,12 +117,7 @@ void pacijent_birac::ucitaj() {
     // What the desk has typed so far stays, and goes on to the suggestions.
     lineEdit()->setText(kucano);
     lineEdit()->setCursorPosition(pozicija);
-    // The drop-down shows each entry in full, however narrow the field is.
-    int sirina = 0;
-    for (int i = 0; i < count(); ++i)
-        sirina = qMax(sirina, fontMetrics().horizontalAdvance(itemText(i)));
-    view()->setMinimumWidth(qMin(sirina + 30, 600));
-    completer()->popup()->setMinimumWidth(qMin(sirina + 30, 600));
+    widenPopupToItems(this);
 }
 
 void pacijent_birac::showPopup() {

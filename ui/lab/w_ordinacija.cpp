@@ -7,7 +7,7 @@
 #include "runtime/widgets/look.h"
 #include "runtime/widgets/message_box.h"
 #include "runtime/widgets/units.h"
-#include "ui/common/w_obavestenje.h"
+#include "ui/lab/prikazi_ishod.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -86,16 +86,8 @@ void w_ordinacija::otvori(Transaction& sqlca, QWidget* parent) {
 bool w_ordinacija::sacuvaj() {
     const ordinacija_sql::Ishod ishod = ordinacija_sql::sacuvaj(
         m_sqlca, {m_naziv->text(), m_adresa->text(), m_telefon->text(), m_verzija});
-    switch (ishod.kraj) {
-    case ordinacija_sql::Ishod::Kraj::Obavestenje:
-        OpenWithParm<w_obavestenje>(ishod.obavestenje, this);
+    if (!prikaziIshod(ishod, this))
         return false;
-    case ordinacija_sql::Ishod::Kraj::Neupisano:
-        MessageBox(QString(), ishod.tekstBaze);
-        return false;
-    case ordinacija_sql::Ishod::Kraj::Upisano:
-        break;
-    }
     m_verzija = ishod.verzija;
     return true;
 }

@@ -11,6 +11,7 @@
 #include "runtime/widgets/units.h"
 #include "ui/common/w_da_ne.h"
 #include "ui/common/w_obavestenje.h"
+#include "ui/lab/prikazi_ishod.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -243,16 +244,8 @@ bool w_rezultati_unos::sacuvaj() {
     m_tabela->setCurrentIndex(m_tabela->currentIndex());
     const rezultat_upis::Ishod ishod = rezultat_upis::sacuvaj(
         m_sqlca, m_nalog.zaglavlje.rbr, m_nalog.zaglavlje.verzijaRezultata, m_linije, Today());
-    switch (ishod.kraj) {
-    case rezultat_upis::Ishod::Kraj::Obavestenje:
-        OpenWithParm<w_obavestenje>(ishod.obavestenje, this);
+    if (!prikaziIshod(ishod, this))
         return false;
-    case rezultat_upis::Ishod::Kraj::Neupisano:
-        MessageBox(QString(), ishod.tekstBaze);
-        return false;
-    case rezultat_upis::Ishod::Kraj::Upisano:
-        break;
-    }
     // Read back: the lines added here have their keys now, and every result its day.
     const rezultat_upis::Ucitano ucitano = rezultat_upis::ucitaj(m_sqlca, m_nalog.zaglavlje.rbr);
     if (ucitano.nalog) {
