@@ -1,9 +1,9 @@
 // The order window's lines as the catalogue `nalazi` gives them, on both database engines:
 // which rows become lines and where they stand, and what the user sees when reading fails.
-#include "domain/lab/nalazi_sql.h"
 #include "runtime/core/dynamic_sql.h"
 #include "runtime/widgets/message_box.h"
 #include "tests/lab/lab_support.h"
+#include "domain/lab/nalazi_sql.h"
 
 #include <QFile>
 #include <QScrollArea>
