@@ -238,10 +238,12 @@ bool w_rezultati_unos::imaIzmena() const {
 }
 
 bool w_rezultati_unos::sacuvaj() {
-    // A value still being typed counts.
-    if (QWidget* uredjuje = m_tabela->indexWidget(m_tabela->currentIndex()))
-        uredjuje->clearFocus();
-    m_tabela->setCurrentIndex(m_tabela->currentIndex());
+    // A value still being typed counts (Ctrl+S in the cell): moving off the cell hands the
+    // editor's text to the table.
+    if (const QModelIndex tu = m_tabela->currentIndex(); tu.isValid()) {
+        m_tabela->setCurrentIndex(QModelIndex());
+        m_tabela->setCurrentIndex(tu);
+    }
     const rezultat_upis::Ishod ishod = rezultat_upis::sacuvaj(
         m_sqlca, m_nalog.zaglavlje.rbr, m_nalog.zaglavlje.verzijaRezultata, m_linije, Today());
     if (!prikaziIshod(ishod, this))
