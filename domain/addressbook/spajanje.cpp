@@ -2,6 +2,7 @@
 
 #include "domain/addressbook/adresar_sql.h"
 #include "domain/appointments/zakazivanje_sql.h"
+#include "domain/lab/nalog_sql.h"
 #include "domain/reception/poseta_sql.h"
 #include "runtime/core/transaction.h"
 
@@ -38,8 +39,10 @@ QString naziv(const AdresarUnos& unos) {
 }
 
 QString pitanje(const AdresarUnos& duplikat, const AdresarUnos& zadrzan) {
-    return QStringLiteral("Spojiti unos „%1“ (redni broj %2) sa unosom „%3“ (redni broj %4)? "
-                          "Posete i termini prvog prelaze na drugi, a prvi se briše iz adresara.")
+    return QStringLiteral(
+               "Spojiti unos „%1“ (redni broj %2) sa unosom „%3“ (redni broj %4)? "
+               "Posete, termini i laboratorijski nalozi prvog prelaze na drugi, a prvi se "
+               "briše iz adresara.")
         .arg(naziv(duplikat))
         .arg(duplikat.rbr)
         .arg(naziv(zadrzan))
@@ -80,6 +83,9 @@ Ishod spoji(Transaction& sqlca, int rbrDuplikata, int rbrZadrzanog) {
     if (!uspelo(sqlca))
         return neupisano(sqlca);
     zakazivanje_sql::premestiTermine(sqlca, rbrDuplikata, rbrZadrzanog);
+    if (!uspelo(sqlca))
+        return neupisano(sqlca);
+    nalog_sql::premestiNaloge(sqlca, rbrDuplikata, rbrZadrzanog);
     if (!uspelo(sqlca))
         return neupisano(sqlca);
     adresar_sql::obrisi(sqlca, rbrDuplikata);

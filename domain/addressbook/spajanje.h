@@ -6,9 +6,10 @@
 
 class Transaction;
 
-// Two address-book entries of one patient merged into the one kept: the duplicate's visits and
-// bookings move to the kept entry and the duplicate is deleted, in one unit of work. The kept
-// entry takes the duplicate's identity number when it has none, so that nothing typed is lost.
+// Two address-book entries of one patient merged into the one kept: the duplicate's visits,
+// bookings and laboratory orders move to the kept entry and the duplicate is deleted, in one unit
+// of work. The kept entry takes the duplicate's identity number when it has none, so that nothing
+// typed is lost.
 namespace spajanje {
 
 struct Ishod {

@@ -43,6 +43,7 @@ const QString Cancel = QStringLiteral(
     "WHERE rbr = ? AND verzija = ? AND otkazan = 0");
 const QString ResultsChanged =
     QStringLiteral("UPDATE nalog SET verzija_rezultata = verzija_rezultata + 1 WHERE rbr = ?");
+const QString MoveOrders = QStringLiteral("UPDATE nalog SET rbr_adresar = ? WHERE rbr_adresar = ?");
 const QString InsertLine =
     QStringLiteral("INSERT INTO nalog_stavka (rbr_nalog, grupa, podgrupa, rbr_nalaza, naziv, cena) "
                    "VALUES (?, ?, ?, ?, ?, %1)")
@@ -157,6 +158,10 @@ void otkazi(Transaction& sqlca, int rbr, int verzija) {
 
 void promeniVerzijuRezultata(Transaction& sqlca, int rbr) {
     sqlca.execute(ResultsChanged, {rbr});
+}
+
+void premestiNaloge(Transaction& sqlca, int odRbr, int naRbr) {
+    sqlca.execute(MoveOrders, {naRbr, odRbr});
 }
 
 std::optional<int> unesiStavku(Transaction& sqlca, int rbrNalog, const Stavka& stavka) {

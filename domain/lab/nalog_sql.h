@@ -91,6 +91,8 @@ void izmeni(Transaction& sqlca, const Zaglavlje& nalog);
 void otkazi(Transaction& sqlca, int rbr, int verzija);
 // Raises the version of the order's results: the window that read them is told of the change.
 void promeniVerzijuRezultata(Transaction& sqlca, int rbr);
+// Every order of address-book entry odRbr becomes naRbr's (a merge of two entries of one patient).
+void premestiNaloge(Transaction& sqlca, int odRbr, int naRbr);
 
 std::optional<int> unesiStavku(Transaction& sqlca, int rbrNalog, const Stavka& stavka);
 void izmeniStavku(Transaction& sqlca, const Stavka& stavka);

@@ -10,6 +10,7 @@
 #include "ui/reception/prijem_posete.h"
 #include "ui/reception/tab_prijem.h"
 
+#include <QCompleter>
 #include <QTabBar>
 #include <QTableWidget>
 
@@ -228,6 +229,27 @@ private slots:
         m_fixture.modals().click(QStringLiteral("cb_ne"));
         QVERIFY(m_window->closequery());
         QCOMPARE(m_fixture.modals().pending(), 0);
+    }
+
+    // Another patient picked by a surname typed without its marks: the page starts a new order.
+    void patientPickedByFoldedSurname() {
+        QVERIFY(db().exec(QString::fromUtf8("INSERT INTO adresar (rbr, ime, prezime, status) "
+                                            "VALUES (2, 'Bora', 'Đurić', 1)")));
+        tabs()->setCurrentWidget(m_page);
+        auto* birac = komanda<QComboBox>("ddlb_lab_pacijent");
+        birac->lineEdit()->setFocus();
+        birac->lineEdit()->clear();
+        typeText(birac->lineEdit(), QStringLiteral("djuric"));
+        QAbstractItemView* predlozi = birac->completer()->popup();
+        QTRY_VERIFY(predlozi->isVisible());
+        QCOMPARE(predlozi->model()->rowCount(), 1);
+        predlozi->setCurrentIndex(predlozi->model()->index(0, 0));
+        QTest::keyClick(predlozi, Qt::Key_Return);
+        QTRY_COMPARE(m_nalozi->rbrPacijenta(), std::optional<int>(2));
+        QCOMPARE(birac->currentText(), QStringLiteral("Đurić Bora"));
+        QVERIFY(!m_nalozi->rbrNaloga());
+        QCOMPARE(iznosi(), QStringList({"0.00", "0.00", "0.00", "0.00"}));
+        QCOMPARE(komanda<QComboBox>("ddlb_nalozi")->count(), 0);
     }
 };
 

@@ -290,6 +290,10 @@ private slots:
             << "0303990715003"
             << ""
             << "UPDATE zakazivanje" << neupisano << "";
+        QTest::newRow("laboratory orders refused: both unchanged")
+            << "0303990715003"
+            << ""
+            << "UPDATE nalog" << neupisano << "";
         QTest::newRow("delete refused: both unchanged") << ""
                                                         << ""
                                                         << "DELETE adresar" << neupisano << "";
@@ -304,6 +308,7 @@ private slots:
         QFETCH(int, kraj);
         QFETCH(QString, mbrPosle);
         for (const char* sql : {"DELETE FROM zakazivanje WHERE rbr_adresar IN (20, 21)",
+                                "DELETE FROM nalog WHERE rbr_adresar IN (20, 21)",
                                 "DELETE FROM poseta WHERE rbr_adresar IN (20, 21)",
                                 "DELETE FROM adresar WHERE rbr IN (20, 21)"})
             QVERIFY2(m_db.exec(QString::fromLatin1(sql)), qPrintable(m_db.lastError()));
@@ -317,6 +322,9 @@ private slots:
                                          "(2022, 21, '2026-03-05')")));
         QVERIFY(m_db.exec(QStringLiteral("INSERT INTO zakazivanje (datum, vreme, rbr_adresar) "
                                          "VALUES ('2026-12-20', '09:00:00', 21)")));
+        QVERIFY(m_db.exec(QStringLiteral("INSERT INTO nalog (rbr_adresar, datum, ukupno_hem, "
+                                         "ukupno_biohem, ukupno_urin, svega) VALUES "
+                                         "(21, '2026-02-05', 0, 0, 0, 0)")));
         const QStringList refused = kvar.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         if (!refused.isEmpty())
             QVERIFY2(failWrites(m_db, refused.at(0),
@@ -337,6 +345,8 @@ private slots:
                  merged ? 0 : 2);
         QCOMPARE(count(QStringLiteral("zakazivanje"), QStringLiteral("rbr_adresar = 20")),
                  merged ? 1 : 0);
+        QCOMPARE(count(QStringLiteral("nalog"), QStringLiteral("rbr_adresar = 20")),
+                 merged ? 1 : 0);
         QCOMPARE(m_db.scalar(QStringLiteral("SELECT mbr FROM adresar WHERE rbr = 20")).toString(),
                  mbrPosle);
         QCOMPARE(m_sqlca->holdsWrites(), false);
@@ -352,8 +362,9 @@ private slots:
         b.mbr = QStringLiteral("0303990715003");
         QCOMPARE(spajanje::pitanje(b, a),
                  QStringLiteral("Spojiti unos „Anić Ana (0303990715003)“ (redni broj 21) sa "
-                                "unosom „Anić Ana“ (redni broj 20)? Posete i termini prvog "
-                                "prelaze na drugi, a prvi se briše iz adresara."));
+                                "unosom „Anić Ana“ (redni broj 20)? Posete, termini i "
+                                "laboratorijski nalozi prvog prelaze na drugi, a prvi se briše iz "
+                                "adresara."));
         QVERIFY(!spajanje::zastoNe(a, a).isEmpty());
         QCOMPARE(spajanje::zastoNe(b, a), QString());
     }

@@ -2,12 +2,11 @@
 
 #include "domain/lab/nalog_sql.h"
 #include "domain/reception/poseta_sql.h"
-#include "domain/search/pravila.h"
 #include "runtime/widgets/message_box.h"
 #include "runtime/widgets/popup_width.h"
+#include "ui/common/folding_completer.h"
 
 #include <QAbstractItemView>
-#include <QCompleter>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QStandardItemModel>
@@ -16,7 +15,6 @@
 namespace {
 
 constexpr int RbrUloga = Qt::UserRole + 1;
-constexpr int SklopljenoUloga = Qt::UserRole + 2;
 
 QString prikaz(const QString& prezime, const QString& ime, const QString& mbr) {
     QString tekst = (prezime + QLatin1Char(' ') + ime).trimmed();
@@ -24,15 +22,6 @@ QString prikaz(const QString& prezime, const QString& ime, const QString& mbr) {
         tekst += QStringLiteral(" (") + mbr + QLatin1Char(')');
     return tekst;
 }
-
-// Compares what is typed with the entries' folded surnames and names, folded the same way.
-class SklopljeniCompleter : public QCompleter {
-public:
-    using QCompleter::QCompleter;
-    QStringList splitPath(const QString& path) const override {
-        return {pretraga::sklopi(path.trimmed())};
-    }
-};
 
 } // namespace
 
@@ -42,27 +31,21 @@ pacijent_birac::pacijent_birac(Transaction& sqlca, QWidget* parent)
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setModel(m_model);
-    auto* predlozi = new SklopljeniCompleter(m_model, this);
-    predlozi->setCompletionRole(SklopljenoUloga);
-    predlozi->setCaseSensitivity(Qt::CaseSensitive);
-    predlozi->setFilterMode(Qt::MatchStartsWith);
-    predlozi->setCompletionMode(QCompleter::PopupCompletion);
-    setCompleter(predlozi);
     lineEdit()->setPlaceholderText(QStringLiteral("Pacijent"));
+    // The entries are read before the suggestions look at what was typed.
     connect(lineEdit(), &QLineEdit::textEdited, this, [this] {
         if (!m_ucitano)
             ucitaj();
     });
-    connect(predlozi, qOverload<const QModelIndex&>(&QCompleter::activated), this,
-            [this](const QModelIndex& index) {
-                const int rbr = index.data(RbrUloga).toInt();
-                // After the completer has put its own text into the field.
-                QTimer::singleShot(0, this, [this, rbr] {
-                    const int red = findData(rbr, RbrUloga);
-                    if (red >= 0)
-                        izabranRed(red);
-                });
-            });
+    m_predlozi = new FoldingCompleter(lineEdit());
+    connect(m_predlozi, &FoldingCompleter::izabran, this, [this](int rbr) {
+        // After the completer has put its own text into the field.
+        QTimer::singleShot(0, this, [this, rbr] {
+            const int red = findData(rbr, RbrUloga);
+            if (red >= 0)
+                izabranRed(red);
+        });
+    });
     connect(this, qOverload<int>(&QComboBox::activated), this, &pacijent_birac::izabranRed);
 }
 
@@ -77,8 +60,6 @@ void pacijent_birac::postavi(std::optional<int> rbr) {
             const nalog_sql::Pacijent& p = red.rows.first();
             auto* stavka = new QStandardItem(prikaz(p.prezime, p.ime, p.mbr));
             stavka->setData(p.rbr, RbrUloga);
-            stavka->setData(pretraga::sklopi(p.prezime + QLatin1Char(' ') + p.ime),
-                            SklopljenoUloga);
             m_model->appendRow(stavka);
         } else {
             m_rbr.reset();
@@ -107,12 +88,14 @@ void pacijent_birac::ucitaj() {
     const int pozicija = lineEdit()->cursorPosition();
     const QSignalBlocker tiho(this);
     m_model->clear();
+    QList<FoldingCompleter::Stavka> predlozi;
     for (const poseta_sql::Pacijent& p : svi.rows) {
         auto* stavka = new QStandardItem(prikaz(p.prezime, p.ime, p.mbr));
         stavka->setData(p.rbr, RbrUloga);
-        stavka->setData(pretraga::sklopi(p.prezime + QLatin1Char(' ') + p.ime), SklopljenoUloga);
         m_model->appendRow(stavka);
+        predlozi << FoldingCompleter::Stavka{stavka->text(), p.rbr};
     }
+    m_predlozi->postaviStavke(predlozi);
     setCurrentIndex(m_rbr ? findData(*m_rbr, RbrUloga) : -1);
     // What the desk has typed so far stays, and goes on to the suggestions.
     lineEdit()->setText(kucano);

@@ -4,13 +4,14 @@
 
 #include <optional>
 
+class FoldingCompleter;
 class QStandardItemModel;
 class Transaction;
 
 // ddlb_lab_pacijent: the patient a laboratory order is for. It shows the chosen patient; typing a
-// surname offers the address book's entries whose surname begins so, letters folded as the search
-// folds them ("petrovic" and "Petrović" alike). The entries are read when the desk first opens
-// the list or types, never before.
+// surname offers the address book's entries whose surname begins so, letters folded as the other
+// patient pickers fold them ("petrovic" and "Petrović" alike). The entries are read when the desk
+// first opens the list or types, never before.
 class pacijent_birac : public QComboBox {
     Q_OBJECT
 
@@ -40,6 +41,7 @@ private:
 
     Transaction& m_sqlca;
     QStandardItemModel* m_model;
+    FoldingCompleter* m_predlozi = nullptr;
     std::optional<int> m_rbr;
     bool m_ucitano = false;
 };
