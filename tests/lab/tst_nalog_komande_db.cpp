@@ -1,8 +1,8 @@
-// The laboratory page's order commands in the running program: beside the tab labels on that page
-// only (reception's corner given back), the patient of reception's visit by default, an order
-// saved with Ctrl+S and shown again with its figures identical, the order window reopening its
-// analyses, results typed with their marks, a cancelled order, and a desk that never uses any of
-// it seeing the page as before.
+// The laboratory page's order commands in the running program: three beside the tab labels on that
+// page only (reception's corner given back), the patient and the orders readable below the groups,
+// the patient of reception's visit by default, an order saved with Ctrl+S and shown again with its
+// figures identical, the order window reopening its analyses, results typed with their marks, a
+// cancelled order, and a desk that never uses any of it seeing the page as before.
 #include "domain/lab/nalog_upis.h"
 #include "tests/lab/lab_support.h"
 #include "ui/lab/nalog_komande.h"
@@ -11,12 +11,25 @@
 #include "ui/reception/tab_prijem.h"
 
 #include <QCompleter>
+#include <QGroupBox>
+#include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QTableWidget>
 
 namespace {
 
 const QString Mbr = QStringLiteral("0101990715001");
+
+// The width a drop-down list leaves for its text.
+int textRoom(QComboBox* list) {
+    if (list->isEditable())
+        return list->lineEdit()->width();
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    return list->style()
+        ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list)
+        .width();
+}
 
 } // namespace
 
@@ -92,7 +105,7 @@ private slots:
     // Before anything else: the page as it always was, nothing stored, no question on the way.
     void desksThatNeverUseOrders() {
         tabs()->setCurrentWidget(m_page);
-        QVERIFY(!m_nalozi->traka()->isVisible());
+        QVERIFY(!komanda("cb_nov_nalog")->isVisible() && !komanda("cb_otkazi_nalog")->isVisible());
         QCOMPARE(iznosi(), QStringList({"0.00", "0.00", "0.00", "0.00"}));
         m_page->em_ukupno_urin()->setText(QStringLiteral("40"));
         emit m_page->em_ukupno_urin()->modified();
@@ -111,9 +124,24 @@ private slots:
         QCOMPARE(ugao, m_nalozi->komande());
         QVERIFY(ugao->isVisible() && !prijem->isVisible());
         QVERIFY(ugao->height() <= tabs()->tabBar()->height());
-        for (const char* ime :
-             {"ddlb_lab_pacijent", "cb_sacuvaj_nalog", "ddlb_nalozi", "cb_rezultati", "cb_stampaj"})
+        for (const char* ime : {"cb_sacuvaj_nalog", "cb_rezultati", "cb_stampaj"})
             QCOMPARE(komanda(ime)->parentWidget(), ugao);
+        // The patient and the orders on the page, below its groups, at the window's first size
+        // wide enough for a long name with its identity number and for a cancelled order.
+        const int grupe =
+            m_page->findChild<QGroupBox*>(QStringLiteral("gb_lab_anl"))->geometry().bottom();
+        for (const auto& [ime, tekst] :
+             {std::pair{"ddlb_lab_pacijent", "Aleksandrović Aleksandra (0101990715001)"},
+              std::pair{"ddlb_nalozi", "31.12.2026  br. 12345  otkazan"}}) {
+            auto* lista = komanda<QComboBox>(ime);
+            QVERIFY2(m_page->isAncestorOf(lista), ime);
+            const QRect mesto(lista->mapTo(m_page, QPoint()), lista->size());
+            QVERIFY2(lista->isVisible() && m_page->rect().contains(mesto) && mesto.top() > grupe,
+                     ime);
+            QVERIFY2(textRoom(lista) >=
+                         lista->fontMetrics().horizontalAdvance(QString::fromUtf8(tekst)),
+                     ime);
+        }
         QCOMPARE(komanda<QPushButton>("cb_sacuvaj_nalog")->text(), QStringLiteral("Sačuvaj nalog"));
         QCOMPARE(komanda<QPushButton>("cb_rezultati")->text(), QStringLiteral("Rezultati"));
         QCOMPARE(komanda<QPushButton>("cb_stampaj")->text(), QStringLiteral("Štampaj"));
@@ -123,7 +151,7 @@ private slots:
         QVERIFY(bar->mapTo(m_window, QPoint(bar->width(), 0)).x() <=
                 ugao->mapTo(m_window, QPoint()).x());
         tabs()->setCurrentIndex(1);
-        QVERIFY(!ugao->isVisible() && !prijem->isVisible());
+        QVERIFY(!ugao->isVisible() && !prijem->isVisible() && !m_nalozi->traka()->isVisible());
         tabs()->setCurrentIndex(0);
         QCOMPARE(tabs()->cornerWidget(Qt::TopRightCorner), prijem);
         QVERIFY(prijem->isVisible() && !ugao->isVisible());
@@ -159,12 +187,12 @@ private slots:
                  QStringLiteral("10"));
         QCOMPARE(db().count(QStringLiteral("nalog_stavka"), QStringLiteral("rbr_nalog = ?"), {rbr}),
                  2);
-        QVERIFY(m_nalozi->traka()->isVisible());
+        QVERIFY(komanda("cb_nov_nalog")->isVisible());
 
         // Nov nalog: the page empties; the list still holds the saved order.
         komanda<QPushButton>("cb_nov_nalog")->click();
         QCOMPARE(iznosi(), QStringList({"0.00", "0.00", "0.00", "0.00"}));
-        QVERIFY(!m_nalozi->traka()->isVisible());
+        QVERIFY(!komanda("cb_nov_nalog")->isVisible());
         auto* spisak = komanda<QComboBox>("ddlb_nalozi");
         QCOMPARE(spisak->count(), 1);
         emit spisak->activated(0);

@@ -218,8 +218,8 @@ bool pictureVisit(mab_la* window, const QString& folder) {
 }
 
 // The order on the laboratory page saved for the patient of the visit open on PRIJEM: the page with
-// its commands and the order's line; the results window with values typed, two of them marked;
-// and the first page of the findings report as "Sačuvaj kao PDF" writes it.
+// its commands, the patient and the order shown; the results window with values typed, two of them
+// marked; and the first page of the findings report as "Sačuvaj kao PDF" writes it.
 bool pictureOrder(AppFixture& fixture, mab_la* window, const QString& folder) {
     ordinacija_sql::sacuvaj(sqlca(), {QStringLiteral("Ordinacija „Zdravlje“"),
                                       QStringLiteral("Njegoševa 5, 11000 Beograd"),
@@ -229,15 +229,8 @@ bool pictureOrder(AppFixture& fixture, mab_la* window, const QString& folder) {
     nalog_komande* nalozi = window->labAnalize()->nalozi();
     if (!nalozi->sacuvajNalog() || !nalozi->rbrNaloga())
         return false;
-    // Wider than at first, so that the patient and the order show beside the commands.
-    const QSize prije = window->size();
-    window->resize(1180, prije.height());
-    QTest::qWait(300);
-    const bool widePicture =
-        save(window, QDir(folder).filePath(QStringLiteral("4-tab_lab_analize-nalog.png")));
-    window->resize(prije);
     QTest::qWait(200);
-    if (!widePicture)
+    if (!save(window, QDir(folder).filePath(QStringLiteral("4-tab_lab_analize-nalog.png"))))
         return false;
     bool saved = false;
     fixture.modals().answer([&](QWidget* dialog) {

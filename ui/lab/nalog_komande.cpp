@@ -21,7 +21,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QEvent>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QShortcut>
@@ -30,9 +30,8 @@
 
 namespace {
 
-// The lists' width: at least their arrow, at most a whole line of them.
-constexpr int Najuzi = 24;
-constexpr int NajsiriPacijent = 260;
+// The order list shows an order's date and number in full, a cancelled one's mark too.
+const QString NajduziNalog = QStringLiteral("00.00.0000  br. 000000  otkazan");
 
 QString stavkaSpiska(const nalog_sql::StavkaSpiska& stavka) {
     QString tekst = poseta_datum::prikazi(stavka.datum) + QStringLiteral("  br. ") +
@@ -91,47 +90,29 @@ void nalog_komande::napraviKomande(QTabWidget* tabMain) {
     red->setSpacing(2);
     const int visina = tabMain->tabBar()->sizeHint().height() - 2;
     // A point smaller than the labels and tight around their texts: beside the bold label of this
-    // page, five commands must fit where reception's three do, the window at its first size.
+    // page, three commands must fit where reception's two do, the window at its first size.
     QFont font = screenFont(ScreenFont::Arial9);
     font.setPointSize(8);
 
-    m_pacijent = new pacijent_birac(m_sqlca, m_komande);
-    m_pacijent->setFont(font);
-    m_pacijent->setFixedSize(Najuzi, visina);
-    red->addWidget(m_pacijent);
     m_sacuvaj = makeCommandButton(m_komande, QStringLiteral("cb_sacuvaj_nalog"),
                                   QStringLiteral("Sačuvaj nalog"), ScreenFont::Arial9);
     m_sacuvaj->setToolTip(QStringLiteral("Sačuvaj nalog (Ctrl+S)"));
-    red->addWidget(m_sacuvaj);
-    m_spisak = new QComboBox(m_komande);
-    m_spisak->setObjectName(QStringLiteral("ddlb_nalozi"));
-    m_spisak->setFont(font);
-    m_spisak->setFixedSize(Najuzi, visina);
-    m_spisak->setEnabled(false);
-    red->addWidget(m_spisak);
     m_rezultati = makeCommandButton(m_komande, QStringLiteral("cb_rezultati"),
                                     QStringLiteral("Rezultati"), ScreenFont::Arial9);
     m_rezultati->setToolTip(QStringLiteral("Rezultati naloga"));
-    red->addWidget(m_rezultati);
     m_stampaj = makeCommandButton(m_komande, QStringLiteral("cb_stampaj"),
                                   QStringLiteral("Štampaj"), ScreenFont::Arial9);
     m_stampaj->setToolTip(QStringLiteral("Štampaj nalaz ili račun (Ctrl+P)"));
-    red->addWidget(m_stampaj);
     for (CommandButton* button : {m_sacuvaj, m_rezultati, m_stampaj}) {
         button->setFont(font);
         button->setFixedSize(button->fontMetrics().horizontalAdvance(button->text()) + 8, visina);
+        // Reached by mouse and by their keys; Tab keeps the page's own order, from the tab bar
+        // into the page and back.
+        button->setFocusPolicy(Qt::ClickFocus);
+        red->addWidget(button);
     }
-    // Reached by mouse and by their keys; Tab keeps the page's own order, from the tab bar into
-    // the page and back.
-    for (QWidget* komanda : std::initializer_list<QWidget*>{
-             m_pacijent, m_pacijent->lineEdit(), m_sacuvaj, m_spisak, m_rezultati, m_stampaj})
-        komanda->setFocusPolicy(Qt::ClickFocus);
-    m_pacijent->setToolTip(QStringLiteral("Pacijent naloga (Alt+P)"));
-    m_spisak->setToolTip(QStringLiteral("Nalozi pacijenta, najnoviji prvi (Alt+L)"));
 
-    connect(m_pacijent, &pacijent_birac::izabran, this, &nalog_komande::izabranPacijent);
     connect(m_sacuvaj, &QAbstractButton::clicked, this, [this] { sacuvajNalog(); });
-    connect(m_spisak, qOverload<int>(&QComboBox::activated), this, &nalog_komande::izabranaStavka);
     connect(m_rezultati, &QAbstractButton::clicked, this, &nalog_komande::rezultati);
     connect(m_stampaj, &QAbstractButton::clicked, this, &nalog_komande::stampaj);
 
@@ -157,39 +138,60 @@ void nalog_komande::napraviKomande(QTabWidget* tabMain) {
     }
 
     m_tabMain = tabMain;
-    tabMain->installEventFilter(this);
     connect(tabMain, &QTabWidget::currentChanged, this,
             [this] { straniPrikazana(m_tabMain->currentWidget() == m_page); });
 }
 
 void nalog_komande::napraviTraku() {
-    // Below the groups, where the page has room; hidden while no stored order is shown.
+    // The empty strip below the groups, as wide as "Usluge", two rows under their captions: the
+    // patient, wide enough for a whole name and identity number; the orders, each shown with its
+    // date and number, and beside them "Nov nalog" and "Otkaži nalog" while a stored order is
+    // shown. Beside the tab labels the lists would have no room at the window's first size.
     m_traka = new QWidget(m_page);
     m_traka->setObjectName(QStringLiteral("obj_nalog"));
-    auto* red = new QHBoxLayout(m_traka);
-    red->setContentsMargins(0, 0, 0, 0);
-    red->setSpacing(8);
-    m_opis = makeLabel(m_traka, QStringLiteral("st_nalog"), QString(), ScreenFont::ArialCE9Bold);
-    red->addWidget(m_opis, 1);
+    auto* redovi = new QGridLayout(m_traka);
+    redovi->setContentsMargins(0, 0, 0, 0);
+    redovi->setHorizontalSpacing(6);
+    redovi->setVerticalSpacing(4);
+    QLabel* pacijentNaslov = makeLabel(m_traka, QStringLiteral("st_lab_pacijent"),
+                                       QStringLiteral("Pacijent:"), ScreenFont::ArialCE9Bold);
+    QLabel* naloziNaslov = makeLabel(m_traka, QStringLiteral("st_nalozi"), QStringLiteral("Nalog:"),
+                                     ScreenFont::ArialCE9Bold);
+    m_pacijent = new pacijent_birac(m_sqlca, m_traka);
+    m_pacijent->setFont(screenFont(ScreenFont::Arial9));
+    m_pacijent->setToolTip(QStringLiteral("Pacijent naloga (Alt+P)"));
+    m_spisak = new QComboBox(m_traka);
+    m_spisak->setObjectName(QStringLiteral("ddlb_nalozi"));
+    m_spisak->setFont(screenFont(ScreenFont::Arial9));
+    m_spisak->setPlaceholderText(QStringLiteral("nov nalog"));
+    m_spisak->setToolTip(QStringLiteral("Nalozi pacijenta, najnoviji prvi (Alt+L)"));
+    m_spisak->setEnabled(false);
+    m_spisak->setFixedWidth(m_spisak->fontMetrics().horizontalAdvance(NajduziNalog) + 30);
     m_nov = makeCommandButton(m_traka, QStringLiteral("cb_nov_nalog"), QStringLiteral("Nov nalog"),
                               ScreenFont::Arial9);
     m_nov->setToolTip(QStringLiteral("Nov nalog (Ctrl+N)"));
     m_otkazi = makeCommandButton(m_traka, QStringLiteral("cb_otkazi_nalog"),
                                  QStringLiteral("Otkaži nalog"), ScreenFont::Arial9);
-    red->addWidget(m_nov);
-    red->addWidget(m_otkazi);
-    placeInUnits(m_traka, 40, 1940, 3530, 110);
+    auto* nalogRed = new QHBoxLayout;
+    nalogRed->setSpacing(8);
+    nalogRed->addWidget(m_spisak);
+    nalogRed->addWidget(m_nov);
+    nalogRed->addWidget(m_otkazi);
+    // The buttons come and go at the row's end; nothing before them moves.
+    nalogRed->addStretch();
+    redovi->addWidget(pacijentNaslov, 0, 0);
+    redovi->addWidget(m_pacijent, 0, 1);
+    redovi->addWidget(naloziNaslov, 1, 0);
+    redovi->addLayout(nalogRed, 1, 1);
+    placeInUnits(m_traka, 40, 1930, 2120, 240);
+
+    connect(m_pacijent, &pacijent_birac::izabran, this, &nalog_komande::izabranPacijent);
+    connect(m_spisak, qOverload<int>(&QComboBox::activated), this, &nalog_komande::izabranaStavka);
     connect(m_nov, &QAbstractButton::clicked, this, [this] { novNalog(); });
     connect(m_otkazi, &QAbstractButton::clicked, this, [this] { otkaziNalog(); });
     // After the page's own stops, which keep their order.
     if (auto* poslednji = m_page->findChild<QWidget*>(QStringLiteral("pb_urincen")))
-        chainTabOrder({poslednji, m_nov, m_otkazi});
-}
-
-bool nalog_komande::eventFilter(QObject* objekat, QEvent* dogadjaj) {
-    if (objekat == m_tabMain && dogadjaj->type() == QEvent::Resize)
-        prilagodiSirinu();
-    return QObject::eventFilter(objekat, dogadjaj);
+        chainTabOrder({poslednji, m_pacijent, m_spisak, m_nov, m_otkazi});
 }
 
 void nalog_komande::straniPrikazana(bool prikazana) {
@@ -201,7 +203,6 @@ void nalog_komande::straniPrikazana(bool prikazana) {
         }
         m_komande->show();
         preuzmiSaPrijema();
-        prilagodiSirinu();
     } else if (ugao == m_komande) {
         // The corner goes back to the commands it held; their own page decides whether they show.
         const bool bileVidljive = m_prethodne && !m_prethodne->isHidden();
@@ -210,20 +211,6 @@ void nalog_komande::straniPrikazana(bool prikazana) {
             m_prethodne->setVisible(bileVidljive);
         m_komande->hide();
     }
-}
-
-void nalog_komande::prilagodiSirinu() {
-    // The two lists take what the five labels and the three buttons leave of the bar's width, so
-    // that every label shows in full; a wider window shows more of the patient and the order.
-    int ostalo = m_tabMain->width() - m_tabMain->tabBar()->sizeHint().width() - 8;
-    for (CommandButton* dugme : {m_sacuvaj, m_rezultati, m_stampaj})
-        ostalo -= dugme->width() + 2;
-    ostalo -= 4;
-    const int punSpisak =
-        m_spisak->fontMetrics().horizontalAdvance(QStringLiteral("00.00.0000  br. 00000")) + 30;
-    const int spisak = qBound(Najuzi, ostalo / 3, punSpisak);
-    m_spisak->setFixedWidth(spisak);
-    m_pacijent->setFixedWidth(qBound(Najuzi, ostalo - spisak, NajsiriPacijent));
 }
 
 QWidget* nalog_komande::komanda(const QString& ime) const {
@@ -462,15 +449,8 @@ void nalog_komande::izabranaStavka(int index) {
 }
 
 void nalog_komande::osveziTraku() {
-    m_traka->setVisible(m_rbr.has_value());
-    if (!m_rbr)
-        return;
-    QString opis =
-        QStringLiteral("Nalog br. %1 od %2").arg(*m_rbr).arg(poseta_datum::prikazi(m_datum));
-    if (!m_pacijent->currentText().isEmpty())
-        opis += QStringLiteral(", ") + m_pacijent->currentText();
-    if (m_otkazan)
-        opis += QStringLiteral(" (otkazan)");
-    m_opis->setText(opis);
+    // The lists name the patient and the order; these two act on a stored order only.
+    m_nov->setVisible(m_rbr.has_value());
+    m_otkazi->setVisible(m_rbr.has_value());
     m_otkazi->setEnabled(!m_otkazan);
 }

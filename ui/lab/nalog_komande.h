@@ -12,8 +12,6 @@
 
 class CommandButton;
 class QComboBox;
-class QEvent;
-class QLabel;
 class QTabWidget;
 class QWidget;
 class Transaction;
@@ -21,13 +19,12 @@ class pacijent_birac;
 class w_hematologija_unos;
 struct PrihvacenNalog;
 
-// The laboratory's orders kept: the patient (ddlb_lab_pacijent), "Sačuvaj nalog", the patient's
-// orders (ddlb_nalozi), "Rezultati" and "Štampaj", placed beside the main tab bar's labels while
-// the laboratory page is open, so that no control of the page moves. Below the page's groups, a
-// line names the stored order shown, with "Nov nalog" and "Otkaži nalog"; it shows only while
-// there is one. Nothing here runs a statement until the desk uses one of these commands or the
-// patient changes, and the page's figures are never touched unless the desk opens an order or
-// starts a new one.
+// The laboratory's orders kept. "Sačuvaj nalog", "Rezultati" and "Štampaj" stand beside the main
+// tab bar's labels while the laboratory page is open; the patient (ddlb_lab_pacijent) and the
+// patient's orders (ddlb_nalozi) stand in the empty strip below the page's groups, with "Nov nalog"
+// and "Otkaži nalog" beside the orders while a stored order is shown. No control of the page moves.
+// Nothing here runs a statement until the desk uses one of these commands or the patient changes,
+// and the page's figures are never touched unless the desk opens an order or starts a new one.
 class nalog_komande : public QObject {
     Q_OBJECT
 
@@ -61,15 +58,12 @@ public:
     std::optional<int> rbrPacijenta() const { return m_rbrAdresar; }
     std::optional<int> rbrPosete() const { return m_rbrPoseta; }
     QList<nalog_sql::Stavka> stavke() const { return m_stanje.stavke; }
-    // The commands' holder beside the main tab labels, and the line on the page.
+    // The commands' holder beside the main tab labels, and the strip on the page.
     QWidget* komande() const { return m_komande; }
     QWidget* traka() const { return m_traka; }
     // A command or field by name: ddlb_lab_pacijent, cb_sacuvaj_nalog, ddlb_nalozi, cb_rezultati,
     // cb_stampaj, cb_nov_nalog, cb_otkazi_nalog.
     QWidget* komanda(const QString& ime) const;
-
-protected:
-    bool eventFilter(QObject* objekat, QEvent* dogadjaj) override;
 
 private:
     // What saving writes besides the patient: the figures, the discount and the lines.
@@ -85,7 +79,6 @@ private:
     void napraviKomande(QTabWidget* tabMain);
     void napraviTraku();
     void straniPrikazana(bool prikazana);
-    void prilagodiSirinu();
     Stanje trenutno() const;
     void zapamtiOsnovu();
     void prihvacenaHematologija(const PrihvacenNalog& nalog);
@@ -111,7 +104,6 @@ private:
     CommandButton* m_rezultati = nullptr;
     CommandButton* m_stampaj = nullptr;
     QWidget* m_traka = nullptr;
-    QLabel* m_opis = nullptr;
     CommandButton* m_nov = nullptr;
     CommandButton* m_otkazi = nullptr;
 

@@ -48,8 +48,8 @@ public:
     Iznosi iznosi() const;
     void postaviIznose(const Iznosi& iznosi);
 
-    // Adds the order commands beside tabMain's labels, working on sqlca; prijem tells which patient
-    // and visit reception has open.
+    // Adds the order commands (three beside tabMain's labels, the patient and the orders below the
+    // groups), working on sqlca; prijem tells which patient and visit reception has open.
     void dodajNaloge(Transaction& sqlca, QTabWidget* tabMain,
                      std::function<PrijemPacijent()> prijem);
     nalog_komande* nalozi() const { return m_nalozi; }

@@ -32,9 +32,12 @@ void nameLaboratoryControls(QWidget* page) {
 }
 
 void nameOrderCommands(QWidget* row, QWidget* line) {
-    // A screen reader would read a list's chosen entry alone; these say what the list holds.
-    nameControl(row, "ddlb_lab_pacijent", QStringLiteral("Pacijent naloga"));
-    nameControl(row, "ddlb_nalozi", QStringLiteral("Nalozi pacijenta"));
+    // The captions are the lists' buddies; as a screen reader would read a list's chosen entry
+    // alone, the names say what each list holds.
+    captionControl(line, "st_lab_pacijent", "ddlb_lab_pacijent");
+    captionControl(line, "st_nalozi", "ddlb_nalozi");
+    nameControl(line, "ddlb_lab_pacijent", QStringLiteral("Pacijent naloga"));
+    nameControl(line, "ddlb_nalozi", QStringLiteral("Nalozi pacijenta"));
     nameControl(row, "cb_sacuvaj_nalog", QStringLiteral("Sačuvaj nalog"));
     nameControl(row, "cb_rezultati", QStringLiteral("Rezultati"));
     nameControl(row, "cb_stampaj", QStringLiteral("Štampaj"));

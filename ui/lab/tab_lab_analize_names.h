@@ -7,5 +7,5 @@ class QWidget;
 // page is built.
 void nameLaboratoryControls(QWidget* page);
 
-// Names the order commands beside the tab labels and the order's line on the page.
+// Names the order commands beside the tab labels and those in the strip on the page.
 void nameOrderCommands(QWidget* row, QWidget* line);
