@@ -202,6 +202,8 @@ void nalog_komande::straniPrikazana(bool prikazana) {
             m_tabMain->setCornerWidget(m_komande, Qt::TopRightCorner);
         }
         m_komande->show();
+        // Entries added or merged elsewhere, or at another desk, are offered from now on.
+        m_pacijent->zastareo();
         preuzmiSaPrijema();
     } else if (ugao == m_komande) {
         // The corner goes back to the commands it held; their own page decides whether they show.
