@@ -54,4 +54,12 @@ GRANT SELECT, INSERT, UPDATE, DELETE ON nalog_stavka, rezultat TO kiro;
 -- Bookings' and visits' keys come from identity sequences; a copy taken as kiro reads their position.
 GRANT SELECT ON SEQUENCE zakazivanje_rbr_seq, poseta_rbr_seq, nalog_rbr_seq, nalog_stavka_rbr_seq
     TO kiro;
+-- The practice's doctors: the login keeps the list from the appointments page. The booking's
+-- delete trigger runs as its owner.
+ALTER TABLE lekar OWNER TO mab_owner;
+ALTER FUNCTION adresar_termini_brisanje() OWNER TO mab_owner;
+REVOKE ALL ON FUNCTION adresar_termini_brisanje() FROM PUBLIC, kiro;
+REVOKE ALL ON lekar FROM PUBLIC, kiro;
+GRANT SELECT, INSERT, UPDATE, DELETE ON lekar TO kiro;
+GRANT SELECT ON SEQUENCE lekar_rbr_seq TO kiro;
 REVOKE CREATE ON SCHEMA public FROM PUBLIC, kiro;

@@ -10,7 +10,7 @@ class Transaction;
 namespace schema_sql {
 
 // The number of the newest step: the version this program's statements are written for.
-constexpr int PotrebnaVerzija = 8;
+constexpr int PotrebnaVerzija = 9;
 
 struct VerzijaSeme {
     enum class Stanje {
