@@ -1,7 +1,7 @@
 #include "domain/addressbook/adresar_upis.h"
 
 #include "domain/addressbook/adresar_sql.h"
-#include "domain/appointments/zakazivanje_sql.h"
+#include "domain/appointments/zakazivanje_upis.h"
 #include "domain/lab/nalog_sql.h"
 #include "domain/reception/poseta_sql.h"
 #include "runtime/core/transaction.h"
@@ -158,10 +158,10 @@ IshodBrisanja obrisi(Transaction& sqlca, int rbr) {
         ishod.poruka = QStringLiteral("GR0020 Greska pri brisanju podatka iz adresara!");
         ishod.tekstBaze = sqlca.sqlerrtext;
         sqlca.rollback(); // no lock and no half-done unit stays behind
-        // The database keeps a patient with bookings; the desk needs to know that is why.
-        if (zakazivanje_sql::brojTerminaPacijenta(sqlca, rbr).value.value_or(0) > 0)
-            ishod.obavestenje = QStringLiteral(
-                "Pacijent ima zakazane termine: otkažite ih, pa ga obrišite iz adresara.");
+        // The database keeps a patient with upcoming bookings; the desk needs to know which.
+        const QString termini = zakazivanje_upis::pacijentImaTermine(sqlca, rbr);
+        if (!termini.isEmpty())
+            ishod.obavestenje = termini;
         // Visits are the patient's history: they keep the entry.
         else if (poseta_sql::brojPosetaPacijenta(sqlca, rbr).value.value_or(0) > 0)
             ishod.obavestenje = QStringLiteral("Pacijent ima sačuvane posete: njegova istorija "

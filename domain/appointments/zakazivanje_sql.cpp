@@ -7,23 +7,47 @@ namespace zakazivanje_sql {
 
 namespace {
 
-const QString DayRows = QStringLiteral(
-    "SELECT z.rbr, z.datum, z.vreme, z.opis, z.rbr_adresar, a.prezime, a.ime, a.telefon, "
-    "a.mob_telefon FROM zakazivanje z LEFT JOIN adresar a ON a.rbr = z.rbr_adresar "
-    "WHERE z.datum = ? ORDER BY z.vreme");
+using status_termina::Status;
+
+const QString Bookings = QStringLiteral(
+    "SELECT z.rbr, z.rbr_lekar, z.datum, z.vreme, z.opis, z.rbr_adresar, a.prezime, a.ime, "
+    "a.telefon, a.mob_telefon, z.pacijent, z.status, z.verzija FROM zakazivanje z "
+    "LEFT JOIN adresar a ON a.rbr = z.rbr_adresar ");
+const QString DayRows =
+    Bookings + QStringLiteral("WHERE z.rbr_lekar = ? AND z.datum = ? ORDER BY z.vreme, "
+                              "CASE WHEN z.status = 'otkazan' THEN 1 ELSE 0 END, z.rbr");
+const QString OneBooking = Bookings + QStringLiteral("WHERE z.rbr = ?");
+// From each booked day straight to the next one through the (rbr_lekar, datum, vreme) index: the
+// cost follows the days of the month, never the bookings stored on them.
 const QString BookedDays = QStringLiteral(
-    "SELECT DISTINCT datum FROM zakazivanje WHERE datum BETWEEN ? AND ? ORDER BY datum");
-const QString SlotKey = QStringLiteral("SELECT rbr FROM zakazivanje WHERE datum = ? AND vreme = ?");
+    "WITH RECURSIVE dani (datum) AS ("
+    "SELECT (SELECT datum FROM zakazivanje WHERE rbr_lekar = ? AND datum BETWEEN ? AND ? "
+    "AND status <> 'otkazan' ORDER BY datum LIMIT 1) "
+    "UNION ALL SELECT (SELECT z.datum FROM zakazivanje z WHERE z.rbr_lekar = ? "
+    "AND z.datum > dani.datum AND z.datum <= ? AND z.status <> 'otkazan' ORDER BY z.datum LIMIT 1) "
+    "FROM dani WHERE dani.datum IS NOT NULL) "
+    "SELECT datum FROM dani WHERE datum IS NOT NULL");
+const QString SlotKey =
+    QStringLiteral("SELECT rbr FROM zakazivanje WHERE rbr_lekar = ? AND datum = ? AND vreme = ? "
+                   "AND status <> 'otkazan'");
+const QString Version = QStringLiteral("SELECT verzija FROM zakazivanje WHERE rbr = ?");
 const QString PatientExists = QStringLiteral("SELECT COUNT(*) FROM adresar WHERE rbr = ?");
 const QString PatientBookings =
-    QStringLiteral("SELECT COUNT(*) FROM zakazivanje WHERE rbr_adresar = ?");
-const QString Patients =
-    QStringLiteral("SELECT rbr, prezime, ime FROM adresar ORDER BY prezime, ime, rbr");
+    QStringLiteral("SELECT z.rbr, z.rbr_lekar, l.naziv, z.datum, z.vreme, z.opis, z.status "
+                   "FROM zakazivanje z JOIN lekar l ON l.rbr = z.rbr_lekar "
+                   "WHERE z.rbr_adresar = ? %1 ORDER BY z.datum, z.vreme, z.rbr");
+const QString Patients = QStringLiteral(
+    "SELECT rbr, prezime, ime, mbr, grad, telefon FROM adresar ORDER BY prezime, ime, rbr");
 const QString Insert =
-    QStringLiteral("INSERT INTO zakazivanje (datum, vreme, opis, rbr_adresar) VALUES (?, ?, ?, ?)");
+    QStringLiteral("INSERT INTO zakazivanje (rbr_lekar, datum, vreme, opis, rbr_adresar) "
+                   "VALUES (?, ?, ?, ?, ?)");
 const QString Update =
-    QStringLiteral("UPDATE zakazivanje SET rbr_adresar = ?, opis = ? WHERE rbr = ?");
-const QString Delete = QStringLiteral("DELETE FROM zakazivanje WHERE rbr = ?");
+    QStringLiteral("UPDATE zakazivanje SET rbr_adresar = ?, opis = ?, verzija = verzija + 1 "
+                   "WHERE rbr = ? AND verzija = ?");
+const QString Move = QStringLiteral("UPDATE zakazivanje SET rbr_lekar = ?, datum = ?, vreme = ?, "
+                                    "verzija = verzija + 1 WHERE rbr = ? AND verzija = ?");
+const QString SetStatus = QStringLiteral("UPDATE zakazivanje SET status = ?, verzija = verzija + 1 "
+                                         "WHERE rbr = ? AND verzija = ?");
 
 QString textOf(const QVariant& value) {
     return value.isNull() ? QString() : value.toString();
@@ -39,6 +63,11 @@ QTime timeOf(const QVariant& value) {
                                                                       : QStringLiteral("HH:mm"));
 }
 
+// A code this program does not know reads as booked: the slot is taken, whatever it means.
+Status statusOf(const QVariant& value) {
+    return status_termina::izKoda(textOf(value)).value_or(Status::Zakazan);
+}
+
 QVariant patientOrNull(std::optional<int> rbr) {
     return rbr ? QVariant(*rbr) : nullInteger();
 }
@@ -48,33 +77,59 @@ QVariant timeValue(const QTime& vreme) {
     return QTime(vreme.hour(), vreme.minute(), vreme.second());
 }
 
-} // namespace
-
-Rows<Termin> terminiDana(Transaction& sqlca, const QDate& dan) {
-    return readRowsAs<Termin>(sqlca, DayRows, {dan}, [](const QVariantList& red) {
-        Termin termin;
-        termin.rbr = red.at(0).toInt();
-        termin.datum = dateOfColumn(red.at(1));
-        termin.vreme = timeOf(red.at(2));
-        termin.opis = textOf(red.at(3));
-        if (!red.at(4).isNull())
-            termin.rbrAdresar = red.at(4).toInt();
-        termin.prezime = textOf(red.at(5));
-        termin.ime = textOf(red.at(6));
-        termin.telefon = textOf(red.at(7));
-        termin.mobTelefon = textOf(red.at(8));
-        return termin;
-    });
+TerminPacijenta terminPacijentaIz(const QVariantList& red) {
+    TerminPacijenta termin;
+    termin.rbr = red.at(0).toInt();
+    termin.rbrLekar = red.at(1).toInt();
+    termin.lekar = textOf(red.at(2));
+    termin.datum = dateOfColumn(red.at(3));
+    termin.vreme = timeOf(red.at(4));
+    termin.opis = textOf(red.at(5));
+    termin.status = statusOf(red.at(6));
+    return termin;
 }
 
-Rows<QDate> zauzetiDani(Transaction& sqlca, const QDate& od, const QDate& do_) {
-    return readRowsAs<QDate>(sqlca, BookedDays, {od, do_},
+Termin terminIz(const QVariantList& red) {
+    Termin termin;
+    termin.rbr = red.at(0).toInt();
+    termin.rbrLekar = red.at(1).toInt();
+    termin.datum = dateOfColumn(red.at(2));
+    termin.vreme = timeOf(red.at(3));
+    termin.opis = textOf(red.at(4));
+    if (!red.at(5).isNull())
+        termin.rbrAdresar = red.at(5).toInt();
+    termin.prezime = textOf(red.at(6));
+    termin.ime = textOf(red.at(7));
+    termin.telefon = textOf(red.at(8));
+    termin.mobTelefon = textOf(red.at(9));
+    termin.sacuvanoIme = textOf(red.at(10));
+    termin.status = statusOf(red.at(11));
+    termin.verzija = red.at(12).toInt();
+    return termin;
+}
+
+} // namespace
+
+Rows<Termin> terminiDana(Transaction& sqlca, int rbrLekar, const QDate& dan) {
+    return readRowsAs<Termin>(sqlca, DayRows, {rbrLekar, dan}, terminIz);
+}
+
+Rows<Termin> termin(Transaction& sqlca, int rbr) {
+    return readRowsAs<Termin>(sqlca, OneBooking, {rbr}, terminIz);
+}
+
+Rows<QDate> zauzetiDani(Transaction& sqlca, int rbrLekar, const QDate& od, const QDate& do_) {
+    return readRowsAs<QDate>(sqlca, BookedDays, {rbrLekar, od, do_, rbrLekar, do_},
                              [](const QVariantList& red) { return dateOfColumn(red.at(0)); });
 }
 
-One<int> rbrTermina(Transaction& sqlca, const QDate& datum, const QTime& vreme) {
-    return readOne<int>(sqlca, SlotKey, {datum, timeValue(vreme)},
+One<int> rbrTermina(Transaction& sqlca, int rbrLekar, const QDate& datum, const QTime& vreme) {
+    return readOne<int>(sqlca, SlotKey, {rbrLekar, datum, timeValue(vreme)},
                         [](const QVariant& rbr) { return rbr.toInt(); });
+}
+
+One<int> verzija(Transaction& sqlca, int rbr) {
+    return readOne<int>(sqlca, Version, {rbr}, [](const QVariant& v) { return v.toInt(); });
 }
 
 One<bool> postojiPacijent(Transaction& sqlca, int rbr) {
@@ -82,9 +137,18 @@ One<bool> postojiPacijent(Transaction& sqlca, int rbr) {
                          [](const QVariant& count) { return count.toInt() > 0; });
 }
 
-One<int> brojTerminaPacijenta(Transaction& sqlca, int rbr) {
-    return readOne<int>(sqlca, PatientBookings, {rbr},
-                        [](const QVariant& count) { return count.toInt(); });
+Rows<TerminPacijenta> terminiPacijenta(Transaction& sqlca, int rbrAdresar) {
+    return readRowsAs<TerminPacijenta>(sqlca, PatientBookings.arg(QString()), {rbrAdresar},
+                                       terminPacijentaIz);
+}
+
+Rows<TerminPacijenta> predstojeciTermini(Transaction& sqlca, int rbrAdresar) {
+    // The same today as the delete trigger of each engine.
+    const QString danas = sqlca.isPostgreSQL() ? QStringLiteral("CURRENT_DATE")
+                                               : QStringLiteral("date('now', 'localtime')");
+    const QString uslov = QStringLiteral("AND z.status = 'zakazan' AND z.datum >= %1").arg(danas);
+    return readRowsAs<TerminPacijenta>(sqlca, PatientBookings.arg(uslov), {rbrAdresar},
+                                       terminPacijentaIz);
 }
 
 void premestiTermine(Transaction& sqlca, int odRbr, int naRbr) {
@@ -94,21 +158,29 @@ void premestiTermine(Transaction& sqlca, int odRbr, int naRbr) {
 
 Rows<Pacijent> pacijenti(Transaction& sqlca) {
     return readRowsAs<Pacijent>(sqlca, Patients, {}, [](const QVariantList& red) {
-        return Pacijent{red.at(0).toInt(), textOf(red.at(1)), textOf(red.at(2))};
+        return Pacijent{red.at(0).toInt(), textOf(red.at(1)), textOf(red.at(2)),
+                        textOf(red.at(3)), textOf(red.at(4)), textOf(red.at(5))};
     });
 }
 
-void unesi(Transaction& sqlca, const QDate& datum, const QTime& vreme,
+void unesi(Transaction& sqlca, int rbrLekar, const QDate& datum, const QTime& vreme,
            std::optional<int> rbrAdresar, const QString& opis) {
-    sqlca.execute(Insert, {datum, timeValue(vreme), textOrNull(opis), patientOrNull(rbrAdresar)});
+    sqlca.execute(Insert,
+                  {rbrLekar, datum, timeValue(vreme), textOrNull(opis), patientOrNull(rbrAdresar)});
 }
 
-void izmeni(Transaction& sqlca, int rbr, std::optional<int> rbrAdresar, const QString& opis) {
-    sqlca.execute(Update, {patientOrNull(rbrAdresar), textOrNull(opis), rbr});
+void izmeni(Transaction& sqlca, int rbr, int verzija, std::optional<int> rbrAdresar,
+            const QString& opis) {
+    sqlca.execute(Update, {patientOrNull(rbrAdresar), textOrNull(opis), rbr, verzija});
 }
 
-void obrisi(Transaction& sqlca, int rbr) {
-    sqlca.execute(Delete, {rbr});
+void premesti(Transaction& sqlca, int rbr, int verzija, int rbrLekar, const QDate& datum,
+              const QTime& vreme) {
+    sqlca.execute(Move, {rbrLekar, datum, timeValue(vreme), rbr, verzija});
+}
+
+void postaviStatus(Transaction& sqlca, int rbr, int verzija, status_termina::Status status) {
+    sqlca.execute(SetStatus, {status_termina::kod(status), rbr, verzija});
 }
 
 void potvrdi(Transaction& sqlca) {

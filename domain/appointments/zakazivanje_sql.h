@@ -1,5 +1,6 @@
 #pragma once
 
+#include "domain/appointments/status_termina.h"
 #include "runtime/core/cursor_reader.h"
 
 #include <QDate>
@@ -11,12 +12,14 @@
 class Transaction;
 
 // Every statement of the bookings (`zakazivanje`) and the address-book reads the booking needs.
-// Each runs on the given transaction and leaves its outcome there; values are always bound.
+// Each runs on the given transaction and leaves its outcome there; values are always bound. A
+// change names the version the desk read and changes no row when another desk changed it since.
 namespace zakazivanje_sql {
 
-// One booked slot, with the patient's names and telephones when it names one.
+// One booking of a doctor's slot, with the patient's names and telephones when it names one.
 struct Termin {
     int rbr = 0;
+    int rbrLekar = 0;
     QDate datum;
     QTime vreme;
     QString opis;
@@ -25,36 +28,66 @@ struct Termin {
     QString ime;
     QString telefon;
     QString mobTelefon;
+    // The patient's name kept with the booking once the address-book entry was deleted.
+    QString sacuvanoIme;
+    status_termina::Status status = status_termina::Status::Zakazan;
+    int verzija = 1;
 };
 
-// A patient the booking window offers.
+// A patient the booking window offers, with what tells namesakes apart.
 struct Pacijent {
     int rbr = 0;
     QString prezime;
     QString ime;
+    QString mbr;
+    QString grad;
+    QString telefon;
 };
 
-// The bookings of one day in time order (through the (datum, vreme) index).
-Rows<Termin> terminiDana(Transaction& sqlca, const QDate& dan);
-// The days between od and do_ (both included) that hold at least one booking.
-Rows<QDate> zauzetiDani(Transaction& sqlca, const QDate& od, const QDate& do_);
-// The booking of one slot, none when it is free.
-One<int> rbrTermina(Transaction& sqlca, const QDate& datum, const QTime& vreme);
+// One booking in a patient's list: with the doctor's name.
+struct TerminPacijenta {
+    int rbr = 0;
+    int rbrLekar = 0;
+    QString lekar;
+    QDate datum;
+    QTime vreme;
+    QString opis;
+    status_termina::Status status = status_termina::Status::Zakazan;
+};
+
+// Doctor rbrLekar's bookings of one day in time order, a cancelled one after the booking that
+// took its slot again.
+Rows<Termin> terminiDana(Transaction& sqlca, int rbrLekar, const QDate& dan);
+// Booking rbr (no row when it is gone).
+Rows<Termin> termin(Transaction& sqlca, int rbr);
+// The days between od and do_ (both included) on which doctor rbrLekar has a booking that is not
+// cancelled. One index look-up per such day, however many bookings the days hold.
+Rows<QDate> zauzetiDani(Transaction& sqlca, int rbrLekar, const QDate& od, const QDate& do_);
+// The booking that holds a slot (cancelled ones hold none); none when the slot is free.
+One<int> rbrTermina(Transaction& sqlca, int rbrLekar, const QDate& datum, const QTime& vreme);
+// The version of booking rbr; none when it is gone.
+One<int> verzija(Transaction& sqlca, int rbr);
 // Whether the address book holds the entry rbr.
 One<bool> postojiPacijent(Transaction& sqlca, int rbr);
-// How many bookings name the address-book entry rbr (such an entry cannot be deleted).
-One<int> brojTerminaPacijenta(Transaction& sqlca, int rbr);
+// Every booking of the address-book entry rbr, by date and time.
+Rows<TerminPacijenta> terminiPacijenta(Transaction& sqlca, int rbrAdresar);
+// The entry's upcoming bookings as the database counts them when it refuses to delete the entry:
+// booked (not cancelled, not yet seen) for the database's today or later.
+Rows<TerminPacijenta> predstojeciTermini(Transaction& sqlca, int rbrAdresar);
 // Moves every booking of entry odRbr to entry naRbr (two entries of one patient merged).
 void premestiTermine(Transaction& sqlca, int odRbr, int naRbr);
 // Every address-book entry, by surname and first name.
 Rows<Pacijent> pacijenti(Transaction& sqlca);
 
-// INSERT of a new booking; the database numbers it.
-void unesi(Transaction& sqlca, const QDate& datum, const QTime& vreme,
+// INSERT of a new booking with the status "zakazan"; the database numbers it.
+void unesi(Transaction& sqlca, int rbrLekar, const QDate& datum, const QTime& vreme,
            std::optional<int> rbrAdresar, const QString& opis);
-// UPDATE of booking rbr's patient and note (sqlnrows 0 when it is gone).
-void izmeni(Transaction& sqlca, int rbr, std::optional<int> rbrAdresar, const QString& opis);
-void obrisi(Transaction& sqlca, int rbr);
+// The changes of booking rbr read at verzija (sqlnrows 0 when it is gone or changed since).
+void izmeni(Transaction& sqlca, int rbr, int verzija, std::optional<int> rbrAdresar,
+            const QString& opis);
+void premesti(Transaction& sqlca, int rbr, int verzija, int rbrLekar, const QDate& datum,
+              const QTime& vreme);
+void postaviStatus(Transaction& sqlca, int rbr, int verzija, status_termina::Status status);
 void potvrdi(Transaction& sqlca);
 
 } // namespace zakazivanje_sql

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "domain/appointments/zakazivanje_upis.h"
+
+#include <QString>
+
+class Transaction;
+
+// What adding, renaming and removing a doctor do, each in one unit of work. A name is unique
+// (the database says so); a doctor with bookings, and the practice's last doctor, stay.
+namespace lekar_upis {
+
+using Ishod = zakazivanje_upis::Ishod;
+
+Ishod dodaj(Transaction& sqlca, const QString& naziv);
+Ishod preimenuj(Transaction& sqlca, int rbr, const QString& naziv);
+Ishod obrisi(Transaction& sqlca, int rbr);
+
+} // namespace lekar_upis
