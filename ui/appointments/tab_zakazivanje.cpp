@@ -14,6 +14,8 @@
 #include <QGroupBox>
 #include <QListWidget>
 
+#include <utility>
+
 namespace {
 
 // Layout in window units: the day sheet in the left half of the group box, the two calendars
@@ -61,6 +63,8 @@ void tab_zakazivanje::napravi() {
     build();
     arrange();
     napraviZakazivanje();
+    napraviLekare();
+    napraviKomande();
 
     // The calendars start on this month (today framed) and the next one (no frame); the held date
     // is then the first day of next month.
@@ -183,6 +187,7 @@ void tab_zakazivanje::nextMonth() {
 }
 
 void tab_zakazivanje::pickDay(CalendarDataWindow* calendar) {
+    const bool tastatura = std::exchange(m_enterUKalendaru, false);
     const int icol = calendar->getClickedColumn();
     if (icol == 0)
         return;
@@ -196,6 +201,8 @@ void tab_zakazivanje::pickDay(CalendarDataWindow* calendar) {
     highlight(calendar);
     m_izabraniDan = m_dcaldate;
     procitajDan();
+    if (tastatura)
+        m_daySheet->setFocus();
 }
 
 void tab_zakazivanje::dayDoubleClicked() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "domain/appointments/lekar_sql.h"
 #include "domain/appointments/zakazivanje_sql.h"
 #include "runtime/widgets/deferred_build.h"
 
@@ -7,17 +8,25 @@
 #include <QList>
 #include <QWidget>
 
+#include <optional>
+
 class CalendarDataWindow;
 class ListDataWindow;
+class QAction;
+class QComboBox;
 class QGroupBox;
 class QListWidget;
+class QPrinter;
+class QPushButton;
 class StaticText;
 class Transaction;
 
 // The ZAKAZIVANJE page: a half-hour day sheet beside two Sunday-first month calendars that browse
 // the months and frame a picked day. Built without a database, the sheet shows its 31 fixed rows;
-// once told to load, it shows the bookings of the picked day (today at first), and days holding
-// bookings show their number in bold.
+// once told to load, it shows the picked doctor's bookings of the picked day (today at first), and
+// days on which that doctor has bookings show their number in bold. Beside the day's caption stand
+// the doctor picker, the doctors' list and the printed day; the sheet's context menu and keys
+// book, mark, move and cancel. None of these controls is in the tab order the page always had.
 //
 // The page holds the calendars' state: the held date (dcaldate) and the framed cell (icalhilite),
 // which the main window offers under those names.
@@ -52,8 +61,34 @@ public:
     void procitajDan();
     // Double click or Enter on sheet row red (1 .. 31): books the slot or changes its booking.
     void zakaziRed(int red);
-    // Delete on sheet row red: asks, then cancels the slot's booking.
+    // Delete on sheet row red: asks, then cancels the slot's booking (it stays, marked cancelled).
     void otkaziRed(int red);
+    // Marks the booking of sheet row red: came, did not come, booked again.
+    void postaviStatusReda(int red, status_termina::Status status);
+    // "Premesti": the booking of sheet row red waits for its new slot, which "Premesti ovde" on
+    // another row, day or doctor gives it; Escape gives up.
+    void premestiRed(int red);
+    void premestiOvde(int red);
+    std::optional<int> terminZaPremestanje() const;
+
+    // The doctor whose day the page shows (0 before the page has read its doctors).
+    int izabraniLekar() const;
+    // Shows doctor rbrLekar's day dan, as if the desk had picked both, the sheet on vreme.
+    void prikaziDan(int rbrLekar, const QDate& dan, const QTime& vreme = QTime());
+    // "Lekari": the practice's doctors, added, renamed and removed; read again afterwards.
+    void urediLekare();
+    // The window of a patient's bookings; Enter on one of them shows its day here.
+    void terminiPacijenta(int rbrAdresar);
+    // "Štampaj dan": the picked doctor's day through the print dialog, to a printer or a PDF;
+    // stampajDan(printer) prints it on a printer set up already.
+    void stampajDan();
+    void stampajDan(QPrinter& printer);
+    // Ctrl+K: the keyboard moves into the calendar that shows the picked day, framed.
+    void udjiUKalendar();
+
+signals:
+    // A patient's booking was opened from another page: the main window shows this page.
+    void pokaziMe();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -68,9 +103,19 @@ private:
     void dayDoubleClicked();
     QDate shownMonth(const CalendarDataWindow* calendar) const;
     void napraviZakazivanje();
+    void napraviLekare();
+    void napraviKomande();
     void postaviNazivDana();
     void oznaciDane(CalendarDataWindow* calendar);
     const zakazivanje_sql::Termin* terminU(int red) const;
+    void ucitajLekare();
+    void izabranLekar(int index);
+    void pokaziKomande();
+    void pokaziPremestanje();
+    bool tasterKalendara(CalendarDataWindow* calendar, int key);
+    void pokaziDanUKalendaru(const QDate& dan);
+    CalendarDataWindow* kalendarDana(const QDate& dan) const;
+    QString opisPremestanja() const;
 
     QDate m_danas;
     QDate m_dcaldate;
@@ -94,4 +139,24 @@ private:
     Transaction* m_sqlca = nullptr;
     QDate m_izabraniDan;
     QList<zakazivanje_sql::Termin> m_termini;
+
+    QComboBox* m_lekar = nullptr;
+    QPushButton* m_lekariDugme = nullptr;
+    QPushButton* m_stampaj = nullptr;
+    StaticText* m_premestanje = nullptr;
+    QList<lekar_sql::Lekar> m_lekari;
+    int m_rbrLekara = 0;
+    // The booking waiting for its new slot, as it was read.
+    std::optional<zakazivanje_sql::Termin> m_premesta;
+    QString m_lekarPremestanja;
+    // Enter in a calendar picks its framed day and hands the keyboard back to the sheet.
+    bool m_enterUKalendaru = false;
+    QAction* m_zakazi = nullptr;
+    QAction* m_dosao = nullptr;
+    QAction* m_nijeDosao = nullptr;
+    QAction* m_otkazi = nullptr;
+    QAction* m_ponovo = nullptr;
+    QAction* m_premesti = nullptr;
+    QAction* m_premestiOvde = nullptr;
+    QAction* m_terminiPacijenta = nullptr;
 };

@@ -12,4 +12,6 @@ void nameAppointmentControls(QWidget* page) {
     // The arrows are glyphs; a reader says what a click on them does.
     nameControl(page, "st_4", QStringLiteral("Prethodni mesec"));
     nameControl(page, "st_2", QStringLiteral("Sledeći mesec"));
+    // The doctor whose day the sheet shows; the buttons say what they do.
+    nameControl(page, "ddlb_lekar", QStringLiteral("Lekar"));
 }

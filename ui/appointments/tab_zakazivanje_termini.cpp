@@ -1,5 +1,5 @@
-// The booking half of the ZAKAZIVANJE page: reading the picked day into the sheet, the list box and
-// the calendars, and booking, changing and cancelling a slot through the domain's rules.
+// The booking half of the ZAKAZIVANJE page: reading the picked doctor's day into the sheet, the
+// list box and the calendars, and booking and changing a slot through the domain's rules.
 #include "domain/appointments/calendar_rules.h"
 #include "domain/appointments/zakazivanje_prikaz.h"
 #include "domain/appointments/zakazivanje_upis.h"
@@ -12,16 +12,14 @@
 #include "runtime/widgets/message_box.h"
 #include "runtime/widgets/static_text.h"
 #include "runtime/widgets/units.h"
+#include "ui/appointments/ishod_termina.h"
 #include "ui/appointments/tab_zakazivanje.h"
 #include "ui/appointments/w_zakazivanje_termin.h"
 #include "ui/common/w_da_ne.h"
-#include "ui/common/w_obavestenje.h"
 
 #include <QDateTime>
 #include <QKeyEvent>
 #include <QListWidget>
-
-using zakazivanje_upis::Ishod;
 
 namespace {
 
@@ -29,19 +27,6 @@ namespace {
 // sheet ends: nothing the page had moves or shrinks for it.
 constexpr int DayCaptionRight = 1740, DayCaptionY = 20, DayCaptionHeight = 80;
 constexpr int BoldWeight = 700;
-
-void pokaziIshod(const Ishod& ishod) {
-    switch (ishod.kraj) {
-    case Ishod::Kraj::Obavestenje:
-        w_obavestenje::obavesti(ishod.obavestenje);
-        break;
-    case Ishod::Kraj::Neupisano:
-        MessageBox(QString(), ishod.tekstBaze);
-        break;
-    case Ishod::Kraj::Upisano:
-        break;
-    }
-}
 
 } // namespace
 
@@ -64,28 +49,31 @@ void tab_zakazivanje::postaviNazivDana() {
     m_dan->setGeometry(right - width, UnitsToPixels(DayCaptionY, UnitDirection::Vertical), width,
                        UnitsToPixels(DayCaptionHeight, UnitDirection::Vertical));
     m_dan->raise();
+    // A screen reader on the sheet hears which day it shows, as a full date.
+    m_daySheet->setAccessibleDescription(m_dan->text());
 }
 
 void tab_zakazivanje::ucitaj(Transaction& sqlca) {
     m_sqlca = &sqlca;
+    ucitajLekare();
     procitajDan();
 }
 
 void tab_zakazivanje::procitajDan() {
     postaviNazivDana();
-    if (!m_sqlca)
+    if (!m_sqlca || m_rbrLekara == 0)
         return;
     const Rows<zakazivanje_sql::Termin> termini =
-        zakazivanje_sql::terminiDana(*m_sqlca, m_izabraniDan);
+        zakazivanje_sql::terminiDana(*m_sqlca, m_rbrLekara, m_izabraniDan);
     m_termini = termini.rows;
 
-    // The sheet's own 31 rows, with each booking's text in its slot's row.
+    // The sheet's own 31 rows, each slot showing its booking: the one that holds it, else a
+    // cancelled one.
     QList<QVariantList> redovi = m_daySheet->rows()->definition().rows;
-    for (const zakazivanje_sql::Termin& termin : std::as_const(m_termini)) {
-        const int red = zakazivanje_prikaz::redTermina(termin.vreme);
-        if (red >= 0 && red < redovi.size() && redovi[red].size() > 1)
-            redovi[red][1] = zakazivanje_prikaz::opisTermina(termin);
-    }
+    for (int red = 0; red < redovi.size(); ++red)
+        if (const zakazivanje_sql::Termin* termin = terminU(red + 1);
+            termin && redovi[red].size() > 1)
+            redovi[red][1] = zakazivanje_prikaz::opisTermina(*termin);
     const int tekuci = m_daySheet->getRow();
     m_daySheet->rows()->setRows(redovi);
     if (tekuci > 0)
@@ -103,10 +91,10 @@ void tab_zakazivanje::procitajDan() {
 
 void tab_zakazivanje::oznaciDane(CalendarDataWindow* calendar) {
     const QDate mesec = shownMonth(calendar);
-    if (!m_sqlca || !calendar || !mesec.isValid())
+    if (!m_sqlca || m_rbrLekara == 0 || !calendar || !mesec.isValid())
         return;
     const Rows<QDate> dani =
-        zakazivanje_sql::zauzetiDani(*m_sqlca, mesec, calendar::endofmonth(mesec));
+        zakazivanje_sql::zauzetiDani(*m_sqlca, m_rbrLekara, mesec, calendar::endofmonth(mesec));
     QStringList komande;
     for (int cell = 1; cell <= calendar::CellCount; ++cell) {
         const int dan = calendar->getItemNumber(1, cell);
@@ -119,6 +107,7 @@ void tab_zakazivanje::oznaciDane(CalendarDataWindow* calendar) {
 }
 
 const zakazivanje_sql::Termin* tab_zakazivanje::terminU(int red) const {
+    // The day's bookings come in time order, the one holding a slot before its cancelled ones.
     for (const zakazivanje_sql::Termin& termin : m_termini)
         if (zakazivanje_prikaz::redTermina(termin.vreme) == red - 1)
             return &termin;
@@ -126,47 +115,60 @@ const zakazivanje_sql::Termin* tab_zakazivanje::terminU(int red) const {
 }
 
 void tab_zakazivanje::zakaziRed(int red) {
-    if (!m_sqlca || red < 1 || red > zakazivanje_prikaz::BrojTermina)
+    if (!m_sqlca || m_rbrLekara == 0 || red < 1 || red > zakazivanje_prikaz::BrojTermina)
         return;
-    const QDate dan = m_izabraniDan;
-    const QTime vreme = zakazivanje_prikaz::vremeReda(red - 1);
+    const zakazivanje_upis::Mesto mesto{m_rbrLekara, m_izabraniDan,
+                                        zakazivanje_prikaz::vremeReda(red - 1)};
     const zakazivanje_sql::Termin* postojeci = terminU(red);
-    // Copied before the dialog, which may re-read the day under the pointer; a flag and an int
+    // A cancelled booking leaves its slot free: Enter there books it anew.
+    if (postojeci && postojeci->status == status_termina::Status::Otkazan)
+        postojeci = nullptr;
+    // Copied before the dialog, which may re-read the day under the pointer; a flag and ints
     // because GCC's optimiser wrongly warned that a std::optional<int> here was uninitialised.
     const bool izmena = postojeci != nullptr;
     const int rbr = izmena ? postojeci->rbr : 0;
+    const int verzija = izmena ? postojeci->verzija : 0;
     TerminUnos unos;
     if (postojeci)
-        unos = TerminUnos{postojeci->rbrAdresar, postojeci->opis};
+        unos = TerminUnos{postojeci->rbrAdresar, postojeci->opis, {}};
 
-    if (zakazivanje_upis::uProslosti(dan, vreme, QDateTime(Today(), QTime::currentTime())) &&
+    if (zakazivanje_upis::uProslosti(mesto.datum, mesto.vreme,
+                                     QDateTime(Today(), QTime::currentTime())) &&
         !w_da_ne::pitaj(zakazivanje_upis::pitanjeZaProslost()))
+        return;
+    if (!izmena && zakazivanje_upis::nedelja(mesto.datum) &&
+        !w_da_ne::pitaj(zakazivanje_upis::pitanjeZaNedelju()))
         return;
     const Rows<zakazivanje_sql::Pacijent> pacijenti = zakazivanje_sql::pacijenti(*m_sqlca);
     if (pacijenti.failed()) {
         reportReadFailure(pacijenti.outcome);
         return;
     }
-    const QString naslov = QStringLiteral("%1, %2").arg(zakazivanje_prikaz::nazivDana(dan),
-                                                        vreme.toString(QStringLiteral("HH:mm")));
+    const QString naslov = QStringLiteral("%1, %2").arg(
+        zakazivanje_prikaz::nazivDana(mesto.datum), mesto.vreme.toString(QStringLiteral("HH:mm")));
     message().stringparm.clear();
-    Open<w_zakazivanje_termin>(naslov, pacijenti.rows, unos, window());
+    Open<w_zakazivanje_termin>(naslov, pacijenti.rows, unos, !izmena, window());
     if (message().stringparm != QLatin1String("DA"))
         return;
-    pokaziIshod(izmena
-                    ? zakazivanje_upis::izmeni(*m_sqlca, rbr, unos.rbrAdresar, unos.opis)
-                    : zakazivanje_upis::zakazi(*m_sqlca, dan, vreme, unos.rbrAdresar, unos.opis));
+    if (izmena)
+        pokaziIshod(zakazivanje_upis::izmeni(*m_sqlca, rbr, verzija, unos.rbrAdresar, unos.opis));
+    else if (unos.novi)
+        pokaziIshod(zakazivanje_upis::zakaziNovog(*m_sqlca, mesto, *unos.novi, unos.opis));
+    else
+        pokaziIshod(zakazivanje_upis::zakazi(*m_sqlca, mesto, unos.rbrAdresar, unos.opis));
     procitajDan();
 }
 
 void tab_zakazivanje::otkaziRed(int red) {
     const zakazivanje_sql::Termin* postojeci = terminU(red);
-    if (!m_sqlca || !postojeci)
+    if (!m_sqlca || !postojeci || postojeci->status == status_termina::Status::Otkazan)
         return;
     const int rbr = postojeci->rbr;
+    const int verzija = postojeci->verzija;
     if (!w_da_ne::pitaj(zakazivanje_upis::pitanjeZaBrisanje()))
         return;
-    pokaziIshod(zakazivanje_upis::otkazi(*m_sqlca, rbr));
+    pokaziIshod(
+        zakazivanje_upis::postaviStatus(*m_sqlca, rbr, verzija, status_termina::Status::Otkazan));
     procitajDan();
 }
 
@@ -175,20 +177,4 @@ void tab_zakazivanje::showEvent(QShowEvent* event) {
     // Coming back to the page shows what other desks booked meanwhile.
     if (m_sqlca && !event->spontaneous())
         procitajDan();
-}
-
-bool tab_zakazivanje::eventFilter(QObject* watched, QEvent* event) {
-    // Enter books the current slot and Delete cancels its booking, without the mouse.
-    if (watched == m_daySheet && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            zakaziRed(m_daySheet->getRow());
-            return true;
-        }
-        if (key == Qt::Key_Delete) {
-            otkaziRed(m_daySheet->getRow());
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }

@@ -22,6 +22,6 @@ w_obavestenje::w_obavestenje(QWidget* parent)
     connect(ok, &QPushButton::clicked, this, [this] { Close(this); });
 }
 
-void w_obavestenje::obavesti(const QString& text) {
-    OpenWithParm<w_obavestenje>(text);
+void w_obavestenje::obavesti(const QString& text, QWidget* parent) {
+    OpenWithParm<w_obavestenje>(text, parent);
 }

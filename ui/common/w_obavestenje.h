@@ -10,6 +10,7 @@ class w_obavestenje : public Window {
 public:
     explicit w_obavestenje(QWidget* parent = nullptr);
 
-    // Opens a notice with the given text and returns at once.
-    static void obavesti(const QString& text);
+    // Opens a notice with the given text and returns at once; over parent when a modal window
+    // is open, which would otherwise keep the notice's button from the mouse.
+    static void obavesti(const QString& text, QWidget* parent = nullptr);
 };

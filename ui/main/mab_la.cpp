@@ -6,12 +6,14 @@
 #include "runtime/widgets/deferred_build.h"
 #include "runtime/widgets/look.h"
 #include "runtime/widgets/units.h"
+#include "ui/addressbook/adresar_termini.h"
 #include "ui/addressbook/tab_adresar.h"
 #include "ui/appointments/tab_zakazivanje.h"
 #include "ui/lab/nalog_komande.h"
 #include "ui/lab/tab_lab_analize.h"
 #include "ui/main/tab_main.h"
 #include "ui/reception/prijem_posete.h"
+#include "ui/reception/prijem_termini.h"
 #include "ui/reception/tab_prijem.h"
 #include "ui/search/tab_pretrazivanje.h"
 
@@ -37,9 +39,15 @@ mab_la::mab_la(QWidget* parent) : Window(Type::Main, QSize(3694, 2324), parent) 
     tabs->addTab(m_prijem, QStringLiteral("PRIJEM"));
     tabs->addTab(m_adresar, QStringLiteral("ADRESAR"));
     tabs->setTabToolTip(1, QStringLiteral("Adresar za idiote"));
-    new DeferredBuild({m_adresar}, [this] { m_adresar->napravi(); });
+    new DeferredBuild({m_adresar}, [this] {
+        m_adresar->napravi();
+        connect(new adresar_termini(m_adresar), &adresar_termini::terminiPacijenta, this,
+                &mab_la::terminiPacijenta);
+    });
     m_zakazivanje = new tab_zakazivanje(BuildLater());
     tabs->addTab(m_zakazivanje, QStringLiteral("ZAKAZIVANJE"));
+    connect(m_zakazivanje, &tab_zakazivanje::pokaziMe, this,
+            [this] { m_tabMain->setCurrentWidget(m_zakazivanje); });
     // Its bookings are read in a step of their own, after its controls.
     new DeferredBuild({m_zakazivanje}, {[this] { m_zakazivanje->napravi(); },
                                         [this] { m_zakazivanje->ucitaj(sqlca()); }});
@@ -71,6 +79,8 @@ mab_la::mab_la(QWidget* parent) : Window(Type::Main, QSize(3694, 2324), parent) 
     tabs->setCurrentIndex(0);
     m_adresar->zavrsiUcitavanje();
     m_prijem->dodajPosete(sqlca(), tabs);
+    connect(new prijem_termini(m_prijem), &prijem_termini::terminiPacijenta, this,
+            &mab_la::terminiPacijenta);
     DeferredBuild::afterFirstPaint(this);
 
     auto* layout = new QVBoxLayout(this);
@@ -83,6 +93,10 @@ void mab_la::otvoriUnos(int rbr) {
     adresar()->promenjeno();
     m_adresar->popunipodatke(QString::number(rbr));
     m_tabMain->setCurrentWidget(m_adresar);
+}
+
+void mab_la::terminiPacijenta(int rbrAdresar) {
+    zakazivanje()->terminiPacijenta(rbrAdresar);
 }
 
 tab_adresar* mab_la::adresar() const {

@@ -38,6 +38,8 @@ public:
     void otvoriUnos(int rbr);
     // Shows stored visit rbrPoseta on PRIJEM, after the save question for the visit there.
     bool otvoriPosetu(int rbrPoseta);
+    // The bookings of address-book entry rbrAdresar; a line opened shows its day on ZAKAZIVANJE.
+    void terminiPacijenta(int rbrAdresar);
 
     // The address book's changed flag and the calendars' held date and framed cell, kept by the
     // pages that use them.

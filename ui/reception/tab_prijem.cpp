@@ -5,9 +5,12 @@
 #include "runtime/widgets/look.h"
 #include "ui/reception/form_controls.h"
 #include "ui/reception/multi_row_tabs.h"
+#include "ui/reception/prijem_lekari.h"
 #include "ui/reception/prijem_posete.h"
 #include "ui/reception/tab_2a_pages.h"
 #include "ui/reception/tab_prijem_names.h"
+
+#include <QLineEdit>
 
 namespace {
 
@@ -94,6 +97,9 @@ void tab_prijem::chainStops() {
 void tab_prijem::dodajPosete(Transaction& sqlca, QTabWidget* tabMain) {
     if (!m_posete)
         m_posete = new prijem_posete(this, tabMain, sqlca);
+    if (auto* lekar = findChild<QLineEdit*>(QStringLiteral("sle_lekar"));
+        lekar && !lekar->findChild<prijem_lekari*>())
+        new prijem_lekari(lekar, sqlca);
 }
 
 bool tab_prijem::otvoriPosetu(int rbrPoseta) {
