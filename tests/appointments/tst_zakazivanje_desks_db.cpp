@@ -1,7 +1,7 @@
 // Bookings with several desks: two connections book through the program's own booking function at
-// the same moment (both past their checks, one INSERT after the other's COMMIT), a day read back
-// after another desk booked, hostile notes, and a patient deleted from under a booking.
-#include "domain/addressbook/adresar_upis.h"
+// the same moment (both past their checks, one INSERT after the other's COMMIT), two threads that
+// book and move into one doctor's slot together, a day read back after another desk booked,
+// hostile notes, and a patient deleted from under a booking.
 #include "domain/appointments/zakazivanje_sql.h"
 #include "domain/appointments/zakazivanje_upis.h"
 #include "runtime/core/transaction.h"
@@ -20,9 +20,14 @@ using Kraj = Ishod::Kraj;
 namespace {
 
 const QDate Dan(2026, 12, 8);
+constexpr int Lekar = 1; // the doctor every database has from the start
 
 QTime slot(int index) { // 0 .. 30 over the half-hour grid
     return QTime(7, 0).addSecs(index * 30 * 60);
+}
+
+zakazivanje_upis::Mesto mesto(const QDate& datum, const QTime& vreme, int lekar = Lekar) {
+    return {lekar, datum, vreme};
 }
 
 } // namespace
@@ -36,6 +41,8 @@ class TestZakazivanjeDesks : public QObject {
     int m_sameSlotRounds = 0;
     int m_otherSlotRounds = 0;
     int m_threadRounds = 0;
+    int m_moveRounds = 0;
+    int m_movesWon = 0;
     int m_lost = 0;
 
     int stored(const QString& where = QString(), const QVariantList& binds = {}) {
@@ -57,14 +64,16 @@ private slots:
         QCOMPARE(m_b->sqlcode, 0);
         QVERIFY(patient(1, QStringLiteral("Petrović"), QStringLiteral("Ana")));
         QVERIFY(patient(2, QStringLiteral("Đurić"), QStringLiteral("Žarko")));
+        QVERIFY(m_db.exec(QStringLiteral("INSERT INTO lekar (naziv) VALUES ('Drugi lekar')")));
     }
 
     void cleanupTestCase() {
         qInfo("one desk between the other's check and write: same slot %d rounds (%d bookings "
               "tried), other slots %d rounds (%d tried); two threads released together: %d rounds "
-              "(%d tried); bookings lost: %d",
+              "(%d tried); booking and moving into one slot: %d rounds (%d won by the move); "
+              "bookings lost: %d",
               m_sameSlotRounds, 2 * m_sameSlotRounds, m_otherSlotRounds, 2 * m_otherSlotRounds,
-              m_threadRounds, 2 * m_threadRounds, m_lost);
+              m_threadRounds, 2 * m_threadRounds, m_moveRounds, m_movesWon, m_lost);
     }
 
     void twoDesksBookAtTheSameMoment_data() {
@@ -88,8 +97,8 @@ private slots:
             Ishod drugi;
             bool drugiZakazao = false;
             const Ishod prvi = zakazivanje_upis::zakazi(
-                first, datum, vreme, 1, QStringLiteral("prvi %1").arg(round), [&] {
-                    drugi = zakazivanje_upis::zakazi(second, datumB, vreme, 2,
+                first, mesto(datum, vreme), 1, QStringLiteral("prvi %1").arg(round), [&] {
+                    drugi = zakazivanje_upis::zakazi(second, mesto(datumB, vreme), 2,
                                                      QStringLiteral("drugi %1").arg(round));
                     drugiZakazao = true;
                 });
@@ -135,7 +144,8 @@ private slots:
             for (int round = 0; round < rounds; ++round) {
                 const QDate datum = Dan.addDays(20 + round / 31 + (sameSlot ? 0 : 100 * broj));
                 start.arrive_and_wait();
-                ishodi[broj] << zakazivanje_upis::zakazi(*sqlca, datum, slot(round % 31), broj + 1,
+                ishodi[broj] << zakazivanje_upis::zakazi(*sqlca, mesto(datum, slot(round % 31)),
+                                                         broj + 1,
                                                          QStringLiteral("pult %1").arg(broj));
             }
         };
@@ -158,17 +168,82 @@ private slots:
         QCOMPARE(stored(), expected);
     }
 
+    // Two desks on threads of their own, released together each round: one books a slot of the
+    // first doctor, the other moves the second doctor's booking of another day into that slot.
+    // One of them gets it, the other is told it is taken; the booking that could not move stays
+    // where it was.
+    void twoThreadsBookAndMoveIntoOneSlot() {
+        QVERIFY(empty());
+        const int rounds = 310;
+        const int drugi = m_db.scalar(QStringLiteral("SELECT MAX(rbr) FROM lekar")).toInt();
+        auto cilj = [](int round) {
+            return mesto(Dan.addDays(400 + round / 31), slot(round % 31));
+        };
+        QList<int> premesta;
+        for (int round = 0; round < rounds; ++round) {
+            const zakazivanje_upis::Mesto odakle =
+                mesto(Dan.addDays(600 + round / 31), slot(round % 31), drugi);
+            QCOMPARE(zakazivanje_upis::zakazi(*m_a, odakle, 2, QStringLiteral("seli %1").arg(round))
+                         .kraj,
+                     Kraj::Upisano);
+            premesta << zakazivanje_sql::rbrTermina(*m_a, drugi, odakle.datum, odakle.vreme)
+                            .value.value_or(0);
+        }
+        std::barrier start(2);
+        QList<Ishod> ishodi[2];
+        auto pult = [&](int broj) {
+            auto sqlca = connectDesk();
+            for (int round = 0; round < rounds; ++round) {
+                start.arrive_and_wait();
+                ishodi[broj] << (broj == 0 ? zakazivanje_upis::zakazi(*sqlca, cilj(round), 1,
+                                                                      QStringLiteral("novi"))
+                                           : zakazivanje_upis::premesti(*sqlca, premesta.at(round),
+                                                                        1, cilj(round)));
+            }
+        };
+        std::thread knjizi(pult, 0), seli(pult, 1);
+        knjizi.join();
+        seli.join();
+        m_moveRounds += rounds;
+        int zakazano = 0;
+        for (int round = 0; round < rounds; ++round) {
+            const bool prvi = ishodi[0].at(round).kraj == Kraj::Upisano;
+            const bool drugiPult = ishodi[1].at(round).kraj == Kraj::Upisano;
+            QCOMPARE(int(prvi) + int(drugiPult), 1);
+            QCOMPARE((prvi ? ishodi[1] : ishodi[0]).at(round).obavestenje,
+                     zakazivanje_upis::zauzet());
+            zakazano += int(prvi);
+            // The moved booking is in the slot, or still where it was.
+            QCOMPARE(m_db.count(QStringLiteral("zakazivanje"),
+                                QStringLiteral("rbr = ? AND rbr_lekar = ?"),
+                                {premesta.at(round), drugiPult ? Lekar : drugi}),
+                     1);
+        }
+        m_movesWon += rounds - zakazano;
+        m_lost += qMax(0, rounds + zakazano - stored());
+        QCOMPARE(stored(), rounds + zakazano);
+        QCOMPARE(stored(QStringLiteral("opis LIKE 'seli%'")), rounds);
+        QCOMPARE(m_db.scalar(QStringLiteral("SELECT COUNT(*) FROM (SELECT rbr_lekar, datum, vreme "
+                                            "FROM zakazivanje WHERE status <> 'otkazan' GROUP BY "
+                                            "rbr_lekar, datum, vreme HAVING COUNT(*) > 1) AS d"))
+                     .toInt(),
+                 0);
+    }
+
     void theDayReadsItsOwnBookingsOnly() {
         QVERIFY(empty());
         QCOMPARE(
-            zakazivanje_upis::zakazi(*m_a, Dan, QTime(9, 30), 1, QStringLiteral("kontrola")).kraj,
+            zakazivanje_upis::zakazi(*m_a, mesto(Dan, QTime(9, 30)), 1, QStringLiteral("kontrola"))
+                .kraj,
             Kraj::Upisano);
         QCOMPARE(
-            zakazivanje_upis::zakazi(*m_a, Dan, QTime(7, 0), {}, QStringLiteral("sastanak")).kraj,
+            zakazivanje_upis::zakazi(*m_a, mesto(Dan, QTime(7, 0)), {}, QStringLiteral("sastanak"))
+                .kraj,
             Kraj::Upisano);
-        QCOMPARE(zakazivanje_upis::zakazi(*m_a, Dan.addDays(1), QTime(9, 30), 2, QString()).kraj,
-                 Kraj::Upisano);
-        Rows<zakazivanje_sql::Termin> dan = zakazivanje_sql::terminiDana(*m_a, Dan);
+        QCOMPARE(
+            zakazivanje_upis::zakazi(*m_a, mesto(Dan.addDays(1), QTime(9, 30)), 2, QString()).kraj,
+            Kraj::Upisano);
+        Rows<zakazivanje_sql::Termin> dan = zakazivanje_sql::terminiDana(*m_a, Lekar, Dan);
         QVERIFY(!dan.failed());
         QCOMPARE(dan.rows.size(), 2);
         QCOMPARE(dan.rows.at(0).vreme, QTime(7, 0));
@@ -177,12 +252,14 @@ private slots:
         QCOMPARE(dan.rows.at(1).prezime, QStringLiteral("Petrović"));
         QCOMPARE(dan.rows.at(1).telefon, QStringLiteral("011/1"));
         QCOMPARE(dan.rows.at(1).datum, Dan);
-        QCOMPARE(zakazivanje_sql::zauzetiDani(*m_a, Dan.addDays(-7), Dan.addDays(7)).rows,
+        QCOMPARE(zakazivanje_sql::zauzetiDani(*m_a, Lekar, Dan.addDays(-7), Dan.addDays(7)).rows,
                  QList<QDate>({Dan, Dan.addDays(1)}));
         // Another desk books: the next read of the day shows it.
-        QCOMPARE(zakazivanje_upis::zakazi(*m_b, Dan, QTime(22, 0), 2, QStringLiteral("kasno")).kraj,
-                 Kraj::Upisano);
-        dan = zakazivanje_sql::terminiDana(*m_a, Dan);
+        QCOMPARE(
+            zakazivanje_upis::zakazi(*m_b, mesto(Dan, QTime(22, 0)), 2, QStringLiteral("kasno"))
+                .kraj,
+            Kraj::Upisano);
+        dan = zakazivanje_sql::terminiDana(*m_a, Lekar, Dan);
         QCOMPARE(dan.rows.size(), 3);
         QCOMPARE(dan.rows.at(2).ime, QStringLiteral("Žarko"));
     }
@@ -200,13 +277,16 @@ private slots:
     void hostileNotesAreKeptExactly() {
         QFETCH(QString, opis);
         QVERIFY(empty());
-        QCOMPARE(zakazivanje_upis::zakazi(*m_a, Dan, QTime(12, 0), 1, opis).kraj, Kraj::Upisano);
-        const auto dan = zakazivanje_sql::terminiDana(*m_b, Dan);
+        QCOMPARE(zakazivanje_upis::zakazi(*m_a, mesto(Dan, QTime(12, 0)), 1, opis).kraj,
+                 Kraj::Upisano);
+        const auto dan = zakazivanje_sql::terminiDana(*m_b, Lekar, Dan);
         QCOMPARE(dan.rows.size(), 1);
         QCOMPARE(dan.rows.at(0).opis, opis);
-        QCOMPARE(zakazivanje_upis::izmeni(*m_a, dan.rows.at(0).rbr, {}, opis + opis).kraj,
+        QCOMPARE(zakazivanje_upis::izmeni(*m_a, dan.rows.at(0).rbr, dan.rows.at(0).verzija, {},
+                                          opis + opis)
+                     .kraj,
                  Kraj::Upisano);
-        QCOMPARE(zakazivanje_sql::terminiDana(*m_b, Dan).rows.at(0).opis, opis + opis);
+        QCOMPARE(zakazivanje_sql::terminiDana(*m_b, Lekar, Dan).rows.at(0).opis, opis + opis);
     }
 
     void aPatientDeletedMeanwhileIsRefused_data() {
@@ -224,50 +304,19 @@ private slots:
         if (!afterTheCheck)
             obrisi();
         const Ishod ishod =
-            zakazivanje_upis::zakazi(*m_a, Dan, QTime(8, 0), 77, QString(),
+            zakazivanje_upis::zakazi(*m_a, mesto(Dan, QTime(8, 0)), 77, QString(),
                                      afterTheCheck ? obrisi : std::function<void()>());
         QCOMPARE(ishod.kraj, Kraj::Obavestenje);
         QCOMPARE(ishod.obavestenje, zakazivanje_upis::pacijentObrisan());
         QCOMPARE(stored(), 0);
         // A change to a patient who is gone is refused the same way.
-        QCOMPARE(zakazivanje_upis::zakazi(*m_a, Dan, QTime(8, 0), 1, QString()).kraj,
+        QCOMPARE(zakazivanje_upis::zakazi(*m_a, mesto(Dan, QTime(8, 0)), 1, QString()).kraj,
                  Kraj::Upisano);
-        const int rbr = zakazivanje_sql::rbrTermina(*m_a, Dan, QTime(8, 0)).value.value_or(0);
-        QCOMPARE(zakazivanje_upis::izmeni(*m_a, rbr, 77, QString()).obavestenje,
+        const int rbr =
+            zakazivanje_sql::rbrTermina(*m_a, Lekar, Dan, QTime(8, 0)).value.value_or(0);
+        QCOMPARE(zakazivanje_upis::izmeni(*m_a, rbr, 1, 77, QString()).obavestenje,
                  zakazivanje_upis::pacijentObrisan());
         QCOMPARE(stored(QStringLiteral("rbr_adresar = 1")), 1);
-    }
-
-    void aPatientWithBookingsStaysInTheAddressBook() {
-        QVERIFY(empty());
-        QVERIFY(patient(78, QStringLiteral("Zakazić"), QStringLiteral("Una")));
-        QCOMPARE(zakazivanje_upis::zakazi(*m_a, Dan, QTime(8, 0), 78, QString()).kraj,
-                 Kraj::Upisano);
-        QVERIFY(!m_db.exec(QStringLiteral("DELETE FROM adresar WHERE rbr = 78")));
-        // The address book's delete says why.
-        const adresar_upis::IshodBrisanja ishod = adresar_upis::obrisi(*m_a, 78);
-        QCOMPARE(ishod.kraj, adresar_upis::IshodBrisanja::Kraj::Neobrisano);
-        QCOMPARE(ishod.obavestenje, QStringLiteral("Pacijent ima zakazane termine: otkažite ih, "
-                                                   "pa ga obrišite iz adresara."));
-        QCOMPARE(m_db.count(QStringLiteral("adresar"), QStringLiteral("rbr = 78")), 1);
-        // Once its booking is cancelled, the entry goes.
-        const int rbr = zakazivanje_sql::rbrTermina(*m_a, Dan, QTime(8, 0)).value.value_or(0);
-        QCOMPARE(zakazivanje_upis::otkazi(*m_a, rbr).kraj, Kraj::Upisano);
-        QCOMPARE(adresar_upis::obrisi(*m_a, 78).kraj, adresar_upis::IshodBrisanja::Kraj::Obrisano);
-    }
-
-    void aBookingGoneMeanwhile() {
-        QVERIFY(empty());
-        QCOMPARE(zakazivanje_upis::zakazi(*m_a, Dan, QTime(10, 0), 1, QString()).kraj,
-                 Kraj::Upisano);
-        const int rbr = zakazivanje_sql::rbrTermina(*m_a, Dan, QTime(10, 0)).value.value_or(0);
-        QVERIFY(rbr > 0);
-        QCOMPARE(zakazivanje_upis::otkazi(*m_b, rbr).kraj, Kraj::Upisano);
-        QCOMPARE(zakazivanje_upis::otkazi(*m_a, rbr).obavestenje,
-                 zakazivanje_upis::terminObrisan());
-        QCOMPARE(zakazivanje_upis::izmeni(*m_a, rbr, 1, QStringLiteral("x")).obavestenje,
-                 zakazivanje_upis::terminObrisan());
-        QCOMPARE(stored(), 0);
     }
 
     void theDatabaseKeepsTheGrid_data() {
@@ -279,8 +328,9 @@ private slots:
     void theDatabaseKeepsTheGrid() {
         QFETCH(QString, vreme);
         QVERIFY(empty());
-        QVERIFY(!m_db.exec(QStringLiteral("INSERT INTO zakazivanje (datum, vreme) VALUES (?, ?)"),
-                           {Dan, QTime::fromString(vreme, QStringLiteral("HH:mm:ss"))}));
+        QVERIFY(!m_db.exec(
+            QStringLiteral("INSERT INTO zakazivanje (rbr_lekar, datum, vreme) VALUES (?, ?, ?)"),
+            {Lekar, Dan, QTime::fromString(vreme, QStringLiteral("HH:mm:ss"))}));
         QCOMPARE(stored(), 0);
     }
 };

@@ -1,130 +1,22 @@
 // The ZAKAZIVANJE page with bookings, on a page built alone and told to load on a desk of its own:
 // the picked day in the sheet, the list box and the caption, bold days, booking, changing and
 // cancelling through the booking window and the keyboard, a slot another desk took meanwhile, and
-// a booking in the past. Today is Tuesday 8 December 2026: December starts on a Tuesday (cell 3),
-// so the 7th is cell 9, the 8th cell 10 and the 9th cell 11 of the left calendar.
-#include "app/mab_oru.h"
-#include "runtime/core/builtins.h"
-#include "runtime/core/calendar_model.h"
-#include "runtime/core/dates.h"
-#include "runtime/core/message.h"
-#include "runtime/core/transaction.h"
-#include "runtime/widgets/calendar_data_window.h"
+// a booking in the past or on a Sunday, which asks first.
 #include "runtime/widgets/static_text.h"
-#include "tests/support/gui_helpers.h"
-#include "tests/support/test_data_source.h"
-#include "ui/appointments/tab_zakazivanje.h"
+#include "tests/appointments/zakazivanje_harness.h"
 #include "ui/appointments/w_zakazivanje_termin.h"
 
 #include <QCompleter>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTableView>
 
-#include <memory>
-
-namespace {
-
-const QDate Danas(2026, 12, 8);
-const QDate Sutra(2026, 12, 9);
-
-QStringList items(QListWidget* list) {
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
-}
-
-QList<int> boldCells(CalendarDataWindow* calendar) {
-    QList<int> cells;
-    for (int cell = 1; cell <= 42; ++cell)
-        if (calendar->calendarModel()->indexOfCell(cell).data(CalendarModel::WeightRole) == 700)
-            cells << cell;
-    return cells;
-}
-
-} // namespace
-
-class TestZakazivanjeTermini : public QObject {
+class TestZakazivanjeTermini : public ZakazivanjeHarness {
     Q_OBJECT
 
-    TestDataSource m_db;
-    MessageObject m_message; // the dialogs' channel, which the application object would own
-    std::unique_ptr<Transaction> m_sqlca;
-    std::unique_ptr<ModalAnswerer> m_modals;
-    std::unique_ptr<tab_zakazivanje> m_page;
-    QTableView* m_sheet = nullptr;
-    QListWidget* m_list = nullptr;
-
-    bool book(const QDate& datum, const QTime& vreme, const QVariant& rbrAdresar,
-              const QString& opis) {
-        return m_db.exec(QStringLiteral("INSERT INTO zakazivanje (datum, vreme, rbr_adresar, opis) "
-                                        "VALUES (?, ?, ?, ?)"),
-                         {datum, vreme, rbrAdresar, opis});
-    }
-    QString sheetText(int row) { return m_sheet->model()->index(row, 1).data().toString(); }
-    void pick(int cell) {
-        CalendarDataWindow* calendar = m_page->dw_calendar_1();
-        QTest::mouseClick(
-            calendar->viewport(), Qt::LeftButton, {},
-            calendar->visualRect(calendar->calendarModel()->indexOfCell(cell)).center());
-    }
-    void keyOnRow(int row, Qt::Key key) {
-        m_sheet->setFocus();
-        m_sheet->setCurrentIndex(m_sheet->model()->index(row, 0));
-        QTest::keyClick(m_sheet, key);
-    }
-    // Plans the booking window's answer: the patient and note typed, then "Uredu".
-    void planBooking(const QString& pacijent, const QString& opis) {
-        m_modals->answer([pacijent, opis](QWidget* window) {
-            QCOMPARE(window->objectName(), QStringLiteral("w_zakazivanje_termin"));
-            window->findChild<QLineEdit*>(QStringLiteral("sle_pacijent"))->setText(pacijent);
-            window->findChild<QLineEdit*>(QStringLiteral("sle_opis"))->setText(opis);
-            window->findChild<QPushButton*>(QStringLiteral("cb_uredu"))->click();
-        });
-    }
-
 private slots:
+    void initTestCase() { provision(); }
     void cleanupTestCase() { builtins().message = nullptr; }
-
-    void initTestCase() {
-        QVERIFY2(m_db.provision(), qPrintable(m_db.errorString()));
-        builtins().message = &m_message;
-        QVERIFY(m_db.exec(QStringLiteral("INSERT INTO adresar (rbr, ime, prezime, pol, status, "
-                                         "telefon, mob_telefon) VALUES "
-                                         "(1, 'Ana', 'Petrović', 0, 1, '011/222', '064/333'), "
-                                         "(2, 'Žarko', 'Đurić', 1, 1, '011/444', NULL)")));
-        m_sqlca = std::make_unique<Transaction>();
-        m_sqlca->autocommit = false;
-        m_sqlca->dbparm = mab_oru::DBParm;
-        m_sqlca->connect();
-        QCOMPARE(m_sqlca->sqlcode, 0);
-    }
-
-    void init() {
-        setTodayForTesting(Danas);
-        QVERIFY(m_db.exec(QStringLiteral("DELETE FROM zakazivanje")));
-        m_modals = std::make_unique<ModalAnswerer>();
-        m_page = std::make_unique<tab_zakazivanje>();
-        m_page->resize(900, 560);
-        m_page->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
-        m_sheet = m_page->findChild<QTableView*>(QStringLiteral("dw_zakazivanje"));
-        m_list = m_page->findChild<QListWidget*>(QStringLiteral("lb_1"));
-        QVERIFY(m_sheet && m_list);
-    }
-
-    void cleanup() {
-        QCOMPARE(m_modals->pending(), 0);
-        QCOMPARE(m_modals->unexpected(), 0);
-        for (QWidget* notice : visibleWindows(QStringLiteral("w_obavestenje")))
-            notice->close();
-        m_page.reset();
-        m_modals.reset();
-        setTodayForTesting(QDate());
-    }
+    void init() { openPage(); }
+    void cleanup() { closePage(); }
 
     void withNoBookingsTheSheetKeepsItsFixedRows() {
         m_page->ucitaj(*m_sqlca);
@@ -204,18 +96,25 @@ private slots:
         QTest::keyClick(m_sheet, Qt::Key_Up);
         QCOMPARE(m_sheet->currentIndex().row(), 7);
 
-        // Delete asks; "NE" keeps it, "DA" cancels it.
+        // Delete asks; "NE" keeps it, "DA" cancels it: stored, marked, its slot free again.
         m_modals->click(QStringLiteral("cb_ne"));
         QTest::keyClick(m_sheet, Qt::Key_Delete);
-        QCOMPARE(m_db.count(QStringLiteral("zakazivanje")), 1);
+        QCOMPARE(m_db.count(QStringLiteral("zakazivanje"), QStringLiteral("status = 'zakazan'")),
+                 1);
         m_modals->click(QStringLiteral("cb_da"));
         QTest::keyClick(m_sheet, Qt::Key_Delete);
-        QCOMPARE(m_db.count(QStringLiteral("zakazivanje")), 0);
-        QCOMPARE(sheetText(7), QString());
-        QCOMPARE(m_list->count(), 0);
-        // Delete on a free slot asks nothing.
+        QCOMPARE(m_db.count(QStringLiteral("zakazivanje"), QStringLiteral("status = 'otkazan'")),
+                 1);
+        QCOMPARE(sheetText(7), QStringLiteral("Petrović Ana (otkazan)"));
+        QCOMPARE(items(m_list),
+                 QStringList{QStringLiteral("10:30  Petrović Ana  064/333 (otkazan)")});
+        // Delete on a cancelled booking asks nothing; Enter books the free slot anew.
         QTest::keyClick(m_sheet, Qt::Key_Delete);
         QCOMPARE(m_modals->seen().size(), 4);
+        planBooking(QStringLiteral("Đurić Žarko"), QString());
+        QTest::keyClick(m_sheet, Qt::Key_Return);
+        QCOMPARE(sheetText(7), QStringLiteral("Đurić Žarko"));
+        QCOMPARE(m_db.count(QStringLiteral("zakazivanje")), 2);
     }
 
     void aSlotTakenMeanwhileWritesNothing() {
@@ -252,7 +151,7 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QStringList>("offered");
         QTest::newRow("first letters")
-            << "pe" << QStringList{"Petrović Ana (1)", "Petrović Ana (3)"};
+            << "pe" << QStringList{"Petrović Ana (0101990715001)", "Petrović Ana (Niš)"};
         QTest::newRow("letter beyond ASCII") << "Đ" << QStringList{"Đurić Žarko"};
         QTest::newRow("first name") << "Ana" << QStringList{};
         QTest::newRow("without marks")
@@ -264,13 +163,16 @@ private slots:
     void theCompleterOffersPatientsBySurname() {
         QFETCH(QString, typed);
         QFETCH(QStringList, offered);
-        // Two entries with one name are told apart by their record number.
+        // Two entries with one name are told apart by what the desk knows of them.
         TerminUnos unos;
-        w_zakazivanje_termin window(QStringLiteral("utorak, 8. decembar 2026, 09:30"),
-                                    {{1, QStringLiteral("Petrović"), QStringLiteral("Ana")},
-                                     {2, QStringLiteral("Đurić"), QStringLiteral("Žarko")},
-                                     {3, QStringLiteral("Petrović"), QStringLiteral("Ana")}},
-                                    unos);
+        w_zakazivanje_termin window(
+            QStringLiteral("utorak, 8. decembar 2026, 09:30"),
+            {{1, QStringLiteral("Petrović"), QStringLiteral("Ana"), QStringLiteral("0101990715001"),
+              QStringLiteral("Beograd"), QString()},
+             {2, QStringLiteral("Đurić"), QStringLiteral("Žarko"), QString(), QString(), QString()},
+             {3, QStringLiteral("Petrović"), QStringLiteral("Ana"), QString(),
+              QStringLiteral("Niš"), QString()}},
+            unos);
         MAB_FIND(pacijent, QLineEdit, &window, "sle_pacijent");
         QCompleter* completer = pacijent->completer();
         QVERIFY(completer);
@@ -282,24 +184,32 @@ private slots:
         QCOMPARE(shown, offered);
     }
 
-    void aBookingInThePastAsksFirst_data() {
+    void aBookingAsksFirst_data() {
+        QTest::addColumn<int>("cell");
         QTest::addColumn<QString>("answer");
-        QTest::newRow("no") << "cb_ne";
-        QTest::newRow("yes") << "cb_da";
+        QTest::addColumn<QString>("question");
+        const QString past = QStringLiteral("Termin je u prošlosti. Da li želite da ga ipak "
+                                            "zakažete?");
+        const QString sunday = QStringLiteral("Nedelja je. Da li želite da ipak zakažete?");
+        QTest::newRow("in the past, no") << 9 << "cb_ne" << past; // the 7th
+        QTest::newRow("in the past, yes") << 9 << "cb_da" << past;
+        QTest::newRow("on a Sunday, no") << 15 << "cb_ne" << sunday; // the 13th
+        QTest::newRow("on a Sunday, yes") << 15 << "cb_da" << sunday;
     }
-    void aBookingInThePastAsksFirst() {
+    void aBookingAsksFirst() {
+        QFETCH(int, cell);
         QFETCH(QString, answer);
+        QFETCH(QString, question);
         m_page->ucitaj(*m_sqlca);
-        pick(9); // the 7th
+        pick(cell);
         m_modals->click(answer);
         if (answer == QLatin1String("cb_da"))
-            planBooking(QString(), QStringLiteral("upis unazad"));
+            planBooking(QString(), QStringLiteral("upis"));
         QTest::mouseDClick(m_sheet->viewport(), Qt::LeftButton, {},
                            m_sheet->visualRect(m_sheet->model()->index(0, 1)).center());
-        QCOMPARE(m_modals->seen().first().text,
-                 QStringLiteral("Termin je u prošlosti. Da li želite da ga ipak zakažete?"));
+        QCOMPARE(m_modals->seen().first().text, question);
         QCOMPARE(m_db.count(QStringLiteral("zakazivanje"), QStringLiteral("datum = ?"),
-                            {QDate(2026, 12, 7)}),
+                            {m_page->izabraniDan()}),
                  answer == QLatin1String("cb_da") ? 1 : 0);
     }
 };

@@ -218,8 +218,9 @@ private slots:
             for (int i = 0; i < inner->count(); ++i)
                 if (inner->widget(i)->isAncestorOf(field.widget))
                     inner->setCurrentIndex(i);
-            // The surname and the identity number look the patient up: the new lookup.
-            if (field.name == "sle_4" || field.name == "sle_mb")
+            // The surname and the identity number look the patient up, the doctor's name the
+            // practice's doctors: the new lookups.
+            if (field.name == "sle_4" || field.name == "sle_mb" || field.name == "sle_lekar")
                 continue;
             if (field.kind == Kind::Line || field.kind == Kind::Multi) {
                 field.widget->setFocus();

@@ -117,7 +117,7 @@ bool addSampleBookings(TestDataSource& db) {
 // The booking window as a double click on a slot opens it for a booking being changed.
 bool pictureBookingWindow(AppFixture& fixture, const QString& folder) {
     const auto pacijenti = zakazivanje_sql::pacijenti(sqlca());
-    TerminUnos unos{5, QStringLiteral("prvi pregled")};
+    TerminUnos unos{5, QStringLiteral("prvi pregled"), std::nullopt};
     bool saved = false;
     fixture.modals().answer([&](QWidget* dialog) {
         QTest::qWait(100);
@@ -125,7 +125,7 @@ bool pictureBookingWindow(AppFixture& fixture, const QString& folder) {
         dialog->findChild<QPushButton*>(QStringLiteral("cb_odustani"))->click();
     });
     Open<w_zakazivanje_termin>(zakazivanje_prikaz::nazivDana(Today()) + QStringLiteral(", 09:30"),
-                               pacijenti.rows, unos, fixture.window());
+                               pacijenti.rows, unos, false, fixture.window());
     return saved;
 }
 
