@@ -17,16 +17,11 @@ const QString DayRows =
     Bookings + QStringLiteral("WHERE z.rbr_lekar = ? AND z.datum = ? ORDER BY z.vreme, "
                               "CASE WHEN z.status = 'otkazan' THEN 1 ELSE 0 END, z.rbr");
 const QString OneBooking = Bookings + QStringLiteral("WHERE z.rbr = ?");
-// From each booked day straight to the next one through the (rbr_lekar, datum, vreme) index: the
-// cost follows the days of the month, never the bookings stored on them.
+// Through the partial index that keeps the slots: at most one doctor's half-hour grid for each day
+// of the month, whatever else is stored, and never a cancelled booking.
 const QString BookedDays = QStringLiteral(
-    "WITH RECURSIVE dani (datum) AS ("
-    "SELECT (SELECT datum FROM zakazivanje WHERE rbr_lekar = ? AND datum BETWEEN ? AND ? "
-    "AND status <> 'otkazan' ORDER BY datum LIMIT 1) "
-    "UNION ALL SELECT (SELECT z.datum FROM zakazivanje z WHERE z.rbr_lekar = ? "
-    "AND z.datum > dani.datum AND z.datum <= ? AND z.status <> 'otkazan' ORDER BY z.datum LIMIT 1) "
-    "FROM dani WHERE dani.datum IS NOT NULL) "
-    "SELECT datum FROM dani WHERE datum IS NOT NULL");
+    "SELECT DISTINCT datum FROM zakazivanje WHERE rbr_lekar = ? AND datum BETWEEN ? AND ? "
+    "AND status <> 'otkazan' ORDER BY datum");
 const QString SlotKey =
     QStringLiteral("SELECT rbr FROM zakazivanje WHERE rbr_lekar = ? AND datum = ? AND vreme = ? "
                    "AND status <> 'otkazan'");
@@ -119,7 +114,7 @@ Rows<Termin> termin(Transaction& sqlca, int rbr) {
 }
 
 Rows<QDate> zauzetiDani(Transaction& sqlca, int rbrLekar, const QDate& od, const QDate& do_) {
-    return readRowsAs<QDate>(sqlca, BookedDays, {rbrLekar, od, do_, rbrLekar, do_},
+    return readRowsAs<QDate>(sqlca, BookedDays, {rbrLekar, od, do_},
                              [](const QVariantList& red) { return dateOfColumn(red.at(0)); });
 }
 

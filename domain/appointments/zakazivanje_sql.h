@@ -61,7 +61,7 @@ Rows<Termin> terminiDana(Transaction& sqlca, int rbrLekar, const QDate& dan);
 // Booking rbr (no row when it is gone).
 Rows<Termin> termin(Transaction& sqlca, int rbr);
 // The days between od and do_ (both included) on which doctor rbrLekar has a booking that is not
-// cancelled. One index look-up per such day, however many bookings the days hold.
+// cancelled.
 Rows<QDate> zauzetiDani(Transaction& sqlca, int rbrLekar, const QDate& od, const QDate& do_);
 // The booking that holds a slot (cancelled ones hold none); none when the slot is free.
 One<int> rbrTermina(Transaction& sqlca, int rbrLekar, const QDate& datum, const QTime& vreme);
