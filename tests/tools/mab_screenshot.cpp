@@ -13,6 +13,7 @@
 #include "runtime/core/dates.h"
 #include "tests/lab/lab_support.h"
 #include "tests/support/app_fixture.h"
+#include "ui/appointments/tab_zakazivanje.h"
 #include "ui/appointments/w_zakazivanje_termin.h"
 #include "ui/common/w_da_ne.h"
 #include "ui/common/w_obavestenje.h"
@@ -30,12 +31,16 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace {
@@ -90,28 +95,95 @@ bool placeOrder(mab_la* window, const QString& folder) {
     return true;
 }
 
-// A day of bookings today, and a few on other days of this month and the next, so that the
-// appointments page shows a booked day and bold days in both calendars.
+// Two doctors, a day of bookings today for each, and a few on other days of this month and the
+// next, so that the appointments page shows a booked day with its statuses and bold days in both
+// calendars, and the first patient has bookings past and to come.
 bool addSampleBookings(TestDataSource& db) {
+    if (!db.exec(QStringLiteral("UPDATE lekar SET naziv = 'dr Milica Jovanović' WHERE rbr = 1")) ||
+        !db.exec(QStringLiteral("INSERT INTO lekar (naziv) VALUES ('dr Petar Ilić')")))
+        return false;
+    const int drugi = db.scalar(QStringLiteral("SELECT MAX(rbr) FROM lekar")).toInt();
     const QDate today = Today();
     const QDate nextMonth = calendar::endofmonth(today).addDays(1);
-    const QList<std::tuple<QDate, QTime, QVariant, QString>> bookings{
-        {today, QTime(8, 0), 1, QStringLiteral("kontrola")},
+    struct Booking {
+        QDate datum;
+        QTime vreme;
+        QVariant pacijent;
+        QString opis;
+        int lekar = 1;
+        QString status = QStringLiteral("zakazan");
+    };
+    const QList<Booking> bookings{
+        {today, QTime(8, 0), 1, QStringLiteral("kontrola"), 1, QStringLiteral("dosao")},
         {today, QTime(9, 30), 5, QStringLiteral("prvi pregled")},
         {today, QTime(11, 0), QVariant(), QStringLiteral("sastanak osoblja")},
-        {today, QTime(13, 30), 7, QString()},
+        {today, QTime(13, 30), 7, QString(), 1, QStringLiteral("nije_dosao")},
+        {today, QTime(15, 0), 2, QStringLiteral("pomeren"), 1, QStringLiteral("otkazan")},
         {today, QTime(17, 0), 3, QStringLiteral("nalazi")},
+        {today, QTime(9, 30), 8, QStringLiteral("EKG"), drugi},
+        {today, QTime(10, 0), 4, QString(), drugi},
         {calendar::startofmonth(today).addDays(2), QTime(10, 0), 2, QString()},
         {calendar::endofmonth(today), QTime(12, 0), 4, QString()},
         {nextMonth.addDays(6), QTime(9, 0), 6, QString()},
-        {nextMonth.addDays(13), QTime(9, 0), 8, QString()}};
-    for (const auto& [datum, vreme, pacijent, opis] : bookings)
-        if (!db.exec(QStringLiteral("INSERT INTO zakazivanje (datum, vreme, rbr_adresar, opis) "
-                                    "VALUES (?, ?, ?, ?)"),
-                     {datum, vreme,
-                      pacijent.isNull() ? QVariant(QMetaType::fromType<int>()) : pacijent, opis}))
-            return datum != today; // a slot taken twice (today is the month's end) is no fault
+        {nextMonth.addDays(13), QTime(9, 0), 8, QString()},
+        {nextMonth.addDays(2), QTime(10, 30), 1, QStringLiteral("kontrola posle terapije"), drugi},
+        {today.addDays(-40), QTime(9, 0), 1, QStringLiteral("prvi pregled"), 1,
+         QStringLiteral("dosao")}};
+    for (const Booking& b : bookings)
+        if (!db.exec(QStringLiteral("INSERT INTO zakazivanje (datum, vreme, rbr_adresar, opis, "
+                                    "rbr_lekar, status) VALUES (?, ?, ?, ?, ?, ?)"),
+                     {b.datum, b.vreme,
+                      b.pacijent.isNull() ? QVariant(QMetaType::fromType<int>()) : b.pacijent,
+                      b.opis, b.lekar, b.status}))
+            return b.datum != today; // a slot taken twice (today is the month's end) is no fault
     return true;
+}
+
+// The appointments page with its doctor picker open, the first patient's bookings, the doctors'
+// window, and the first doctor's day printed to PDF and turned into a picture (pdftoppm).
+bool pictureAppointments(AppFixture& fixture, mab_la* window, const QString& folder) {
+    tab_zakazivanje* page = window->zakazivanje();
+    window->tabMain()->setCurrentWidget(page);
+    auto* picker = page->findChild<QComboBox*>(QStringLiteral("ddlb_lekar"));
+    picker->showPopup();
+    QTest::qWait(300);
+    const QPoint at = window->mapToGlobal(QPoint(0, 0));
+    const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(
+        0, at.x(), at.y(), window->width(), window->height());
+    picker->hidePopup();
+    const QString withPicker =
+        QDir(folder).filePath(QStringLiteral("3-tab_zakazivanje-lekari.png"));
+    if (!screen.save(withPicker))
+        return false;
+    printf("%s\n", qPrintable(withPicker));
+
+    bool saved = false;
+    fixture.modals().answer([&](QWidget* dialog) {
+        QTest::qWait(100);
+        saved = save(dialog, QDir(folder).filePath(QStringLiteral("w_termini_pacijenta.png")));
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    page->terminiPacijenta(1);
+    fixture.modals().answer([&](QWidget* dialog) {
+        QTest::qWait(100);
+        saved = saved && save(dialog, QDir(folder).filePath(QStringLiteral("w_lekari.png")));
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    page->urediLekare();
+
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("dan.pdf")));
+    page->stampajDan(printer);
+    const QString printed = QDir(folder).filePath(QStringLiteral("3-stampa_dana"));
+    const bool converted =
+        QProcess::execute(QStringLiteral("pdftoppm"),
+                          {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"),
+                           QStringLiteral("-singlefile"), printer.outputFileName(), printed}) == 0;
+    if (converted)
+        printf("%s.png\n", qPrintable(printed));
+    return saved && converted;
 }
 
 // The booking window as a double click on a slot opens it for a booking being changed.
@@ -345,7 +417,8 @@ int main(int argc, char* argv[]) {
     if (!window->grab().save(QDir(folder).filePath("4-tab_lab_analize-prihvaceno.png")))
         return 1;
 
-    if (!pictureBookingWindow(fixture, folder) || !pictureResults(window, folder))
+    if (!pictureBookingWindow(fixture, folder) || !pictureResults(window, folder) ||
+        !pictureAppointments(fixture, window, folder))
         return 1;
     tabs->setCurrentIndex(0);
     if (!pictureVisit(window, folder) || !pictureOrder(fixture, window, folder))
