@@ -174,7 +174,9 @@ void tab_zakazivanje::otkaziRed(int red) {
 
 void tab_zakazivanje::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    // Coming back to the page shows what other desks booked meanwhile.
-    if (m_sqlca && !event->spontaneous())
+    // Coming back to the page shows what other desks booked meanwhile, and their new doctors.
+    if (m_sqlca && !event->spontaneous()) {
+        ucitajLekare();
         procitajDan();
+    }
 }
