@@ -1,6 +1,6 @@
 // The booking rules that need no database: the half-hour grid, the day's caption, the sheet's and
-// the list box's texts, when a slot lies in the past or on a Sunday, how namesakes are told apart
-// in the picker, and the order of a patient's bookings.
+// the list box's texts, when a slot lies in the past, how namesakes are told apart in the picker,
+// and the order of a patient's bookings.
 #include "domain/appointments/termini_pacijenta.h"
 #include "domain/appointments/zakazivanje_prikaz.h"
 #include "domain/appointments/zakazivanje_upis.h"
@@ -144,42 +144,6 @@ private slots:
         QCOMPARE(zakazivanje_upis::uProslosti(datum, vreme,
                                               QDateTime(QDate(2026, 12, 8), QTime(12, 10))),
                  proslost);
-    }
-
-    void sunday_data() {
-        QTest::addColumn<QDate>("datum");
-        QTest::addColumn<bool>("nedelja");
-        QTest::newRow("Sunday") << QDate(2026, 12, 13) << true;
-        QTest::newRow("Saturday") << QDate(2026, 12, 12) << false;
-        QTest::newRow("Monday") << QDate(2026, 12, 14) << false;
-    }
-    void sunday() {
-        QFETCH(QDate, datum);
-        QFETCH(bool, nedelja);
-        QCOMPARE(zakazivanje_upis::nedelja(datum), nedelja);
-    }
-
-    void statusCodes_data() {
-        QTest::addColumn<QString>("kod");
-        QTest::addColumn<int>("status"); // -1: none
-        QTest::addColumn<QString>("naziv");
-        QTest::newRow("booked") << "zakazan" << int(Status::Zakazan) << "zakazan";
-        QTest::newRow("came") << "dosao" << int(Status::Dosao) << "došao";
-        QTest::newRow("did not come") << "nije_dosao" << int(Status::NijeDosao) << "nije došao";
-        QTest::newRow("cancelled") << "otkazan" << int(Status::Otkazan) << "otkazan";
-        QTest::newRow("the word, not the code") << "došao" << -1 << "";
-    }
-    void statusCodes() {
-        QFETCH(QString, kod);
-        QFETCH(int, status);
-        QFETCH(QString, naziv);
-        const std::optional<Status> procitan = status_termina::izKoda(kod);
-        QCOMPARE(procitan.has_value(), status >= 0);
-        if (!procitan)
-            return;
-        QCOMPARE(int(*procitan), status);
-        QCOMPARE(status_termina::kod(*procitan), kod);
-        QCOMPARE(status_termina::naziv(*procitan), naziv);
     }
 
     // The picker's texts: namesakes by identity number, else city, else telephone; only what
