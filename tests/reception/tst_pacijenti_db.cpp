@@ -320,8 +320,8 @@ private slots:
         QVERIFY(m_db.exec(QStringLiteral("INSERT INTO poseta (rbr, rbr_adresar, datum) VALUES "
                                          "(2020, 20, '2026-01-05'), (2021, 21, '2026-02-05'), "
                                          "(2022, 21, '2026-03-05')")));
-        QVERIFY(m_db.exec(QStringLiteral("INSERT INTO zakazivanje (datum, vreme, rbr_adresar) "
-                                         "VALUES ('2026-12-20', '09:00:00', 21)")));
+        QVERIFY(m_db.exec(QStringLiteral("INSERT INTO zakazivanje (rbr_lekar, datum, vreme, "
+                                         "rbr_adresar) VALUES (1, '2026-12-20', '09:00:00', 21)")));
         QVERIFY(m_db.exec(QStringLiteral("INSERT INTO nalog (rbr_adresar, datum, ukupno_hem, "
                                          "ukupno_biohem, ukupno_urin, svega) VALUES "
                                          "(21, '2026-02-05', 0, 0, 0, 0)")));
