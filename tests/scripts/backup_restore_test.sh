@@ -224,7 +224,7 @@ cp "$copy" "$kept/mab-before-restore-2019-12-31_080000.$ext"
 echo notes >"$kept/notes.txt"
 output=$("$root/scripts/backup.sh" --dir "$kept" --keep 3 2>&1) || fail "backup: $output"
 echo "$output"
-newest_copy=$(copies_in "$kept" | grep -v 2020 | grep -v before)
+newest_copy=$(copies_in "$kept" | grep -v -e "^mab-2020-01-" -e before)
 expect "the newest three copies stay" \
     "mab-2020-01-03_080000.$ext mab-2020-01-04_080000.$ext $newest_copy" \
     "$(copies_in "$kept" | grep -v before | paste -sd' ')"
