@@ -3,7 +3,6 @@
 #include "app/schema_check.h"
 #include "domain/history/istorija_sql.h"
 #include "runtime/core/builtins.h"
-#include "runtime/core/dynamic_sql.h"
 #include "runtime/core/message.h"
 #include "runtime/core/os_user.h"
 #include "runtime/core/transaction.h"
@@ -47,17 +46,13 @@ void mab_oru::create() {
     installFontSubstitutions();
     // Fills while the connection opens and the address book reads; the window is built after.
     m_fontDatabaseFill = std::make_unique<FontDatabaseFill>();
-    Builtins& globals = builtins();
-    globals.message = new MessageObject;
-    globals.sqlca = new Transaction;
-    globals.sqlda = new DynamicDescriptionArea;
-    globals.sqlsa = new DynamicStagingArea;
-    globals.error = new ErrorObject;
+    builtins().message = new MessageObject;
+    m_sqlca = std::make_unique<Transaction>();
 }
 
 void mab_oru::open(const QString& commandline) {
     Q_UNUSED(commandline) // the command line is accepted and ignored
-    Transaction& transaction = sqlca();
+    Transaction& transaction = *m_sqlca;
     transaction.dbms = DBMS;
     transaction.autocommit = false;
     transaction.dbparm = DBParm;
@@ -71,7 +66,7 @@ void mab_oru::open(const QString& commandline) {
     // desks by their connections.
     if (transaction.isConnected() && !transaction.isPostgreSQL())
         istorija_sql::postaviPult(transaction, computerUserName());
-    mab_la = Open<::mab_la>();
+    mab_la = Open<::mab_la>(transaction);
     // The program ends when its main window closes, even if a notice is still open.
     QObject::connect(mab_la, &QObject::destroyed, qApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
@@ -80,16 +75,8 @@ void mab_oru::open(const QString& commandline) {
 void mab_oru::destroy() {
     if (mab_la)
         delete mab_la.data();
-    Builtins& globals = builtins();
-    delete globals.sqlca; // also ends the open unit of work and closes the connection
-    globals.sqlca = nullptr;
-    delete globals.sqlda;
-    globals.sqlda = nullptr;
-    delete globals.sqlsa;
-    globals.sqlsa = nullptr;
-    delete globals.error;
-    globals.error = nullptr;
-    delete globals.message;
-    globals.message = nullptr;
+    m_sqlca.reset(); // also ends the open unit of work and closes the connection
+    delete builtins().message;
+    builtins().message = nullptr;
     m_fontDatabaseFill.reset();
 }

@@ -8,12 +8,14 @@
 #include <memory>
 
 class FontDatabaseFill;
+class Transaction;
 class mab_la;
 
-// The application object "mab-oru". It creates the runtime's built-in globals, connects the one
-// transaction to data source MabZet with AutoCommit off, opens the main window and, at the end,
-// destroys the globals again. It owns the program's own globals (its ProgramGlobals part, and the
-// hematology window's HematologijaGlobals), which the screens reach through globals() and
+// The application object "mab-oru". It creates the message object and the one transaction,
+// connects the transaction to data source MabZet with AutoCommit off, opens the main window with
+// it and, at the end, destroys both again. The screens are handed the transaction when they are
+// made; none reaches it as a global. It owns the program's own globals (its ProgramGlobals part,
+// and the hematology window's HematologijaGlobals), which the screens reach through globals() and
 // hematologija() and the tests through app().
 class mab_oru : public ProgramGlobals, public HematologijaGlobals {
 public:
@@ -26,6 +28,8 @@ public:
 
     // The global `mab_la` as the main window it holds.
     ::mab_la* glavniProzor() const;
+    // The program's one connection (`sqlca`), from create until destroy.
+    Transaction* sqlca() const { return m_sqlca.get(); }
 
     // The program's fixed database login (scripts/common.sh holds the same pair as MAB_LOGIN).
     struct DatabaseLogin {
@@ -40,6 +44,7 @@ public:
 
 private:
     std::unique_ptr<FontDatabaseFill> m_fontDatabaseFill;
+    std::unique_ptr<Transaction> m_sqlca;
 };
 
 // The running application object; aborts when there is none.

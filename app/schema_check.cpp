@@ -4,7 +4,8 @@
 
 using schema_sql::VerzijaSeme;
 
-QString porukaOVerzijiSeme(const VerzijaSeme& verzija) {
+QString porukaOVerzijiSeme(const Result<VerzijaSeme>& procitana) {
+    const VerzijaSeme& verzija = procitana.value;
     // The launcher and scripts/run.sh upgrade an embedded database before every start, so this
     // is mostly seen on a desk of a shared server, whose tables only the server may change.
     const QString nadogradnja = QStringLiteral(
@@ -31,7 +32,7 @@ QString porukaOVerzijiSeme(const VerzijaSeme& verzija) {
     }
     return QStringLiteral("Verzija baze podataka ne može da se pročita (%1). Baza je verovatno "
                           "napravljena ranijom verzijom programa MAB. ")
-               .arg(verzija.sqlerrtext) +
+               .arg(procitana.sqlerrtext) +
            nadogradnja;
 }
 

@@ -10,7 +10,7 @@
 #include "bench/support/search_first_page.h"
 #include "bench/support/start_up.h"
 #include "bench/support/visits.h"
-#include "runtime/core/data_window_definition.h"
+#include "domain/addressbook/adresar_sql.h"
 #include "runtime/widgets/list_data_window.h"
 #include "tests/support/app_fixture.h"
 #include "ui/addressbook/obj_slova.h"
@@ -138,7 +138,7 @@ QList<double> Figures::saves(int existing) {
 
 QList<double> Figures::orderWindow() {
     return timed([] {
-        w_hematologija_unos* window = w_hematologija_unos::otvori();
+        w_hematologija_unos* window = w_hematologija_unos::otvori(sqlca());
         QCoreApplication::processEvents(); // first layout and paint
         app().zatvori = true;
         Close(window);
@@ -178,7 +178,7 @@ bool Figures::run() {
     const int letterRows = m_window->adresar()->lista()->rowCount();
     m_fixture.stop();
 
-    const QString sql = DataWindowDefinition::load(QStringLiteral("dw_pretraga_adresar"))->select;
+    const QString sql = adresar_sql::upitSpiska();
     const double sviFloor = median(floorRead(sql, QStringLiteral("%")));
     const double letterFloor = median(floorRead(sql, QStringLiteral("S%")));
 

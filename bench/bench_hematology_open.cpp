@@ -37,12 +37,12 @@ private slots:
     }
 
     void openWith500Analyses() {
-        w_hematologija_unos* window = w_hematologija_unos::otvori();
+        w_hematologija_unos* window = w_hematologija_unos::otvori(sqlca());
         QCOMPARE(app().uoo_broj, qint16(500));
         closeWindow(window);
 
         QBENCHMARK {
-            window = w_hematologija_unos::otvori();
+            window = w_hematologija_unos::otvori(sqlca());
             QCoreApplication::processEvents(); // first layout and paint
             closeWindow(window);
         }

@@ -68,20 +68,19 @@ inline QList<double> firstPages(const QDate& danas, int rounds, int* shown = nul
     Transaction sqlca;
     sqlca.autocommit = false;
     sqlca.dbparm = mab_oru::DBParm;
-    sqlca.connect();
-    if (sqlca.sqlcode != 0)
-        qFatal("no connection: %s", qPrintable(sqlca.sqlerrtext));
+    if (const Result<> connected = sqlca.connect(); connected.sqlcode != 0)
+        qFatal("no connection: %s", qPrintable(connected.sqlerrtext));
     QList<double> times;
     for (int round = 0; round <= rounds; ++round) {
         QElapsedTimer timer;
         timer.start();
-        const pretraga_sql::Strana strana =
+        const Result<pretraga_sql::Strana> strana =
             pretraga_sql::trazi(sqlca, pretraga_sql::sastavi(twoCriteria(), danas, 0, 10));
         const double ms = timer.nsecsElapsed() / 1e6;
-        if (strana.pogoci.failed() || strana.pogoci.rows.isEmpty())
-            qFatal("the search found nothing: %s", qPrintable(strana.pogoci.outcome.text));
+        if (strana.failed() || strana.value.pogoci.isEmpty())
+            qFatal("the search found nothing: %s", qPrintable(strana.sqlerrtext));
         if (shown)
-            *shown = strana.ukupno;
+            *shown = strana.value.ukupno;
         if (round > 0)
             times << ms;
     }

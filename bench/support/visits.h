@@ -130,9 +130,10 @@ inline QList<double> readingTheList(AppFixture& fixture, int ofPatient, int roun
     for (int round = 0; round <= rounds; ++round) {
         QElapsedTimer timer;
         timer.start();
-        const Rows<poseta_sql::Stavka> list = poseta_sql::posetePacijenta(sqlca(), Patient);
+        const Result<QList<poseta_sql::Stavka>> list =
+            poseta_sql::posetePacijenta(sqlca(), Patient);
         const double ms = timer.nsecsElapsed() / 1e6;
-        if (list.failed() || list.rows.size() != ofPatient)
+        if (list.failed() || list.value.size() != ofPatient)
             qFatal("the list was not read");
         if (round > 0)
             times << ms;

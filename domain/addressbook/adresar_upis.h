@@ -1,6 +1,7 @@
 #pragma once
 
 #include "domain/addressbook/adresar_unos.h"
+#include "domain/common/ishod.h"
 
 #include <QString>
 
@@ -9,26 +10,9 @@
 class Transaction;
 
 // What "SAČUVAJ" and "OBRIŠI" do with an address-book entry, as plain functions over the
-// transaction. They run the statements and return what came of them; the editor bar shows the
-// outcome (a notice, a message box, the question window) and updates the form.
+// transaction, each in one unit of work. They run the statements and return what came of them;
+// the page shows the outcome (a notice, a message box, the question window) and updates the form.
 namespace adresar_upis {
-
-struct IshodUpisa {
-    enum class Kraj {
-        Upisano,     // written and committed under key rbr
-        Obavestenje, // refused, nothing written: the notice `obavestenje` says why
-        Neupisano,   // the INSERT, UPDATE or COMMIT failed (tekstBaze); the unit is rolled back
-    };
-
-    Kraj kraj = Kraj::Upisano;
-    QString obavestenje;
-    QString tekstBaze;
-    int rbr = 0; // the key written
-    // The largest key could not be read. The save goes on regardless (as if the book were
-    // empty); the database's text greskaNajveceg is shown in a message box before anything else.
-    bool najveciNeprocitan = false;
-    QString greskaNajveceg;
-};
 
 // Tries of a new entry's INSERT when other desks keep taking the key just read.
 constexpr int NajvisePokusaja = 5;
@@ -37,35 +21,25 @@ constexpr int NajvisePokusaja = 5;
 QString obrisanUMedjuvremenu();
 
 // Saves the form's entry: a new one (postojeciRbr 0) under the next free key, else over row
-// postojeciRbr, with the status rbrStatus. Checks the names, the identity number's length and
-// that no other entry carries the same number. Anything that fails is rolled back, so the
-// connection is ready for the next save. pred_upisom runs after the reads and right before
-// each INSERT or UPDATE: where another desk's write can fall between the two.
-IshodUpisa sacuvaj(Transaction& sqlca, AdresarUnos unos, int postojeciRbr, int rbrStatus,
-                   const std::function<void()>& pred_upisom = {});
+// postojeciRbr, with the status rbrStatus; value.rbr is the key written. Checks the names, the
+// identity number's length and that no other entry carries the same number, then writes and
+// commits. Anything that fails is rolled back, so the connection is ready for the next save. A
+// largest key that could not be read does not stop the save: its text is value.upozorenje.
+// pred_upisom runs after the reads and right before each INSERT or UPDATE: where another desk's
+// write can fall between the two.
+Result<Ishod> sacuvaj(Transaction& sqlca, AdresarUnos unos, int postojeciRbr, int rbrStatus,
+                      const std::function<void()>& pred_upisom = {});
 
 // As sacuvaj for a new entry, but its INSERT stays in the open unit for the caller's COMMIT or
-// ROLLBACK: for a caller that writes more in the same unit (a patient with the first visit).
-IshodUpisa upisiNovi(Transaction& sqlca, AdresarUnos unos, int rbrStatus);
+// ROLLBACK: for a workflow that writes more in the same unit (a patient with the first visit).
+Result<Ishod> upisiNovi(Transaction& sqlca, AdresarUnos unos, int rbrStatus);
 
-struct IshodBrisanja {
-    enum class Kraj {
-        Obrisano,  // deleted and committed
-        Neobrisano // the DELETE or its COMMIT failed (tekstBaze), rolled back; the question
-                   // window shows `poruka`
-    };
-
-    Kraj kraj = Kraj::Obrisano;
-    QString poruka;
-    QString tekstBaze;
-    // Why, when the entry still has bookings on the appointments page, visits kept at reception
-    // or laboratory orders: shown after `poruka`.
-    QString obavestenje;
-};
-
-// The question asked before a delete.
+// The question asked before a delete, and what the question window says when it failed.
 QString pitanjeZaBrisanje();
-// Deletes the entry with key rbr once the user has said yes to pitanjeZaBrisanje().
-IshodBrisanja obrisi(Transaction& sqlca, int rbr);
+QString neobrisano();
+// Deletes the entry with key rbr once the user has said yes to pitanjeZaBrisanje(). A refused
+// DELETE or COMMIT is rolled back; value.obavestenje then says why, when the entry still has
+// bookings on the appointments page, visits kept at reception or laboratory orders.
+Result<Ishod> obrisi(Transaction& sqlca, int rbr);
 
 } // namespace adresar_upis

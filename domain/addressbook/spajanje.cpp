@@ -8,29 +8,6 @@
 
 namespace spajanje {
 
-namespace {
-
-Ishod obavestenje(const QString& tekst) {
-    Ishod ishod;
-    ishod.kraj = Ishod::Kraj::Obavestenje;
-    ishod.obavestenje = tekst;
-    return ishod;
-}
-
-Ishod neupisano(Transaction& sqlca) {
-    Ishod ishod;
-    ishod.kraj = Ishod::Kraj::Neupisano;
-    ishod.tekstBaze = sqlca.sqlerrtext;
-    sqlca.rollback();
-    return ishod;
-}
-
-bool uspelo(const Transaction& sqlca) {
-    return sqlca.sqlcode == Transaction::Success;
-}
-
-} // namespace
-
 QString naziv(const AdresarUnos& unos) {
     QString tekst = unos.prezime + QLatin1Char(' ') + unos.ime;
     if (!unos.mbr.isEmpty())
@@ -59,51 +36,41 @@ QString zastoNe(const AdresarUnos& duplikat, const AdresarUnos& zadrzan) {
     return {};
 }
 
-Ishod spoji(Transaction& sqlca, int rbrDuplikata, int rbrZadrzanog) {
+Result<Ishod> spoji(Transaction& sqlca, int rbrDuplikata, int rbrZadrzanog) {
     // Both entries as other desks have committed them up to now.
     sqlca.endReading();
-    const Rows<AdresarUnos> duplikat = adresar_sql::unos(sqlca, rbrDuplikata);
-    const Rows<AdresarUnos> zadrzan = adresar_sql::unos(sqlca, rbrZadrzanog);
-    for (const Rows<AdresarUnos>* procitan : {&duplikat, &zadrzan})
-        if (procitan->failed()) {
-            Ishod ishod;
-            ishod.kraj = Ishod::Kraj::Neupisano;
-            ishod.tekstBaze = procitan->outcome.text;
-            return ishod;
-        }
-    if (duplikat.rows.isEmpty() || zadrzan.rows.isEmpty())
-        return obavestenje(QStringLiteral("Jedan od unosa je u međuvremenu obrisan iz adresara: "
-                                          "ništa nije spojeno."));
-    const AdresarUnos& prvi = duplikat.rows.first();
-    const AdresarUnos& drugi = zadrzan.rows.first();
+    const Result<QList<AdresarUnos>> duplikat = adresar_sql::unos(sqlca, rbrDuplikata);
+    const Result<QList<AdresarUnos>> zadrzan = adresar_sql::unos(sqlca, rbrZadrzanog);
+    for (const Result<QList<AdresarUnos>>* procitan : {&duplikat, &zadrzan})
+        if (procitan->failed())
+            return procitan->outcome();
+    if (duplikat.value.isEmpty() || zadrzan.value.isEmpty())
+        return ishod::obavestenje(QStringLiteral(
+            "Jedan od unosa je u međuvremenu obrisan iz adresara: ništa nije spojeno."));
+    const AdresarUnos& prvi = duplikat.value.first();
+    const AdresarUnos& drugi = zadrzan.value.first();
     if (const QString zasto = zastoNe(prvi, drugi); !zasto.isEmpty())
-        return obavestenje(zasto);
+        return ishod::obavestenje(zasto);
 
-    poseta_sql::premestiPosete(sqlca, rbrDuplikata, rbrZadrzanog);
-    if (!uspelo(sqlca))
-        return neupisano(sqlca);
-    zakazivanje_sql::premestiTermine(sqlca, rbrDuplikata, rbrZadrzanog);
-    if (!uspelo(sqlca))
-        return neupisano(sqlca);
-    nalog_sql::premestiNaloge(sqlca, rbrDuplikata, rbrZadrzanog);
-    if (!uspelo(sqlca))
-        return neupisano(sqlca);
-    adresar_sql::obrisi(sqlca, rbrDuplikata);
-    if (!uspelo(sqlca) || sqlca.sqlnrows == 0) {
-        if (uspelo(sqlca))
-            sqlca.setFailure(QStringLiteral("adresar: unos %1 nije obrisan").arg(rbrDuplikata));
-        return neupisano(sqlca);
+    // Each step only after the one before it; the first that fails takes the whole unit back,
+    // both entries unchanged.
+    Result<> korak = poseta_sql::premestiPosete(sqlca, rbrDuplikata, rbrZadrzanog);
+    if (korak.succeeded())
+        korak = zakazivanje_sql::premestiTermine(sqlca, rbrDuplikata, rbrZadrzanog);
+    if (korak.succeeded())
+        korak = nalog_sql::premestiNaloge(sqlca, rbrDuplikata, rbrZadrzanog);
+    if (korak.succeeded()) {
+        korak = adresar_sql::obrisi(sqlca, rbrDuplikata);
+        if (korak.succeeded() && korak.sqlnrows == 0)
+            korak = Result<>::failure(
+                QStringLiteral("adresar: unos %1 nije obrisan").arg(rbrDuplikata));
     }
     // The number is set once the duplicate that carried it is gone: it stays unique throughout.
-    if (drugi.mbr.isEmpty() && !prvi.mbr.isEmpty()) {
-        adresar_sql::postaviMbr(sqlca, rbrZadrzanog, prvi.mbr);
-        if (!uspelo(sqlca))
-            return neupisano(sqlca);
-    }
-    adresar_sql::potvrdi(sqlca);
-    if (!uspelo(sqlca))
-        return neupisano(sqlca);
-    return {};
+    if (korak.succeeded() && drugi.mbr.isEmpty() && !prvi.mbr.isEmpty())
+        korak = adresar_sql::postaviMbr(sqlca, rbrZadrzanog, prvi.mbr);
+    if (korak.failed())
+        return ishod::odbijeno(sqlca, korak);
+    return ishod::potvrdi(sqlca, ishod::upisano(rbrZadrzanog));
 }
 
 } // namespace spajanje

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "domain/addressbook/adresar_unos.h"
+#include "domain/common/ishod.h"
 
 #include <QString>
 
@@ -12,17 +13,6 @@ class Transaction;
 // typed is lost.
 namespace spajanje {
 
-struct Ishod {
-    enum class Kraj {
-        Spojeno,     // merged and committed
-        Obavestenje, // refused, nothing written: the notice `obavestenje` says why
-        Neupisano,   // a statement or the COMMIT failed (tekstBaze); rolled back, both unchanged
-    };
-    Kraj kraj = Kraj::Spojeno;
-    QString obavestenje;
-    QString tekstBaze;
-};
-
 // How an entry is named in the question and the notices: "Petrović Ana (0101990715001)".
 QString naziv(const AdresarUnos& unos);
 // The question asked before a merge, naming both entries.
@@ -31,7 +21,8 @@ QString pitanje(const AdresarUnos& duplikat, const AdresarUnos& zadrzan);
 // numbers (two people).
 QString zastoNe(const AdresarUnos& duplikat, const AdresarUnos& zadrzan);
 
-// Merges entry rbrDuplikata into rbrZadrzanog, after the desk said yes to pitanje().
-Ishod spoji(Transaction& sqlca, int rbrDuplikata, int rbrZadrzanog);
+// Merges entry rbrDuplikata into rbrZadrzanog, after the desk said yes to pitanje(): both entries
+// read afresh and checked again, then every step or none.
+Result<Ishod> spoji(Transaction& sqlca, int rbrDuplikata, int rbrZadrzanog);
 
 } // namespace spajanje

@@ -1,5 +1,7 @@
 #include "domain/history/istorija_sql.h"
 
+#include "runtime/core/convert.h"
+#include "runtime/core/cursor_reader.h"
 #include "runtime/core/transaction.h"
 
 namespace istorija_sql {
@@ -13,45 +15,42 @@ const QString Desk = QStringLiteral("SELECT korisnik FROM istorija_pult");
 const QString ClearDesk = QStringLiteral("DELETE FROM istorija_pult");
 const QString SetDesk = QStringLiteral("INSERT INTO istorija_pult (korisnik) VALUES (?)");
 
-QString textOf(const QVariant& value) {
-    return value.isNull() ? QString() : value.toString();
-}
-
-Rows<Promena> istorija(Transaction& sqlca, const QString& tabela, int rbr) {
+Result<QList<Promena>> istorija(Transaction& sqlca, const QString& tabela, int rbr) {
     return readRowsAs<Promena>(sqlca, History, {tabela, rbr}, [](const QVariantList& red) {
         Promena promena;
-        promena.kada = QDateTime::fromString(textOf(red.at(0)).left(19).replace(u'T', u' '),
+        promena.kada = QDateTime::fromString(textOfColumn(red.at(0)).left(19).replace(u'T', u' '),
                                              QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-        promena.pult = textOf(red.at(1));
-        promena.polje = textOf(red.at(2));
-        promena.staraVrednost = textOf(red.at(3));
-        promena.obrisano = textOf(red.at(4)) == QLatin1String("brisanje");
+        promena.pult = textOfColumn(red.at(1));
+        promena.polje = textOfColumn(red.at(2));
+        promena.staraVrednost = textOfColumn(red.at(3));
+        promena.obrisano = textOfColumn(red.at(4)) == QLatin1String("brisanje");
         return promena;
     });
 }
 
 } // namespace
 
-Rows<Promena> istorijaPosete(Transaction& sqlca, int rbrPoseta) {
+Result<QList<Promena>> istorijaPosete(Transaction& sqlca, int rbrPoseta) {
     return istorija(sqlca, QStringLiteral("poseta"), rbrPoseta);
 }
 
-Rows<Promena> istorijaUnosa(Transaction& sqlca, int rbrAdresar) {
+Result<QList<Promena>> istorijaUnosa(Transaction& sqlca, int rbrAdresar) {
     return istorija(sqlca, QStringLiteral("adresar"), rbrAdresar);
 }
 
-void postaviPult(Transaction& sqlca, const QString& korisnik) {
-    const One<QString> sada =
+Result<> postaviPult(Transaction& sqlca, const QString& korisnik) {
+    const Result<std::optional<QString>> sada =
         readOne<QString>(sqlca, Desk, {}, [](const QVariant& v) { return v.toString(); });
     if (sada.failed() || sada.value == korisnik || korisnik.isEmpty())
-        return;
-    sqlca.execute(ClearDesk);
-    if (sqlca.sqlcode == Transaction::Success)
-        sqlca.execute(SetDesk, {korisnik});
-    if (sqlca.sqlcode == Transaction::Success)
-        sqlca.commit();
-    if (sqlca.sqlcode != Transaction::Success)
+        return sada.outcome();
+    Result<> upisan = sqlca.execute(ClearDesk);
+    if (upisan.succeeded())
+        upisan = sqlca.execute(SetDesk, {korisnik});
+    if (upisan.succeeded())
+        upisan = sqlca.commit();
+    if (!upisan.succeeded())
         sqlca.rollback();
+    return upisan;
 }
 
 } // namespace istorija_sql

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "runtime/core/cursor_reader.h"
+#include "runtime/core/result.h"
 
 #include <QDateTime>
+#include <QList>
 #include <QString>
 
 class Transaction;
@@ -21,13 +22,13 @@ struct Promena {
 };
 
 // What visit rbr's changes and deletes took from it, newest first.
-Rows<Promena> istorijaPosete(Transaction& sqlca, int rbrPoseta);
+Result<QList<Promena>> istorijaPosete(Transaction& sqlca, int rbrPoseta);
 // The same for address-book entry rbr.
-Rows<Promena> istorijaUnosa(Transaction& sqlca, int rbrAdresar);
+Result<QList<Promena>> istorijaUnosa(Transaction& sqlca, int rbrAdresar);
 
 // The embedded database's desk: the computer's user, whom the triggers name in every history row
 // of this connection's writes. Written only when it differs; a failure changes nothing and is not
 // shown (the history is kept all the same, without the desk).
-void postaviPult(Transaction& sqlca, const QString& korisnik);
+Result<> postaviPult(Transaction& sqlca, const QString& korisnik);
 
 } // namespace istorija_sql

@@ -1,5 +1,7 @@
 #include "domain/lab/nalazi_sql.h"
 
+#include "runtime/core/cursor_reader.h"
+
 #include <QVariant>
 #include <QVariantList>
 

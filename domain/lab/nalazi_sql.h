@@ -1,9 +1,10 @@
 #pragma once
 
 #include "domain/lab/ocena.h"
-#include "runtime/core/cursor_reader.h"
 #include "runtime/core/decimal.h"
+#include "runtime/core/result.h"
 
+#include <QList>
 #include <QString>
 #include <QtGlobal>
 
@@ -56,7 +57,7 @@ extern const QString leukocitna_formula; // subgroup 1, in ascending rbr
 // Loads one subgroup (ls_select_string is one of the two statements above), its rows in fetch
 // order. The outcome's code is 100 after the last row, or negative after a failure (the query
 // could not be opened, or a fetch failed; the rows read before it are kept).
-Rows<nalaz> ucitaj(Transaction& sqlca, const QString& ls_select_string);
+Result<QList<nalaz>> ucitaj(Transaction& sqlca, const QString& ls_select_string);
 // A fetched row, its columns in select order.
 nalaz nalazIzReda(const QVariantList& columns);
 

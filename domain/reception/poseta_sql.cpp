@@ -1,6 +1,9 @@
 #include "domain/reception/poseta_sql.h"
 
+#include "runtime/core/convert.h"
+#include "runtime/core/cursor_reader.h"
 #include "runtime/core/dates.h"
+#include "runtime/core/generated_key.h"
 #include "runtime/core/transaction.h"
 
 namespace poseta_sql {
@@ -24,10 +27,6 @@ const QString PatientVisitCount =
 const QString Insert =
     QStringLiteral("INSERT INTO poseta (rbr_adresar, datum, broj_protokola, lekar, verzija) "
                    "VALUES (?, ?, ?, ?, 1)");
-// The key just generated on this connection. The embedded database's driver runs an INSERT
-// without handing back RETURNING's row, so each engine is asked in its own words.
-const QString KeyOnServer = QStringLiteral(" RETURNING rbr");
-const QString KeyEmbedded = QStringLiteral("SELECT last_insert_rowid()");
 const QString Update = QStringLiteral(
     "UPDATE poseta SET rbr_adresar = ?, datum = ?, broj_protokola = ?, lekar = ?, "
     "verzija = verzija + 1, upisano = CURRENT_TIMESTAMP WHERE rbr = ? AND verzija = ?");
@@ -49,13 +48,9 @@ const QString OldestYear = QStringLiteral("SELECT CAST(MIN(datum) AS VARCHAR(10)
 const QString MoveVisits = QStringLiteral(
     "UPDATE poseta SET rbr_adresar = ?, verzija = verzija + 1 WHERE rbr_adresar = ?");
 
-QString textOf(const QVariant& value) {
-    return value.isNull() ? QString() : value.toString();
-}
-
 Pacijent pacijentIzReda(const QVariantList& red) {
-    return Pacijent{red.at(0).toInt(), textOf(red.at(1)), textOf(red.at(2)),
-                    textOf(red.at(3)), textOf(red.at(4)), textOf(red.at(5))};
+    return Pacijent{red.at(0).toInt(),       textOfColumn(red.at(1)), textOfColumn(red.at(2)),
+                    textOfColumn(red.at(3)), textOfColumn(red.at(4)), textOfColumn(red.at(5))};
 }
 
 } // namespace
@@ -64,94 +59,82 @@ QString upitPosetaPacijenta() {
     return PatientVisits;
 }
 
-Rows<Stavka> posetePacijenta(Transaction& sqlca, int rbrAdresar) {
+Result<QList<Stavka>> posetePacijenta(Transaction& sqlca, int rbrAdresar) {
     return readRowsAs<Stavka>(sqlca, PatientVisits, {rbrAdresar}, [](const QVariantList& red) {
-        return Stavka{red.at(0).toInt(), dateOfColumn(red.at(1)), textOf(red.at(2))};
+        return Stavka{red.at(0).toInt(), dateOfColumn(red.at(1)), textOfColumn(red.at(2))};
     });
 }
 
-Rows<Zaglavlje> zaglavlje(Transaction& sqlca, int rbr) {
+Result<QList<Zaglavlje>> zaglavlje(Transaction& sqlca, int rbr) {
     return readRowsAs<Zaglavlje>(sqlca, VisitRow, {rbr}, [](const QVariantList& red) {
-        return Zaglavlje{red.at(0).toInt(), red.at(1).toInt(), dateOfColumn(red.at(2)),
-                         textOf(red.at(3)), textOf(red.at(4)), red.at(5).toInt()};
+        return Zaglavlje{red.at(0).toInt(),       red.at(1).toInt(),       dateOfColumn(red.at(2)),
+                         textOfColumn(red.at(3)), textOfColumn(red.at(4)), red.at(5).toInt()};
     });
 }
 
-Rows<Polje> polja(Transaction& sqlca, int rbr) {
+Result<QList<Polje>> polja(Transaction& sqlca, int rbr) {
     return readRowsAs<Polje>(sqlca, VisitFields, {rbr}, [](const QVariantList& red) {
-        return Polje{textOf(red.at(0)), textOf(red.at(1))};
+        return Polje{textOfColumn(red.at(0)), textOfColumn(red.at(1))};
     });
 }
 
-Rows<Pacijent> pacijentPoMbr(Transaction& sqlca, const QString& mbr) {
+Result<QList<Pacijent>> pacijentPoMbr(Transaction& sqlca, const QString& mbr) {
     return readRowsAs<Pacijent>(sqlca,
                                 PatientColumns + QStringLiteral("WHERE mbr = ? ORDER BY rbr"),
                                 {mbr}, pacijentIzReda);
 }
 
-Rows<Pacijent> pacijent(Transaction& sqlca, int rbr) {
+Result<QList<Pacijent>> pacijent(Transaction& sqlca, int rbr) {
     return readRowsAs<Pacijent>(sqlca, PatientColumns + QStringLiteral("WHERE rbr = ?"), {rbr},
                                 pacijentIzReda);
 }
 
-Rows<Pacijent> pacijenti(Transaction& sqlca) {
+Result<QList<Pacijent>> pacijenti(Transaction& sqlca) {
     return readRowsAs<Pacijent>(
         sqlca, PatientColumns + QStringLiteral("ORDER BY prezime, ime, rbr"), {}, pacijentIzReda);
 }
 
-One<int> verzija(Transaction& sqlca, int rbr) {
+Result<std::optional<int>> verzija(Transaction& sqlca, int rbr) {
     return readOne<int>(sqlca, VisitVersion, {rbr}, [](const QVariant& v) { return v.toInt(); });
 }
 
-One<int> brojPosetaPacijenta(Transaction& sqlca, int rbrAdresar) {
+Result<std::optional<int>> brojPosetaPacijenta(Transaction& sqlca, int rbrAdresar) {
     return readOne<int>(sqlca, PatientVisitCount, {rbrAdresar},
                         [](const QVariant& count) { return count.toInt(); });
 }
 
-std::optional<int> unesi(Transaction& sqlca, int rbrAdresar, const QDate& datum,
-                         const QString& brojProtokola, const QString& lekar) {
-    const QVariantList values{rbrAdresar, datum, textOrNull(brojProtokola), textOrNull(lekar)};
-    std::optional<QVariantList> red;
-    if (sqlca.isPostgreSQL()) {
-        red = sqlca.executeReturning(Insert + KeyOnServer, values);
-    } else {
-        sqlca.execute(Insert, values);
-        if (sqlca.sqlcode != Transaction::Success)
-            return std::nullopt;
-        red = sqlca.executeReturning(KeyEmbedded);
-    }
-    if (!red || red->isEmpty() || red->first().isNull()) {
-        if (sqlca.sqlcode == Transaction::Success || sqlca.sqlcode == Transaction::NotFound)
-            sqlca.setFailure(QStringLiteral("poseta: baza nije vratila ključ nove posete"));
-        return std::nullopt;
-    }
-    return red->first().toInt();
+Result<int> unesi(Transaction& sqlca, int rbrAdresar, const QDate& datum,
+                  const QString& brojProtokola, const QString& lekar) {
+    return insertWithKey(
+        sqlca, Insert, {rbrAdresar, datum, textOrNull(brojProtokola), textOrNull(lekar)},
+        QStringLiteral("rbr"), QStringLiteral("poseta: baza nije vratila ključ nove posete"));
 }
 
-void izmeni(Transaction& sqlca, int rbr, int verzija, int rbrAdresar, const QDate& datum,
-            const QString& brojProtokola, const QString& lekar) {
-    sqlca.execute(Update,
-                  {rbrAdresar, datum, textOrNull(brojProtokola), textOrNull(lekar), rbr, verzija});
+Result<> izmeni(Transaction& sqlca, int rbr, int verzija, int rbrAdresar, const QDate& datum,
+                const QString& brojProtokola, const QString& lekar) {
+    return sqlca.execute(
+        Update, {rbrAdresar, datum, textOrNull(brojProtokola), textOrNull(lekar), rbr, verzija});
 }
 
-void obrisiPolja(Transaction& sqlca, int rbr) {
-    sqlca.execute(DeleteFields, {rbr});
+Result<> obrisiPolja(Transaction& sqlca, int rbr) {
+    return sqlca.execute(DeleteFields, {rbr});
 }
 
-void unesiPolje(Transaction& sqlca, int rbr, const Polje& polje) {
-    sqlca.execute(InsertField, {rbr, polje.polje, polje.vrednost});
+Result<> unesiPolje(Transaction& sqlca, int rbr, const Polje& polje) {
+    return sqlca.execute(InsertField, {rbr, polje.polje, polje.vrednost});
 }
 
-void izmeniPolje(Transaction& sqlca, int rbr, const Polje& polje) {
-    sqlca.execute(UpdateField, {polje.vrednost, rbr, polje.polje});
+Result<> izmeniPolje(Transaction& sqlca, int rbr, const Polje& polje) {
+    return sqlca.execute(UpdateField, {polje.vrednost, rbr, polje.polje});
 }
 
-void obrisiPolje(Transaction& sqlca, int rbr, const QString& polje) {
-    sqlca.execute(DeleteField, {rbr, polje});
+Result<> obrisiPolje(Transaction& sqlca, int rbr, const QString& polje) {
+    return sqlca.execute(DeleteField, {rbr, polje});
 }
 
-Rows<SlicanPacijent> slicniPacijenti(Transaction& sqlca, const QString& prezime, const QString& ime,
-                                     const std::optional<QDate>& rodjen) {
+Result<QList<SlicanPacijent>> slicniPacijenti(Transaction& sqlca, const QString& prezime,
+                                              const QString& ime,
+                                              const std::optional<QDate>& rodjen) {
     QVariantList values{prezime, ime};
     QString poRodjenju;
     if (rodjen) {
@@ -160,25 +143,22 @@ Rows<SlicanPacijent> slicniPacijenti(Transaction& sqlca, const QString& prezime,
     }
     return readRowsAs<SlicanPacijent>(
         sqlca, Similar.arg(poRodjenju), values, [](const QVariantList& red) {
-            return SlicanPacijent{red.at(0).toInt(), textOf(red.at(1)), textOf(red.at(2)),
-                                  textOf(red.at(3)), textOf(red.at(4)), dateOfColumn(red.at(5))};
+            return SlicanPacijent{red.at(0).toInt(),       textOfColumn(red.at(1)),
+                                  textOfColumn(red.at(2)), textOfColumn(red.at(3)),
+                                  textOfColumn(red.at(4)), dateOfColumn(red.at(5))};
         });
 }
 
-One<int> najstarijaGodina(Transaction& sqlca) {
-    One<int> godina = readOne<int>(sqlca, OldestYear, {},
-                                   [](const QVariant& v) { return dateOfColumn(v).year(); });
+Result<std::optional<int>> najstarijaGodina(Transaction& sqlca) {
+    Result<std::optional<int>> godina = readOne<int>(
+        sqlca, OldestYear, {}, [](const QVariant& v) { return dateOfColumn(v).year(); });
     if (godina.value && *godina.value <= 0) // MIN of no rows is NULL
         godina.value.reset();
     return godina;
 }
 
-void premestiPosete(Transaction& sqlca, int odRbr, int naRbr) {
-    sqlca.execute(MoveVisits, {naRbr, odRbr});
-}
-
-void potvrdi(Transaction& sqlca) {
-    sqlca.commit();
+Result<> premestiPosete(Transaction& sqlca, int odRbr, int naRbr) {
+    return sqlca.execute(MoveVisits, {naRbr, odRbr});
 }
 
 } // namespace poseta_sql

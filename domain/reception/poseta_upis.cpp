@@ -1,5 +1,6 @@
 #include "domain/reception/poseta_upis.h"
 
+#include "domain/addressbook/adresar_sql.h"
 #include "domain/addressbook/adresar_upis.h"
 #include "domain/reception/poseta_datum.h"
 #include "runtime/core/dates.h"
@@ -9,46 +10,6 @@
 #include <QSet>
 
 namespace poseta_upis {
-
-namespace {
-
-Ishod obavestenje(const QString& tekst) {
-    Ishod ishod;
-    ishod.kraj = Ishod::Kraj::Obavestenje;
-    ishod.obavestenje = tekst;
-    return ishod;
-}
-
-bool pacijentNestao(Transaction& sqlca, int rbrAdresar) {
-    const Rows<poseta_sql::Pacijent> red = poseta_sql::pacijent(sqlca, rbrAdresar);
-    return !red.failed() && red.rows.isEmpty();
-}
-
-// After a refused statement: the unit is rolled back first, so no lock outlives the click and
-// the reads that explain the refusal see what the other desks committed.
-Ishod odbijeno(Transaction& sqlca, const Poseta& poseta) {
-    const QString tekst = sqlca.sqlerrtext;
-    sqlca.rollback();
-    if (pacijentNestao(sqlca, poseta.rbrAdresar))
-        return obavestenje(pacijentObrisan());
-    if (poseta.rbr) {
-        const One<int> sada = poseta_sql::verzija(sqlca, *poseta.rbr);
-        if (!sada.failed() && !sada.value)
-            return obavestenje(obrisanaUMedjuvremenu());
-        if (sada.value && *sada.value != poseta.verzija)
-            return obavestenje(izmenjenaUMedjuvremenu());
-    }
-    Ishod ishod;
-    ishod.kraj = Ishod::Kraj::Neupisano;
-    ishod.tekstBaze = tekst;
-    return ishod;
-}
-
-bool uspelo(const Transaction& sqlca) {
-    return sqlca.sqlcode == Transaction::Success;
-}
-
-} // namespace
 
 QString izmenjenaUMedjuvremenu() {
     return QStringLiteral("Ovu posetu je u međuvremenu sačuvao drugi korisnik. Vaše izmene nisu "
@@ -86,124 +47,116 @@ QList<poseta_sql::Polje> bezPonovljenih(const QList<poseta_sql::Polje>& polja) {
 
 namespace {
 
+// Why the database refused, read after the rollback: the patient or the visit gone, or saved by
+// another desk since it was read; empty when none of these explains it.
+QString zastoOdbijena(Transaction& sqlca, const Poseta& poseta) {
+    if (adresar_sql::nestao(sqlca, poseta.rbrAdresar).value)
+        return pacijentObrisan();
+    if (poseta.rbr) {
+        const Result<std::optional<int>> sada = poseta_sql::verzija(sqlca, *poseta.rbr);
+        if (!sada.failed() && !sada.value)
+            return obrisanaUMedjuvremenu();
+        if (sada.value && *sada.value != poseta.verzija)
+            return izmenjenaUMedjuvremenu();
+    }
+    return {};
+}
+
 // The visit's writes in the open unit: its row, then only the fields that differ from the stored
-// ones, so that the history keeps a value only where it really changed. None when a statement
-// failed (the unit is left for the caller); an outcome other than Upisano when another desk saved
-// or deleted the visit meanwhile (rolled back already).
-std::optional<Ishod> upisi(Transaction& sqlca, const Poseta& poseta) {
-    Ishod ishod;
+// ones, so that the history keeps a value only where it really changed. A failure leaves the unit
+// to the caller; a notice when another desk saved or deleted the visit meanwhile (rolled back
+// already).
+Result<Ishod> upisi(Transaction& sqlca, const Poseta& poseta) {
     const QList<poseta_sql::Polje> polja = bezPonovljenih(poseta.polja);
     if (!poseta.rbr) {
-        const std::optional<int> rbr = poseta_sql::unesi(sqlca, poseta.rbrAdresar, poseta.datum,
-                                                         poseta.brojProtokola, poseta.lekar);
-        if (!rbr)
-            return std::nullopt;
-        ishod.rbr = *rbr;
-        ishod.verzija = 1;
-        for (const poseta_sql::Polje& polje : polja) {
-            poseta_sql::unesiPolje(sqlca, ishod.rbr, polje);
-            if (!uspelo(sqlca))
-                return std::nullopt;
-        }
-        return ishod;
+        const Result<int> rbr = poseta_sql::unesi(sqlca, poseta.rbrAdresar, poseta.datum,
+                                                  poseta.brojProtokola, poseta.lekar);
+        if (rbr.failed())
+            return rbr.outcome();
+        for (const poseta_sql::Polje& polje : polja)
+            if (const Result<> upisano = poseta_sql::unesiPolje(sqlca, rbr.value, polje);
+                upisano.failed())
+                return upisano;
+        return ishod::upisano(rbr.value, 1);
     }
 
     // The stored fields as they are at the version read: the UPDATE below is written only while
     // the visit is still at that version, so no other desk's save falls between the two.
-    const Rows<poseta_sql::Polje> sacuvana = poseta_sql::polja(sqlca, *poseta.rbr);
-    if (sacuvana.failed()) {
-        sqlca.setFailure(sacuvana.outcome.text);
-        return std::nullopt;
-    }
-    poseta_sql::izmeni(sqlca, *poseta.rbr, poseta.verzija, poseta.rbrAdresar, poseta.datum,
-                       poseta.brojProtokola, poseta.lekar);
-    if (!uspelo(sqlca))
-        return std::nullopt;
-    if (sqlca.sqlnrows == 0) {
+    const Result<QList<poseta_sql::Polje>> sacuvana = poseta_sql::polja(sqlca, *poseta.rbr);
+    if (sacuvana.failed())
+        return sacuvana.outcome();
+    const Result<> izmenjena =
+        poseta_sql::izmeni(sqlca, *poseta.rbr, poseta.verzija, poseta.rbrAdresar, poseta.datum,
+                           poseta.brojProtokola, poseta.lekar);
+    if (izmenjena.failed())
+        return izmenjena;
+    if (izmenjena.sqlnrows == 0) {
         sqlca.rollback();
-        const One<int> sada = poseta_sql::verzija(sqlca, *poseta.rbr);
-        return obavestenje(sada.value ? izmenjenaUMedjuvremenu() : obrisanaUMedjuvremenu());
+        const Result<std::optional<int>> sada = poseta_sql::verzija(sqlca, *poseta.rbr);
+        return ishod::obavestenje(sada.value ? izmenjenaUMedjuvremenu() : obrisanaUMedjuvremenu());
     }
-    ishod.rbr = *poseta.rbr;
-    ishod.verzija = poseta.verzija + 1;
+    const int rbr = *poseta.rbr;
     QHash<QString, QString> staro;
-    for (const poseta_sql::Polje& polje : sacuvana.rows)
+    for (const poseta_sql::Polje& polje : sacuvana.value)
         staro.insert(polje.polje, polje.vrednost);
     for (const poseta_sql::Polje& polje : polja) {
         const auto bilo = staro.constFind(polje.polje);
+        Result<> upisano;
         if (bilo == staro.cend())
-            poseta_sql::unesiPolje(sqlca, ishod.rbr, polje);
+            upisano = poseta_sql::unesiPolje(sqlca, rbr, polje);
         else if (*bilo != polje.vrednost)
-            poseta_sql::izmeniPolje(sqlca, ishod.rbr, polje);
+            upisano = poseta_sql::izmeniPolje(sqlca, rbr, polje);
         staro.remove(polje.polje);
-        if (!uspelo(sqlca))
-            return std::nullopt;
+        if (upisano.failed())
+            return upisano;
     }
-    for (auto ostalo = staro.cbegin(); ostalo != staro.cend(); ++ostalo) {
-        poseta_sql::obrisiPolje(sqlca, ishod.rbr, ostalo.key());
-        if (!uspelo(sqlca))
-            return std::nullopt;
-    }
-    return ishod;
+    for (auto ostalo = staro.cbegin(); ostalo != staro.cend(); ++ostalo)
+        if (const Result<> obrisano = poseta_sql::obrisiPolje(sqlca, rbr, ostalo.key());
+            obrisano.failed())
+            return obrisano;
+    return ishod::upisano(rbr, poseta.verzija + 1);
 }
 
-Ishod neupisano(Transaction& sqlca) {
-    Ishod ishod;
-    ishod.kraj = Ishod::Kraj::Neupisano;
-    ishod.tekstBaze = sqlca.sqlerrtext;
-    sqlca.rollback();
-    return ishod;
+// A patient not yet in the address book and the first visit, in the one unit: the entry is written
+// as the address book writes a new one, then the visit for it; a failure of either takes both.
+Result<Ishod> sacuvajSaPacijentom(Transaction& sqlca, const AdresarUnos& pacijent, Poseta poseta) {
+    const Result<std::optional<int>> status =
+        adresar_sql::rbrStatusa(sqlca, QStringLiteral("Pacijent"));
+    if (status.failed())
+        return status.outcome();
+    const Result<Ishod> upisan = adresar_upis::upisiNovi(sqlca, pacijent, status.value.value_or(0));
+    if (upisan.failed() || !upisan.value.obavestenje.isEmpty())
+        return upisan; // nothing written, the unit rolled back
+    poseta.rbr.reset();
+    poseta.rbrAdresar = upisan.value.rbr;
+    Result<Ishod> upisana = upisi(sqlca, poseta);
+    if (upisana.failed())
+        return ishod::odbijeno(sqlca, upisana); // the entry goes with the visit
+    upisana.value.rbrAdresar = upisan.value.rbr;
+    return ishod::potvrdi(sqlca, upisana);
 }
 
 } // namespace
 
-Ishod sacuvaj(Transaction& sqlca, const Poseta& poseta, const std::function<void()>& pred_upisom) {
+Result<Ishod> sacuvaj(Transaction& sqlca, const Poseta& poseta,
+                      const std::optional<AdresarUnos>& noviPacijent,
+                      const std::function<void()>& pred_upisom) {
     if (!poseta_datum::uGranicama(poseta.datum, Today()))
-        return obavestenje(poseta_datum::vanGranica(Today()));
+        return ishod::obavestenje(poseta_datum::vanGranica(Today()));
     // Start from what other desks have committed up to now, never an older snapshot.
     sqlca.endReading();
     if (pred_upisom)
         pred_upisom();
+    if (noviPacijent)
+        return sacuvajSaPacijentom(sqlca, *noviPacijent, poseta);
 
-    const std::optional<Ishod> ishod = upisi(sqlca, poseta);
-    if (!ishod)
-        return odbijeno(sqlca, poseta);
-    if (ishod->kraj != Ishod::Kraj::Upisano)
-        return *ishod;
-    poseta_sql::potvrdi(sqlca);
-    if (!uspelo(sqlca))
-        return odbijeno(sqlca, poseta);
-    return *ishod;
-}
-
-Ishod sacuvajSaPacijentom(Transaction& sqlca, const AdresarUnos& pacijent, int rbrStatus,
-                          Poseta poseta) {
-    if (!poseta_datum::uGranicama(poseta.datum, Today()))
-        return obavestenje(poseta_datum::vanGranica(Today()));
-    sqlca.endReading();
-    const adresar_upis::IshodUpisa upisan = adresar_upis::upisiNovi(sqlca, pacijent, rbrStatus);
-    switch (upisan.kraj) {
-    case adresar_upis::IshodUpisa::Kraj::Obavestenje:
-        return obavestenje(upisan.obavestenje);
-    case adresar_upis::IshodUpisa::Kraj::Neupisano: {
-        Ishod ishod;
-        ishod.kraj = Ishod::Kraj::Neupisano;
-        ishod.tekstBaze = upisan.tekstBaze;
-        return ishod;
-    }
-    case adresar_upis::IshodUpisa::Kraj::Upisano:
-        break;
-    }
-    poseta.rbr.reset();
-    poseta.rbrAdresar = upisan.rbr;
-    std::optional<Ishod> ishod = upisi(sqlca, poseta);
-    if (!ishod)
-        return neupisano(sqlca); // the entry goes with the visit
-    poseta_sql::potvrdi(sqlca);
-    if (!uspelo(sqlca))
-        return neupisano(sqlca);
-    ishod->rbrAdresar = upisan.rbr;
-    return *ishod;
+    const auto zasto = [&] { return zastoOdbijena(sqlca, poseta); };
+    const Result<Ishod> upisana = upisi(sqlca, poseta);
+    if (upisana.failed())
+        return ishod::odbijeno(sqlca, upisana, zasto);
+    if (!upisana.value.obavestenje.isEmpty())
+        return upisana;
+    return ishod::potvrdi(sqlca, upisana, zasto);
 }
 
 } // namespace poseta_upis

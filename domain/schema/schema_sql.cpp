@@ -4,23 +4,22 @@
 
 namespace schema_sql {
 
-VerzijaSeme procitajVerziju(Transaction& sqlca) {
+Result<VerzijaSeme> procitajVerziju(Transaction& sqlca) {
     // No value to bind: the statement is fixed and the comparison is made here.
-    const std::optional<QVariantList> red =
+    const Result<std::optional<QVariantList>> red =
         sqlca.selectInto(QStringLiteral("SELECT MAX(version) FROM schema_version"));
-    VerzijaSeme ishod;
-    if (!red || sqlca.sqlcode < 0) {
-        ishod.sqlcode = sqlca.sqlcode < 0 ? sqlca.sqlcode : Transaction::Failure;
-        ishod.sqlerrtext = sqlca.sqlerrtext;
-        return ishod;
-    }
+    if (red.failed())
+        return red.outcome();
+    if (!red.value) // an aggregate always gives a row; a driver that gives none fails the read
+        return Result<>::failure(QStringLiteral("schema_version: nema reda"));
     // An empty table (never written so by the upgrade) counts as the oldest version.
-    const QVariant verzija = red->value(0);
+    const QVariant verzija = red.value->value(0);
+    VerzijaSeme ishod;
     ishod.verzija = verzija.isNull() ? 0 : verzija.toInt();
     ishod.stanje = ishod.verzija == PotrebnaVerzija  ? VerzijaSeme::Stanje::Tekuca
                    : ishod.verzija < PotrebnaVerzija ? VerzijaSeme::Stanje::Starija
                                                      : VerzijaSeme::Stanje::Novija;
-    return ishod;
+    return {red.outcome(), ishod};
 }
 
 } // namespace schema_sql

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/core/result.h"
+
 #include <QString>
 
 class Transaction;
@@ -21,11 +23,10 @@ struct VerzijaSeme {
     };
     Stanje stanje = Stanje::Neprocitana;
     int verzija = 0; // the database's version, when read
-    int sqlcode = 0; // the database's code and text, when it could not be read
-    QString sqlerrtext;
 };
 
-// The newest row of schema_version, compared with PotrebnaVerzija. Ends its unit of work.
-VerzijaSeme procitajVerziju(Transaction& sqlca);
+// The newest row of schema_version, compared with PotrebnaVerzija; failed (and Neprocitana) when
+// it could not be read. Ends its unit of work.
+Result<VerzijaSeme> procitajVerziju(Transaction& sqlca);
 
 } // namespace schema_sql

@@ -3,6 +3,7 @@
 #include "domain/lab/nalazi_sql.h"
 #include "domain/reception/polja_posete.h"
 #include "domain/search/pravila.h"
+#include "runtime/core/cursor_reader.h"
 #include "runtime/core/dates.h"
 #include "runtime/core/transaction.h"
 
@@ -158,7 +159,7 @@ Naredba sastavi(const QList<Kriterijum>& paneli, const QDate& danas, int preskoc
     return naredba;
 }
 
-Strana trazi(Transaction& sqlca, const Naredba& naredba) {
+Result<Strana> trazi(Transaction& sqlca, const Naredba& naredba) {
     Strana strana;
     const auto pogodakIzReda = [&strana](const QVariantList& red) {
         Pogodak pogodak;
@@ -174,8 +175,10 @@ Strana trazi(Transaction& sqlca, const Naredba& naredba) {
         }
         return pogodak;
     };
-    strana.pogoci = readRowsAs<Pogodak>(sqlca, naredba.tekst, naredba.vrednosti, pogodakIzReda);
-    return strana;
+    Result<QList<Pogodak>> pogoci =
+        readRowsAs<Pogodak>(sqlca, naredba.tekst, naredba.vrednosti, pogodakIzReda);
+    strana.pogoci = std::move(pogoci.value);
+    return {pogoci.outcome(), strana};
 }
 
 } // namespace pretraga_sql

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "domain/search/kriterijum.h"
-#include "runtime/core/cursor_reader.h"
+#include "runtime/core/result.h"
 
 #include <QDate>
+#include <QList>
 #include <QString>
 #include <QVariantList>
 
@@ -34,7 +35,7 @@ struct Pogodak {
 };
 
 struct Strana {
-    Rows<pretraga_sql::Pogodak> pogoci;
+    QList<Pogodak> pogoci;
     int ukupno = 0; // every match, not only this page's
 };
 
@@ -45,6 +46,7 @@ Naredba sastavi(const QList<pretraga::Kriterijum>& paneli, const QDate& danas, i
                 int naStrani);
 
 // Runs the statement through the program's one read path; the unit of work ends with the read.
-Strana trazi(Transaction& sqlca, const Naredba& naredba);
+// After a failed fetch the hits before it are there.
+Result<Strana> trazi(Transaction& sqlca, const Naredba& naredba);
 
 } // namespace pretraga_sql

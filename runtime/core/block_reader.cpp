@@ -73,9 +73,10 @@ QString errorText(SQLHDBC connection, SQLHSTMT statement) {
     return text.isEmpty() ? QStringLiteral("Greška baze podataka bez opisa.") : text;
 }
 
-// The connection handle under Qt's ODBC driver, or null for any other driver.
+// The connection handle under Qt's ODBC driver, or null for any other driver and while the
+// transaction may not be used.
 SQLHDBC connectionHandle(const Transaction& transaction) {
-    if (!transaction.isConnected())
+    if (transaction.usable().failed())
         return nullptr;
     QSqlDatabase db = QSqlDatabase::database(transaction.connectionName(), false);
     if (db.driverName() != QLatin1String("QODBC"))
@@ -157,17 +158,18 @@ enum class Pass { Done, Wider, Failed, Unsupported };
 
 class BlockReader {
 public:
-    BlockReader(SQLHDBC connection, Transaction& transaction, ResultColumns& rows)
-        : m_connection(connection), m_transaction(transaction), m_rows(rows) {}
+    BlockReader(SQLHDBC connection, ResultColumns& rows) : m_connection(connection), m_rows(rows) {}
 
     Pass run(const QString& sql, std::vector<Parameter>& parameters);
     // Refuses (Unsupported) a result with a column that is not a table's own: a driver that
     // hands rows over as it steps through them types such a column before it has seen a value.
     void requireTableColumns() { m_tableColumnsOnly = true; }
+    // The database's message after Pass::Failed.
+    QString failure() const { return m_failure; }
 
 private:
     Pass fail(SQLHSTMT statement) {
-        m_transaction.setFailure(errorText(m_connection, statement));
+        m_failure = errorText(m_connection, statement);
         m_rows.clear();
         return Pass::Failed;
     }
@@ -176,8 +178,8 @@ private:
     void take(SQLULEN count);
 
     SQLHDBC m_connection;
-    Transaction& m_transaction;
     ResultColumns& m_rows;
+    QString m_failure;
     std::vector<BoundColumn> m_columns;
     std::vector<SQLUSMALLINT> m_rowStatus = std::vector<SQLUSMALLINT>(BlockRows);
     bool m_truncated = false;
@@ -369,25 +371,24 @@ Pass BlockReader::run(const QString& sql, std::vector<Parameter>& parameters) {
     return Pass::Wider;
 }
 
-BlockRead readPasses(BlockReader& reader, Transaction& transaction, const QString& sql,
-                     std::vector<Parameter>& parameters, ResultColumns& rows) {
+Result<BlockRead> readPasses(BlockReader& reader, const QString& sql,
+                             std::vector<Parameter>& parameters, ResultColumns& rows) {
     // A second pass only when a text was wider than its buffer, and then wide enough for all.
     for (int pass = 0; pass < 3; ++pass) {
         switch (reader.run(sql, parameters)) {
         case Pass::Done:
-            transaction.setSuccess(Transaction::NotFound);
-            return BlockRead::Read;
+            return {Result<>::done(Result<>::NotFound, int(rows.rowCount())), BlockRead::Read};
         case Pass::Failed:
-            return BlockRead::Failed;
+            return {Result<>::failure(reader.failure()), BlockRead::Failed};
         case Pass::Unsupported:
             rows.clear();
-            return BlockRead::Unsupported;
+            return {Result<>::done(), BlockRead::Unsupported};
         case Pass::Wider:
             break;
         }
     }
     rows.clear();
-    return BlockRead::Unsupported;
+    return {Result<>::done(), BlockRead::Unsupported};
 }
 
 // Qt's ODBC driver does not tell SQLite from other databases; the database's own name does.
@@ -418,8 +419,7 @@ template <class Read> void betweenUnits(SQLHDBC connection, bool autocommit, Rea
 } // namespace
 
 BlockReadJob::BlockReadJob(Transaction& transaction)
-    : m_transaction(transaction), m_connection(connectionHandle(transaction)),
-      m_autocommit(transaction.autocommit),
+    : m_connection(connectionHandle(transaction)), m_autocommit(transaction.autocommit),
       // A read outside a unit that holds writes runs between units, in auto-commit: it ends
       // the same way, but the server's driver closes its cursor and ends the transaction in one
       // round trip instead of two, and on SQLite a statement without parameters is then stepped
@@ -428,42 +428,41 @@ BlockReadJob::BlockReadJob(Transaction& transaction)
       m_betweenUnits(m_connection && !transaction.holdsWrites()),
       m_sqlite(m_connection && isSQLite(m_connection)) {}
 
-BlockRead BlockReadJob::run(const QString& sql, const QVariantList& inputs,
-                            ResultColumns& rows) const {
+Result<BlockRead> BlockReadJob::run(const QString& sql, const QVariantList& inputs,
+                                    ResultColumns& rows) const {
     std::vector<Parameter> parameters;
     if (!m_connection || !toParameters(inputs, parameters))
-        return BlockRead::Unsupported;
-    BlockRead outcome = BlockRead::Unsupported;
+        return {Result<>::done(), BlockRead::Unsupported};
+    Result<BlockRead> outcome(Result<>::done(), BlockRead::Unsupported);
     if (m_betweenUnits && m_sqlite) {
         // SQLite steps only through a statement without parameters: the values go in as literals.
         // A result with a computed column is read the usual way, which types it by its values.
         if (const std::optional<QString> plain = sqliteStatementWithLiterals(sql, inputs)) {
-            BlockReader stepping(m_connection, m_transaction, rows);
+            BlockReader stepping(m_connection, rows);
             stepping.requireTableColumns();
             std::vector<Parameter> none;
-            betweenUnits(m_connection, m_autocommit, [&] {
-                outcome = readPasses(stepping, m_transaction, *plain, none, rows);
-            });
-            if (outcome != BlockRead::Unsupported)
+            betweenUnits(m_connection, m_autocommit,
+                         [&] { outcome = readPasses(stepping, *plain, none, rows); });
+            if (outcome.value != BlockRead::Unsupported)
                 return outcome;
         }
     }
-    BlockReader reader(m_connection, m_transaction, rows);
+    BlockReader reader(m_connection, rows);
     // Not on SQLite: in auto-commit its driver steps through a bound statement too, and then types
     // a computed column as text instead of leaving the read to the usual way.
     if (m_betweenUnits && !m_sqlite) {
         betweenUnits(m_connection, m_autocommit,
-                     [&] { outcome = readPasses(reader, m_transaction, sql, parameters, rows); });
+                     [&] { outcome = readPasses(reader, sql, parameters, rows); });
         return outcome;
     }
-    return readPasses(reader, m_transaction, sql, parameters, rows);
+    return readPasses(reader, sql, parameters, rows);
 }
 
-BlockRead readInBlocks(Transaction& transaction, const QString& sql, const QVariantList& inputs,
-                       ResultColumns& rows) {
-    const BlockRead outcome = BlockReadJob(transaction).run(sql, inputs, rows);
+Result<BlockRead> readInBlocks(Transaction& transaction, const QString& sql,
+                               const QVariantList& inputs, ResultColumns& rows) {
+    const Result<BlockRead> outcome = BlockReadJob(transaction).run(sql, inputs, rows);
     // The read is over and its statement freed: no snapshot of it may outlive the user action.
-    if (outcome != BlockRead::Unsupported)
+    if (outcome.value != BlockRead::Unsupported)
         transaction.endReading();
     return outcome;
 }

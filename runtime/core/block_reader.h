@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/core/result.h"
+
 #include <QString>
 #include <QVariantList>
 
@@ -12,27 +14,28 @@ class Transaction;
 // path gives the same values, NULLs and error texts at a fraction of the cost. It runs on the
 // transaction's connection, so it sees that connection's uncommitted writes.
 enum class BlockRead {
-    Read,       // every row is in the storage; the transaction's SQL code is 100
-    Failed,     // the database refused; SQL code negative, sqlerrtext its message, storage empty
+    Read,       // every row is in the storage; the code is 100
+    Failed,     // the database refused: a negative code and its message, storage empty
     Unsupported // nothing done: a parameter or column type, or the driver, needs the plain path
 };
 
 // Runs sql with inputs bound in order and puts every row into rows (reset to the result's
 // columns: text and integer columns only).
-BlockRead readInBlocks(Transaction& transaction, const QString& sql, const QVariantList& inputs,
-                       ResultColumns& rows);
+Result<BlockRead> readInBlocks(Transaction& transaction, const QString& sql,
+                               const QVariantList& inputs, ResultColumns& rows);
 
 // readInBlocks in two halves, for a read on another thread: the job is made on the thread that
-// owns the transaction (Qt reaches the connection only there) and may run on any thread, while
-// nothing else uses the transaction; run() leaves the unit of work as it found it, or ended, and
-// the caller ends it as readInBlocks does (Transaction::endReading) unless run() said Unsupported.
+// owns the transaction (Qt reaches the connection only there) and may run on any thread while the
+// connection is lent to it (Transaction::Loan); run() leaves the unit of work as it found it, or
+// ended, and the caller ends it as readInBlocks does (Transaction::endReading) unless run() said
+// Unsupported. A job made while the transaction may not be used reads nothing (Unsupported).
 class BlockReadJob {
 public:
     explicit BlockReadJob(Transaction& transaction);
-    BlockRead run(const QString& sql, const QVariantList& inputs, ResultColumns& rows) const;
+    Result<BlockRead> run(const QString& sql, const QVariantList& inputs,
+                          ResultColumns& rows) const;
 
 private:
-    Transaction& m_transaction;
     void* m_connection;
     bool m_autocommit;
     bool m_betweenUnits;

@@ -20,11 +20,3 @@ template <typename T> T& required(T* object, const char* name) {
 MessageObject& message() {
     return required(builtins().message, "message");
 }
-
-Transaction& sqlca() {
-    return required(builtins().sqlca, "sqlca");
-}
-
-DynamicStagingArea& sqlsa() {
-    return required(builtins().sqlsa, "sqlsa");
-}

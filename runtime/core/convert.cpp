@@ -65,3 +65,7 @@ QString formatNumber(double value, const QString& format) {
 QString numberToText(double value) {
     return QString::number(value, 'g', 15);
 }
+
+QString textOfColumn(const QVariant& value) {
+    return value.isNull() ? QString() : value.toString();
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QVariant>
 
 // Text-to-number conversions as the screens use them: text that is not a number (an empty field,
 // an edit mask's stored "none", letters) converts to 0 instead of failing.
@@ -15,3 +16,6 @@ QString formatNumber(double value, const QString& format);
 
 // Default number-to-text conversion: the shortest text that reads back as the same value.
 QString numberToText(double value);
+
+// A text column as the drivers hand it back: NULL (an invalid QVariant) becomes the empty text.
+QString textOfColumn(const QVariant& value);

@@ -31,9 +31,6 @@ std::optional<DataWindowDefinition> DataWindowDefinition::load(const QString& na
     const QJsonObject root = document.object();
     DataWindowDefinition definition;
     definition.name = root.value(QLatin1String("name")).toString(name);
-    definition.select = root.value(QLatin1String("select")).toString();
-    for (const QJsonValue argument : root.value(QLatin1String("arguments")).toArray())
-        definition.arguments << argument.toObject().value(QLatin1String("name")).toString();
     for (const QJsonValue value : root.value(QLatin1String("columns")).toArray()) {
         const QJsonObject column = value.toObject();
         definition.columns << DataWindowColumn{column.value(QLatin1String("name")).toString(),
@@ -49,7 +46,7 @@ std::optional<DataWindowDefinition> DataWindowDefinition::load(const QString& na
                 row[i] = QTime::fromString(row.at(i).toString(), QStringLiteral("hh:mm"));
         definition.rows << row;
     }
-    if ((definition.select.isEmpty() && definition.rows.isEmpty()) || definition.columns.isEmpty())
-        return fail(QStringLiteral("%1: no query, no stored rows or no columns").arg(name));
+    if (definition.columns.isEmpty())
+        return fail(QStringLiteral("%1: no columns").arg(name));
     return definition;
 }

@@ -20,13 +20,11 @@ struct DataWindowColumn {
     bool isTime() const { return type == QLatin1String("time"); }
 };
 
-// A data-window definition as the program carries it: the query with one `?` per retrieval
-// argument, in the order of the arguments, and the columns of its result in order. A definition
-// may instead (or as well) carry stored rows, which the data window shows until it retrieves.
+// A data-window definition as the program carries it: the columns of the rows it shows, in order,
+// and perhaps stored rows, which the data window shows until it is given others. The statement
+// that reads its rows is its area's (domain/<area>/<area>_sql), not the definition's.
 struct DataWindowDefinition {
     QString name;
-    QString select;
-    QStringList arguments;
     QList<DataWindowColumn> columns;
     QList<QVariantList> rows;
 

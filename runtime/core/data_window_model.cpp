@@ -1,8 +1,5 @@
 #include "runtime/core/data_window_model.h"
 
-#include "runtime/core/cursor_reader.h"
-#include "runtime/core/transaction.h"
-
 #include <QTime>
 
 DataWindowModel::DataWindowModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -14,30 +11,17 @@ void DataWindowModel::setDefinition(const DataWindowDefinition& definition) {
     endResetModel();
 }
 
-void DataWindowModel::setTransObject(Transaction& transaction) {
-    m_transaction = &transaction;
-}
-
-int DataWindowModel::retrieve(const QVariantList& arguments) {
-    clear();
-    if (!m_transaction || m_definition.select.isEmpty()) {
-        m_errorText = QStringLiteral("The list has no transaction or no query.");
-        return -1;
-    }
-    return show(readResult(*m_transaction, m_definition.select, arguments));
-}
-
-int DataWindowModel::show(ResultRead result) {
+int DataWindowModel::show(Result<ResultColumns> result) {
     // The rows are collected first and shown in one reset; a failed read shows none of them.
     if (m_rows.rowCount() > 0)
         clear();
-    m_errorText = result.outcome.text;
-    if (result.outcome.failed())
+    m_errorText = result.sqlerrtext;
+    if (result.failed())
         return -1;
-    if (result.rows.rowCount() == 0)
+    if (result.value.rowCount() == 0)
         return 0;
     beginResetModel();
-    m_rows = std::move(result.rows);
+    m_rows = std::move(result.value);
     endResetModel();
     return rowCount();
 }

@@ -1,17 +1,16 @@
 #pragma once
 
-#include "runtime/core/cursor_reader.h"
 #include "runtime/core/data_window_definition.h"
+#include "runtime/core/result.h"
 #include "runtime/core/result_columns.h"
 
 #include <QAbstractTableModel>
 #include <QList>
 #include <QVariantList>
 
-class Transaction;
-
-// The rows of a data window: its definition, the transaction it reads on, and the rows its
-// retrieval read, held column by column in the definition's column order. A value becomes a
+// The rows of a data window: its definition and the rows it was given, held column by column in
+// the definition's column order. It reads nothing itself: the area's statement reads, and the
+// model is given the result. A value becomes a
 // QVariant only when the view or a caller asks for it, so a list of tens of thousands of rows
 // costs what the view shows. Rows are counted from 0 here; the list data window numbers them
 // from 1 for the screens.
@@ -24,14 +23,10 @@ public:
     // Takes the columns and query of a definition; drops every row.
     void setDefinition(const DataWindowDefinition& definition);
     const DataWindowDefinition& definition() const { return m_definition; }
-    void setTransObject(Transaction& transaction);
 
-    // Runs the query with the arguments bound in order and holds every row it gives; the number
-    // of rows, or -1 on failure (no rows are then held and errorText() has the database's text).
-    int retrieve(const QVariantList& arguments);
-    // Holds the rows of a read its owner ran on the definition's query earlier, as retrieve would
-    // have held them (a page built after its first read shows what was read then).
-    int show(ResultRead read);
+    // Holds every row of a read, its columns in the definition's order; the number of rows, or -1
+    // on failure (no rows are then held and errorText() has the database's text).
+    int show(Result<ResultColumns> read);
     QString errorText() const { return m_errorText; }
 
     // Replaces every row at once (one model reset, however many rows there are).
@@ -51,7 +46,6 @@ public:
 
 private:
     DataWindowDefinition m_definition;
-    Transaction* m_transaction = nullptr;
     QString m_errorText;
     ResultColumns m_rows;
 };

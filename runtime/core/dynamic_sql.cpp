@@ -10,7 +10,6 @@
 void DynamicStagingArea::prepare(const QString& text, Transaction& transaction) {
     m_text = text;
     m_transaction = &transaction;
-    transaction.setSuccess();
 }
 
 DynamicCursor::DynamicCursor() = default;
@@ -24,42 +23,37 @@ void DynamicCursor::declare(DynamicStagingArea& sqlsa) {
     m_sqlsa = &sqlsa;
 }
 
-void DynamicCursor::open(const QVariantList& inputs) {
+Result<> DynamicCursor::open(const QVariantList& inputs) {
     close();
     if (!m_sqlsa || !m_sqlsa->transaction())
-        return;
-    Transaction& sqlca = *m_sqlsa->transaction();
-    if (!sqlca.isConnected()) {
-        sqlca.setFailure(notConnectedText());
-        return;
-    }
+        return Result<>::failure(QStringLiteral("Kursor nije pripremljen."));
+    const Transaction& sqlca = *m_sqlsa->transaction();
+    if (const Result<> ready = sqlca.usable(); ready.failed())
+        return ready;
     m_query = std::make_unique<QSqlQuery>(QSqlDatabase::database(sqlca.connectionName(), false));
     m_query->setForwardOnly(true);
-    if (!runPrepared(*m_query, m_sqlsa->text(), inputs, sqlca)) {
+    const Result<> opened = runPrepared(*m_query, m_sqlsa->text(), inputs);
+    if (opened.failed())
         m_query.reset();
-        return;
-    }
-    sqlca.setSuccess();
+    return opened;
 }
 
-void DynamicCursor::fetch(QVariantList& row) {
-    if (!m_sqlsa || !m_sqlsa->transaction())
-        return;
-    Transaction& sqlca = *m_sqlsa->transaction();
-    if (!m_query) {
-        sqlca.setFailure(QStringLiteral("Kursor nije otvoren."));
-        return;
+Result<> DynamicCursor::fetch(QVariantList& row) {
+    if (!m_query)
+        return Result<>::failure(QStringLiteral("Kursor nije otvoren."),
+                                 Result<>::Stage::FetchFailed);
+    // A connection lent to another thread meanwhile is not touched, not even by an open cursor.
+    if (Result<> ready = m_sqlsa->transaction()->usable(); ready.failed()) {
+        ready.stage = Result<>::Stage::FetchFailed;
+        return ready;
     }
     if (!m_query->next()) {
         if (m_query->lastError().isValid())
-            sqlca.setFailure(sqlErrorText(m_query->lastError()));
-        else
-            sqlca.setSuccess(Transaction::NotFound);
-        return;
+            return failureOf(m_query->lastError(), Result<>::Stage::FetchFailed);
+        return Result<>::done(Result<>::NotFound);
     }
     row = currentRow(*m_query);
-    sqlca.setSuccess();
-    sqlca.sqlnrows = 1;
+    return Result<>::done(Result<>::Success, 1);
 }
 
 void DynamicCursor::close() {

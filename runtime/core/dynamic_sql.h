@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/core/result.h"
+
 #include <QString>
 #include <QVariantList>
 
@@ -21,16 +23,8 @@ private:
     Transaction* m_transaction = nullptr;
 };
 
-// Descriptor area of the dynamic machinery; the program describes no statements, so it only
-// needs to exist as a global.
-class DynamicDescriptionArea {
-public:
-    int numInputs = 0;
-    int numOutputs = 0;
-};
-
 // A dynamic cursor declared on a staging area: open, fetch row by row, close. It behaves like the
-// embedded cursor: after each step the transaction's SQL code tells 0 (row), 100 (end) or < 0.
+// embedded cursor: each step's outcome tells 0 (row), 100 (end) or < 0 (failure, with the text).
 class DynamicCursor {
 public:
     DynamicCursor();
@@ -41,9 +35,9 @@ public:
     // DECLARE cursor DYNAMIC CURSOR FOR sqlsa.
     void declare(DynamicStagingArea& sqlsa);
     // OPEN DYNAMIC cursor [USING inputs].
-    void open(const QVariantList& inputs = {});
+    Result<> open(const QVariantList& inputs = {});
     // FETCH cursor INTO row: fills row with the next row's columns.
-    void fetch(QVariantList& row);
+    Result<> fetch(QVariantList& row);
     // CLOSE cursor.
     void close();
     bool isOpen() const;

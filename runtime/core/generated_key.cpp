@@ -2,21 +2,19 @@
 
 #include "runtime/core/transaction.h"
 
-std::optional<int> insertWithKey(Transaction& sqlca, const QString& insert,
-                                 const QVariantList& values, const QString& keyColumn) {
-    std::optional<QVariantList> row;
+Result<int> insertWithKey(Transaction& sqlca, const QString& insert, const QVariantList& values,
+                          const QString& keyColumn, const QString& bezKljuca) {
+    Result<std::optional<QVariantList>> red;
     if (sqlca.isPostgreSQL()) {
-        row = sqlca.executeReturning(insert + QStringLiteral(" RETURNING ") + keyColumn, values);
+        red = sqlca.executeReturning(insert + QStringLiteral(" RETURNING ") + keyColumn, values);
     } else {
-        sqlca.execute(insert, values);
-        if (sqlca.sqlcode != Transaction::Success)
-            return std::nullopt;
-        row = sqlca.executeReturning(QStringLiteral("SELECT last_insert_rowid()"));
+        if (const Result<> upisan = sqlca.execute(insert, values); upisan.failed())
+            return upisan;
+        red = sqlca.executeReturning(QStringLiteral("SELECT last_insert_rowid()"));
     }
-    if (!row || row->isEmpty() || row->first().isNull()) {
-        if (sqlca.sqlcode == Transaction::Success || sqlca.sqlcode == Transaction::NotFound)
-            sqlca.setFailure(QStringLiteral("baza nije vratila ključ novog reda"));
-        return std::nullopt;
-    }
-    return row->first().toInt();
+    if (red.failed())
+        return red.outcome();
+    if (!red.value || red.value->isEmpty() || red.value->first().isNull())
+        return Result<>::failure(bezKljuca);
+    return {Result<>::done(Result<>::Success, 1), red.value->first().toInt()};
 }

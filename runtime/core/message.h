@@ -9,11 +9,3 @@ public:
     QString stringparm;
     double doubleparm = 0;
 };
-
-// The runtime's error record.
-class ErrorObject {
-public:
-    int number = 0;
-    QString text;
-    QString object;
-};

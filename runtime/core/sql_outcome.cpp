@@ -1,7 +1,5 @@
 #include "runtime/core/sql_outcome.h"
 
-#include "runtime/core/transaction.h"
-
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -17,23 +15,22 @@ QString sqlErrorText(const QSqlError& error) {
     return text;
 }
 
+Result<> failureOf(const QSqlError& error, Result<>::Stage stage) {
+    return Result<>::failure(sqlErrorText(error), stage);
+}
+
 QString notConnectedText() {
     return QStringLiteral("Nema veze sa bazom podataka (izvor podataka MabZet nije povezan).");
 }
 
-bool runPrepared(QSqlQuery& query, const QString& sql, const QVariantList& inputs,
-                 Transaction& transaction) {
-    if (!query.prepare(sql)) {
-        transaction.setFailure(sqlErrorText(query.lastError()));
-        return false;
-    }
+Result<> runPrepared(QSqlQuery& query, const QString& sql, const QVariantList& inputs) {
+    if (!query.prepare(sql))
+        return failureOf(query.lastError());
     for (qsizetype i = 0; i < inputs.size(); ++i)
         query.bindValue(int(i), inputs.at(i));
-    if (!query.exec()) {
-        transaction.setFailure(sqlErrorText(query.lastError()));
-        return false;
-    }
-    return true;
+    if (!query.exec())
+        return failureOf(query.lastError());
+    return Result<>::done();
 }
 
 QVariantList currentRow(const QSqlQuery& query) {

@@ -8,6 +8,7 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QtGlobal>
 
 namespace {
 
@@ -50,11 +51,31 @@ Transaction::Transaction()
           QStringLiteral("mab-transaction-%1").arg(connectionCounter.fetchAndAddRelaxed(1))) {}
 
 Transaction::~Transaction() {
+    Q_ASSERT(m_loans == 0);
     disconnect();
     QSqlDatabase::removeDatabase(m_connectionName);
 }
 
-void Transaction::connect() {
+const Result<>& Transaction::record(const Result<>& outcome) {
+    sqlcode = outcome.sqlcode;
+    sqlerrtext = outcome.sqlerrtext;
+    sqlnrows = outcome.sqlnrows;
+    return outcome;
+}
+
+Result<> Transaction::usable() const {
+    ++m_uses;
+    if (m_loans > 0)
+        return Result<>::failure(QStringLiteral(
+            "Veza sa bazom podataka je zauzeta čitanjem koje još traje; pokušajte ponovo."));
+    if (!isConnected())
+        return Result<>::failure(notConnectedText());
+    return Result<>::done();
+}
+
+Result<> Transaction::connect() {
+    if (m_loans > 0)
+        return record(usable());
     const ConnectParts parts = parseDbParm(dbparm);
     QSqlDatabase db = QSqlDatabase::contains(m_connectionName)
                           ? QSqlDatabase::database(m_connectionName, false)
@@ -62,18 +83,14 @@ void Transaction::connect() {
     db.setDatabaseName(parts.dsn);
     db.setUserName(parts.uid);
     db.setPassword(parts.pwd);
-    if (!db.open()) {
-        setFailure(sqlErrorText(db.lastError()));
-        return;
-    }
-    setSuccess();
+    if (!db.open())
+        return record(failureOf(db.lastError()));
     m_holdsWrites = false;
-    if (!autocommit)
-        beginUnitOfWork();
+    return record(autocommit ? Result<>::done() : beginUnitOfWork());
 }
 
 void Transaction::disconnect() {
-    if (!QSqlDatabase::contains(m_connectionName))
+    if (m_loans > 0 || !QSqlDatabase::contains(m_connectionName))
         return;
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
     if (!db.isOpen())
@@ -83,7 +100,6 @@ void Transaction::disconnect() {
         db.rollback();
     m_holdsWrites = false;
     db.close();
-    setSuccess();
 }
 
 bool Transaction::isConnected() const {
@@ -96,120 +112,99 @@ bool Transaction::isPostgreSQL() const {
                                 QSqlDriver::PostgreSQL;
 }
 
-void Transaction::beginUnitOfWork() {
+Result<> Transaction::beginUnitOfWork() {
     // Qt's ODBC driver switches the connection back to auto-commit after commit() and
     // rollback(); opening a new transaction at once keeps AutoCommit off for the whole session.
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
-    // A failure that already stands (a refused COMMIT) is what the caller needs to see.
-    if (!db.transaction() && sqlcode == Success)
-        setFailure(sqlErrorText(db.lastError()));
+    if (!db.transaction())
+        return failureOf(db.lastError());
+    return Result<>::done();
 }
 
-std::optional<QVariantList> Transaction::selectRow(const QString& sql, const QVariantList& inputs) {
-    if (!isConnected()) {
-        setFailure(notConnectedText());
-        return std::nullopt;
-    }
+Result<std::optional<QVariantList>> Transaction::selectRow(const QString& sql,
+                                                           const QVariantList& inputs) {
+    if (const Result<> ready = usable(); ready.failed())
+        return ready;
     QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
     query.setForwardOnly(true);
-    if (!runPrepared(query, sql, inputs, *this))
-        return std::nullopt;
+    if (const Result<> run = runPrepared(query, sql, inputs); run.failed())
+        return run;
     if (!query.next()) {
         if (query.lastError().isValid())
-            setFailure(sqlErrorText(query.lastError()));
-        else
-            setSuccess(NotFound);
-        return std::nullopt;
+            return failureOf(query.lastError());
+        return Result<>::done(Result<>::NotFound);
     }
-    QVariantList row = currentRow(query);
-    setSuccess();
-    sqlnrows = 1;
-    return row;
+    return {Result<>::done(Result<>::Success, 1), currentRow(query)};
 }
 
-std::optional<QVariantList> Transaction::selectInto(const QString& sql,
-                                                    const QVariantList& inputs) {
-    std::optional<QVariantList> row = selectRow(sql, inputs);
+Result<std::optional<QVariantList>> Transaction::selectInto(const QString& sql,
+                                                            const QVariantList& inputs) {
+    Result<std::optional<QVariantList>> row = selectRow(sql, inputs);
     endReading();
+    record(row);
     return row;
 }
 
-void Transaction::execute(const QString& sql, const QVariantList& inputs) {
-    if (!isConnected()) {
-        setFailure(notConnectedText());
-        return;
-    }
+Result<> Transaction::execute(const QString& sql, const QVariantList& inputs) {
+    if (const Result<> ready = usable(); ready.failed())
+        return record(ready);
     QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
     query.setForwardOnly(true);
     // A refused write counts too: its unit must end in a ROLLBACK before anything else runs.
     m_holdsWrites = !autocommit;
-    if (!runPrepared(query, sql, inputs, *this))
-        return;
-    const int affected = query.numRowsAffected();
-    setSuccess();
-    sqlnrows = affected;
+    if (const Result<> run = runPrepared(query, sql, inputs); run.failed())
+        return record(run);
+    return record(Result<>::done(Result<>::Success, query.numRowsAffected()));
 }
 
-std::optional<QVariantList> Transaction::executeReturning(const QString& sql,
-                                                          const QVariantList& inputs) {
-    if (isConnected())
+Result<std::optional<QVariantList>> Transaction::executeReturning(const QString& sql,
+                                                                  const QVariantList& inputs) {
+    if (usable().succeeded())
         m_holdsWrites = !autocommit;
-    return selectRow(sql, inputs);
+    Result<std::optional<QVariantList>> row = selectRow(sql, inputs);
+    record(row);
+    return row;
 }
 
-void Transaction::commit() {
-    endUnitOfWork(true);
+Result<> Transaction::commit() {
+    return record(endUnitOfWork(true));
 }
 
-void Transaction::rollback() {
-    endUnitOfWork(false);
+Result<> Transaction::rollback() {
+    return record(endUnitOfWork(false));
 }
 
 void Transaction::endReading() {
-    if (autocommit || m_holdsWrites || !isConnected())
+    if (autocommit || m_holdsWrites || usable().failed())
         return;
-    const int code = sqlcode;
-    const QString text = sqlerrtext;
-    const int rows = sqlnrows;
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
     // Nothing was written, so ROLLBACK and COMMIT end it alike; ROLLBACK cannot fail on a
     // conflict. A connection that is gone reports that at its next real statement.
     db.rollback();
     beginUnitOfWork();
-    sqlcode = code;
-    sqlerrtext = text;
-    sqlnrows = rows;
 }
 
-void Transaction::endUnitOfWork(bool keep) {
-    if (!isConnected()) {
-        setFailure(notConnectedText());
-        return;
-    }
-    if (autocommit) {
-        setSuccess();
-        return;
-    }
+Result<> Transaction::endUnitOfWork(bool keep) {
+    if (const Result<> ready = usable(); ready.failed())
+        return ready;
+    if (autocommit)
+        return Result<>::done();
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
     m_holdsWrites = false;
-    if (keep ? db.commit() : db.rollback())
-        setSuccess();
-    else
-        setFailure(sqlErrorText(db.lastError()));
-    // Whether or not it ended, the next statement must again run inside a unit of work.
-    beginUnitOfWork();
+    const Result<> ended =
+        (keep ? db.commit() : db.rollback()) ? Result<>::done() : failureOf(db.lastError());
+    // Whether or not it ended, the next statement must again run inside a unit of work. A refused
+    // COMMIT is what the caller needs to see, before a failure to begin the next unit.
+    const Result<> next = beginUnitOfWork();
+    return ended.failed() ? ended : next;
 }
 
-void Transaction::setFailure(const QString& text) {
-    sqlcode = Failure;
-    sqlerrtext = text;
-    sqlnrows = 0;
+Transaction::Loan::Loan(Transaction& transaction) : m_transaction(transaction) {
+    ++m_transaction.m_loans;
 }
 
-void Transaction::setSuccess(int code) {
-    sqlcode = code;
-    sqlerrtext.clear();
-    sqlnrows = 0;
+Transaction::Loan::~Loan() {
+    --m_transaction.m_loans;
 }
 
 QVariant nullText() {

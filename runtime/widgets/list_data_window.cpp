@@ -56,16 +56,7 @@ void ListDataWindow::applyColumnWidths() {
         setColumnWidth(int(i), UnitsToPixels(columns.at(i).width, UnitDirection::Horizontal));
 }
 
-void ListDataWindow::setTransObject(Transaction& transaction) {
-    m_model->setTransObject(transaction);
-}
-
-int ListDataWindow::retrieve(const QVariantList& arguments) {
-    m_loadError.clear();
-    return showFirstRow(m_model->retrieve(arguments));
-}
-
-int ListDataWindow::show(ResultRead read) {
+int ListDataWindow::show(Result<ResultColumns> read) {
     m_loadError.clear();
     return showFirstRow(m_model->show(std::move(read)));
 }

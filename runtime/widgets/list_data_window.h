@@ -1,17 +1,17 @@
 #pragma once
 
-#include "runtime/core/cursor_reader.h"
+#include "runtime/core/result.h"
+#include "runtime/core/result_columns.h"
 
 #include <QTableView>
 #include <QVariantList>
 
 class DataWindowModel;
-class Transaction;
 
-// A data-window control that shows the rows of a query as a list with column headings; its model
-// (DataWindowModel) holds the definition and reads the rows, the control only shows them. Rows are
-// numbered from 1, as the screens count them; row 0 means "no row" (a click below the last row)
-// or, for DeleteRow, the current row.
+// A data-window control that shows rows as a list with column headings; its model
+// (DataWindowModel) holds the definition and the rows it was given, the control only shows them.
+// Rows are numbered from 1, as the screens count them; row 0 means "no row" (a click below the last
+// row) or, for DeleteRow, the current row.
 //
 // Which rows are highlighted is the program's business alone (SelectRow): a click or the arrow
 // keys move the current row but highlight nothing, and report the row through `clickedRow`.
@@ -21,17 +21,13 @@ class ListDataWindow : public QTableView {
 public:
     explicit ListDataWindow(const QString& name, QWidget* parent = nullptr);
 
-    // DataObject: takes the columns, headings and query of a definition the program carries.
+    // DataObject: takes the columns and headings of a definition the program carries.
     bool setDataObject(const QString& definitionName);
     QString dataObject() const;
-    // SetTransObject: the transaction the retrieval runs on.
-    void setTransObject(Transaction& transaction);
 
-    // Retrieve: runs the query with the arguments bound in order and shows every row; the number
-    // of rows, or -1 on failure (the list is then empty and errorText() holds the database's text).
-    int retrieve(const QVariantList& arguments);
-    // Shows the rows of a read of this list's query that ran before the control was built.
-    int show(ResultRead read);
+    // Shows every row of a read (its columns in the definition's order): the number of rows, or
+    // -1 on failure (the list is then empty and errorText() holds the database's text).
+    int show(Result<ResultColumns> read);
     QString errorText() const;
     DataWindowModel* rows() const { return m_model; }
 

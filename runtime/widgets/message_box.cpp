@@ -1,7 +1,5 @@
 #include "runtime/widgets/message_box.h"
 
-#include "runtime/core/cursor_reader.h"
-
 #include <QApplication>
 #include <QMessageBox>
 
@@ -13,16 +11,11 @@ int MessageBox(const QString& title, const QString& text) {
     return 1;
 }
 
-int reportReadFailure(const ReadOutcome& outcome) {
-    switch (outcome.stage) {
-    case ReadOutcome::Stage::OpenFailed:
-        MessageBox(QStringLiteral("DataBase Error!"), outcome.text);
-        break;
-    case ReadOutcome::Stage::FetchFailed:
-        MessageBox(QStringLiteral("DataBase Error"), outcome.text);
-        break;
-    case ReadOutcome::Stage::Finished:
-        break;
-    }
-    return outcome.code;
+int reportReadFailure(const Result<>& outcome) {
+    if (outcome.failed())
+        MessageBox(outcome.stage == Result<>::Stage::FetchFailed
+                       ? QStringLiteral("DataBase Error")
+                       : QStringLiteral("DataBase Error!"),
+                   outcome.sqlerrtext);
+    return outcome.sqlcode;
 }

@@ -24,18 +24,15 @@ private slots:
     }
 
     void buildsWithoutReadingAndReadsWhenToldTo() {
-        ProgramGlobals program;
         Transaction sqlca;
         sqlca.autocommit = false;
         sqlca.dbparm = mab_oru::DBParm;
-        sqlca.connect();
-        QCOMPARE(sqlca.sqlcode, 0);
-        // Any statement would overwrite this code.
-        const int untouched = 4242;
-        sqlca.sqlcode = untouched;
+        QCOMPARE(sqlca.connect().sqlcode, 0);
+        // Any statement would count as a use of the connection.
+        const quint64 untouched = sqlca.uses();
 
         tab_adresar page(sqlca);
-        QCOMPARE(sqlca.sqlcode, untouched);
+        QCOMPARE(sqlca.uses(), untouched);
         auto* status = page.findChild<DropDownPictureList*>(QStringLiteral("ddplb_status"),
                                                             Qt::FindDirectChildrenOnly);
         QVERIFY(status);
@@ -46,7 +43,7 @@ private slots:
         page.ucitaj();
         QCOMPARE(status->totalItems(), 5);
         QCOMPARE(status->text(1), QStringLiteral("Pacijent"));
-        QCOMPARE(int(program.rbr_status), 1);
+        QCOMPARE(int(page.rbr_status()), 1);
         // "Svi", then the same five statuses from the same read.
         QCOMPARE(page.slova()->ddplb_status->totalItems(), 6);
         QCOMPARE(page.slova()->ddplb_status->text(1), QStringLiteral("Svi"));

@@ -18,9 +18,7 @@
 #include <memory>
 #include <unistd.h>
 
-using adresar_upis::IshodBrisanja;
-using adresar_upis::IshodUpisa;
-using Kraj = IshodUpisa::Kraj;
+using Kraj = Ishod::Kraj;
 
 namespace {
 
@@ -34,16 +32,15 @@ QString mbrOf(int round, int desk) {
 [[noreturn]] void childSaveAndDie(const QByteArray& mode) {
     auto sqlca = connectDesk();
     if (mode == "commit") {
-        const IshodUpisa ishod = adresar_upis::sacuvaj(
+        const Result<Ishod> ishod = adresar_upis::sacuvaj(
             *sqlca, forma(QStringLiteral("Trajna"), QStringLiteral("Ana")), 0, 1);
-        if (ishod.kraj != Kraj::Upisano)
+        if (ishod::kraj(ishod) != Kraj::Upisano)
             _exit(2);
     } else {
         AdresarUnos unos = forma(QStringLiteral("Prolazna"), QStringLiteral("Ana"));
         unos.rbr = 900;
         unos.status = 1;
-        adresar_sql::unesi(*sqlca, unos);
-        if (sqlca->sqlcode != Transaction::Success)
+        if (adresar_sql::unesi(*sqlca, unos).sqlcode != Result<>::Success)
             _exit(2);
     }
     ::kill(::getpid(), SIGKILL);
@@ -115,22 +112,22 @@ private slots:
         if (afterAFailedSave) {
             QVERIFY(failWrites(m_db, QStringLiteral("INSERT"), QStringLiteral("NEW.ime = 'Kvar'")));
             ++m_faults;
-            QCOMPARE(adresar_upis::sacuvaj(*m_a, forma("Kvar", "Kvarić"), 0, 1).kraj,
+            QCOMPARE(ishod::kraj(adresar_upis::sacuvaj(*m_a, forma("Kvar", "Kvarić"), 0, 1)),
                      Kraj::Neupisano);
             QVERIFY(m_db.exec(QStringLiteral("INSERT INTO adresar (rbr, ime, prezime) "
                                              "VALUES (3, 'Cica', 'Cicić')")));
             QVERIFY(healWrites(m_db, QStringLiteral("INSERT")));
         }
         const int first = afterAFailedSave ? 4 : 3;
-        IshodUpisa ishod = adresar_upis::sacuvaj(*m_a, forma("Vera", "Vasić"), 0, 1);
-        QCOMPARE(ishod.kraj, Kraj::Upisano);
-        QCOMPARE(ishod.rbr, first);
+        Result<Ishod> ishod = adresar_upis::sacuvaj(*m_a, forma("Vera", "Vasić"), 0, 1);
+        QCOMPARE(ishod::kraj(ishod), Kraj::Upisano);
+        QCOMPARE(ishod.value.rbr, first);
         ishod = adresar_upis::sacuvaj(*m_a, forma("Vera", "Vasić-Novak"), first, 1);
-        QCOMPARE(ishod.kraj, Kraj::Upisano);
+        QCOMPARE(ishod::kraj(ishod), Kraj::Upisano);
         QCOMPARE(m_db.scalar(QStringLiteral("SELECT prezime FROM adresar WHERE rbr = ?"), {first})
                      .toString(),
                  QStringLiteral("Vasić-Novak"));
-        QCOMPARE(adresar_upis::obrisi(*m_a, first).kraj, IshodBrisanja::Kraj::Obrisano);
+        QCOMPARE(ishod::kraj(adresar_upis::obrisi(*m_a, first)), Ishod::Kraj::Upisano);
         QCOMPARE(rows(), first - 1);
     }
 
@@ -158,30 +155,31 @@ private slots:
         // constraint's case: there another desk writes in the middle of the save, and the
         // embedded database would keep it waiting for this unit's lock.)
         if (!operation.isEmpty()) {
-            m_a->execute(QStringLiteral("UPDATE adresar SET napomena = ? WHERE rbr = 1"),
-                         {QStringLiteral("Privremeni")});
-            QCOMPARE(m_a->sqlcode, 0);
+            QCOMPARE(m_a->execute(QStringLiteral("UPDATE adresar SET napomena = ? WHERE rbr = 1"),
+                                  {QStringLiteral("Privremeni")})
+                         .sqlcode,
+                     0);
         }
         if (operation == QLatin1String("DELETE")) {
-            const IshodBrisanja ishod = adresar_upis::obrisi(*m_a, 1);
-            QCOMPARE(ishod.kraj, IshodBrisanja::Kraj::Neobrisano);
-            QVERIFY2(ishod.tekstBaze.contains(QLatin1String("upis odbijen")),
-                     qPrintable(ishod.tekstBaze));
+            const Result<Ishod> ishod = adresar_upis::obrisi(*m_a, 1);
+            QCOMPARE(ishod::kraj(ishod), Ishod::Kraj::Neupisano);
+            QVERIFY2(ishod.sqlerrtext.contains(QLatin1String("upis odbijen")),
+                     qPrintable(ishod.sqlerrtext));
         } else if (operation.isEmpty()) {
             // The number is taken by a row the check cannot see yet: the constraint refuses.
-            const IshodUpisa ishod =
+            const Result<Ishod> ishod =
                 adresar_upis::sacuvaj(*m_a, forma("Ana", "Antić", "0202990715002"), 0, 1, [this] {
                     QVERIFY(store(50, QStringLiteral("Drugi"), QStringLiteral("0202990715002")));
                 });
-            QCOMPARE(ishod.kraj, Kraj::Obavestenje);
-            QCOMPARE(ishod.obavestenje, QStringLiteral("Uneli ste dupli MBR!"));
+            QCOMPARE(ishod::kraj(ishod), Kraj::Obavestenje);
+            QCOMPARE(ishod.value.obavestenje, QStringLiteral("Uneli ste dupli MBR!"));
         } else {
-            const IshodUpisa ishod = adresar_upis::sacuvaj(
+            const Result<Ishod> ishod = adresar_upis::sacuvaj(
                 *m_a, forma("Kvar", "Kvarić"), operation == QLatin1String("UPDATE") ? 1 : 0, 1);
-            QCOMPARE(ishod.kraj, Kraj::Neupisano);
-            QVERIFY2(ishod.tekstBaze.contains(QLatin1String("upis odbijen")),
-                     qPrintable(ishod.tekstBaze));
-            QCOMPARE(ishod.rbr, 0);
+            QCOMPARE(ishod::kraj(ishod), Kraj::Neupisano);
+            QVERIFY2(ishod.sqlerrtext.contains(QLatin1String("upis odbijen")),
+                     qPrintable(ishod.sqlerrtext));
+            QCOMPARE(ishod.value.rbr, 0);
         }
         // No lock stays: another connection writes at once, and nothing of the unit was kept.
         QVERIFY2(otherDeskWrites(), qPrintable(m_db.lastError()));
@@ -190,8 +188,9 @@ private slots:
         if (!operation.isEmpty())
             QVERIFY(healWrites(m_db, operation));
         // The connection is usable at once: the next save is stored.
-        const IshodUpisa next = adresar_upis::sacuvaj(*m_a, forma("Ispravan", "Ispravnić"), 0, 1);
-        QCOMPARE(next.kraj, Kraj::Upisano);
+        const Result<Ishod> next =
+            adresar_upis::sacuvaj(*m_a, forma("Ispravan", "Ispravnić"), 0, 1);
+        QCOMPARE(ishod::kraj(next), Kraj::Upisano);
         QCOMPARE(rows(QStringLiteral("ime = 'Ispravan'")), 1);
     }
 
@@ -208,14 +207,14 @@ private slots:
             "DEFERRABLE INITIALLY DEFERRED FOR EACH ROW WHEN (NEW.ime = 'Kvar') "
             "EXECUTE FUNCTION kvar_potvrde()")));
         ++m_faults;
-        const IshodUpisa ishod = adresar_upis::sacuvaj(*m_a, forma("Kvar", "Kvarić"), 0, 1);
+        const Result<Ishod> ishod = adresar_upis::sacuvaj(*m_a, forma("Kvar", "Kvarić"), 0, 1);
         QVERIFY(m_db.exec(QStringLiteral("DROP TRIGGER kvar_potvrde ON adresar")));
-        QCOMPARE(ishod.kraj, Kraj::Neupisano);
-        QVERIFY2(ishod.tekstBaze.contains(QLatin1String("potvrda odbijena")),
-                 qPrintable(ishod.tekstBaze));
-        QCOMPARE(ishod.rbr, 0); // the form must not take a key that was never stored
+        QCOMPARE(ishod::kraj(ishod), Kraj::Neupisano);
+        QVERIFY2(ishod.sqlerrtext.contains(QLatin1String("potvrda odbijena")),
+                 qPrintable(ishod.sqlerrtext));
+        QCOMPARE(ishod.value.rbr, 0); // the form must not take a key that was never stored
         QCOMPARE(rows(), 0);
-        QCOMPARE(adresar_upis::sacuvaj(*m_a, forma("Ana", "Antić"), 0, 1).rbr, 1);
+        QCOMPARE(adresar_upis::sacuvaj(*m_a, forma("Ana", "Antić"), 0, 1).value.rbr, 1);
     }
 
     void twoDesksSaveAtTheSameMoment_data() {
@@ -236,11 +235,11 @@ private slots:
             // both desks end up on each side.
             Transaction& first = round % 2 ? *m_a : *m_b;
             Transaction& second = round % 2 ? *m_b : *m_a;
-            IshodUpisa ishodDrugog;
-            const IshodUpisa ishodPrvog = adresar_upis::sacuvaj(
+            Result<Ishod> ishodDrugog;
+            const Result<Ishod> ishodPrvog = adresar_upis::sacuvaj(
                 first, forma(QStringLiteral("Prvi%1").arg(round), QStringLiteral("Pultić"), mbrA),
                 0, 1, [&] {
-                    if (ishodDrugog.rbr == 0)
+                    if (ishodDrugog.value.rbr == 0)
                         ishodDrugog =
                             adresar_upis::sacuvaj(second,
                                                   forma(QStringLiteral("Drugi%1").arg(round),
@@ -248,15 +247,15 @@ private slots:
                                                   0, 1);
                 });
             m_concurrentSaves += 2;
-            QCOMPARE(ishodDrugog.kraj, Kraj::Upisano);
+            QCOMPARE(ishod::kraj(ishodDrugog), Kraj::Upisano);
             if (sameNumber) {
-                QCOMPARE(ishodPrvog.kraj, Kraj::Obavestenje);
-                QCOMPARE(ishodPrvog.obavestenje, QStringLiteral("Uneli ste dupli MBR!"));
+                QCOMPARE(ishod::kraj(ishodPrvog), Kraj::Obavestenje);
+                QCOMPARE(ishodPrvog.value.obavestenje, QStringLiteral("Uneli ste dupli MBR!"));
                 ++refused;
                 QCOMPARE(rows(QStringLiteral("mbr = '%1'").arg(mbrA)), 1);
             } else {
-                QCOMPARE(ishodPrvog.kraj, Kraj::Upisano);
-                QVERIFY(ishodPrvog.rbr != ishodDrugog.rbr);
+                QCOMPARE(ishod::kraj(ishodPrvog), Kraj::Upisano);
+                QVERIFY(ishodPrvog.value.rbr != ishodDrugog.value.rbr);
             }
         }
         // Every entry stored once, under keys 1, 2, 3 ... without a gap.
@@ -271,15 +270,16 @@ private slots:
     void keysTakenOnEveryTryGiveUpWithTheDatabasesText() {
         QVERIFY(empty());
         int tries = 0;
-        const IshodUpisa ishod = adresar_upis::sacuvaj(*m_a, forma("Uporna", "Upornić"), 0, 1, [&] {
-            ++tries;
-            // Another desk takes the very key just read, every time.
-            QVERIFY(store(tries, QStringLiteral("Brži")));
-        });
+        const Result<Ishod> ishod =
+            adresar_upis::sacuvaj(*m_a, forma("Uporna", "Upornić"), 0, 1, [&] {
+                ++tries;
+                // Another desk takes the very key just read, every time.
+                QVERIFY(store(tries, QStringLiteral("Brži")));
+            });
         m_concurrentSaves += tries;
         QCOMPARE(tries, adresar_upis::NajvisePokusaja);
-        QCOMPARE(ishod.kraj, Kraj::Neupisano);
-        QVERIFY(!ishod.tekstBaze.isEmpty());
+        QCOMPARE(ishod::kraj(ishod), Kraj::Neupisano);
+        QVERIFY(!ishod.sqlerrtext.isEmpty());
         QCOMPARE(rows(QStringLiteral("ime = 'Uporna'")), 0);
         QVERIFY(otherDeskWrites());
     }
@@ -299,13 +299,13 @@ private slots:
         };
         if (beforeTheChecks)
             deleteIt();
-        const IshodUpisa ishod = adresar_upis::sacuvaj(
+        const Result<Ishod> ishod = adresar_upis::sacuvaj(
             *m_a, forma("Ana", "Antić-Izmenjena", "0101990715001"), 1, 1, [&] {
                 if (!beforeTheChecks)
                     deleteIt();
             });
-        QCOMPARE(ishod.kraj, Kraj::Obavestenje);
-        QCOMPARE(ishod.obavestenje, adresar_upis::obrisanUMedjuvremenu());
+        QCOMPARE(ishod::kraj(ishod), Kraj::Obavestenje);
+        QCOMPARE(ishod.value.obavestenje, adresar_upis::obrisanUMedjuvremenu());
         QCOMPARE(rows(), 1);
         QCOMPARE(rows(QStringLiteral("prezime = 'Antić-Izmenjena'")), 0);
         QVERIFY(otherDeskWrites());
@@ -316,13 +316,14 @@ private slots:
             QSKIP("the server's view of its sessions is PostgreSQL's");
         QVERIFY(empty());
         QVERIFY(store(1, QStringLiteral("Antić")));
-        const auto pid = m_a->selectInto(QStringLiteral("SELECT pg_backend_pid()"));
+        const auto pid = m_a->selectInto(QStringLiteral("SELECT pg_backend_pid()")).value;
         QVERIFY(pid);
         // Asked by the other desk: a session's state is shown only to its own login.
         auto state = [&] {
             const auto row =
                 m_b->selectInto(QStringLiteral("SELECT state FROM pg_stat_activity WHERE pid = ?"),
-                                {pid->first().toInt()});
+                                {pid->first().toInt()})
+                    .value;
             return row ? row->first().toString() : QString();
         };
         QCOMPARE(state(), QStringLiteral("idle"));
@@ -334,17 +335,19 @@ private slots:
             DynamicStagingArea staging;
             DynamicCursor cursor;
             int listed = 0;
-            const ReadOutcome read = readRows(cursor, staging, *m_a, QString::fromLatin1(list), {},
-                                              nullptr, [&](const QVariantList&) { ++listed; });
+            const Result<> read = readRows(cursor, staging, *m_a, QString::fromLatin1(list), {},
+                                           nullptr, [&](const QVariantList&) { ++listed; });
             QVERIFY(!read.failed());
             QCOMPARE(listed, 1);
             QCOMPARE(state(), QStringLiteral("idle"));
         }
-        QCOMPARE(adresar_upis::sacuvaj(*m_a, forma("Bora", "Borić"), 0, 1).kraj, Kraj::Upisano);
+        QCOMPARE(ishod::kraj(adresar_upis::sacuvaj(*m_a, forma("Bora", "Borić"), 0, 1)),
+                 Kraj::Upisano);
         QCOMPARE(state(), QStringLiteral("idle"));
         QVERIFY(failWrites(m_db, QStringLiteral("INSERT"), QStringLiteral("NEW.ime = 'Kvar'")));
         ++m_faults;
-        QCOMPARE(adresar_upis::sacuvaj(*m_a, forma("Kvar", "Kvarić"), 0, 1).kraj, Kraj::Neupisano);
+        QCOMPARE(ishod::kraj(adresar_upis::sacuvaj(*m_a, forma("Kvar", "Kvarić"), 0, 1)),
+                 Kraj::Neupisano);
         QVERIFY(healWrites(m_db, QStringLiteral("INSERT")));
         QCOMPARE(state(), QStringLiteral("idle"));
         // A write not yet committed is what "idle in transaction" is for.
@@ -374,7 +377,8 @@ private slots:
         QCOMPARE(rows(), kept);
         // Whatever the killed program held, another desk writes at once.
         QVERIFY(otherDeskWrites());
-        QCOMPARE(adresar_upis::sacuvaj(*m_a, forma("Posle", "Pada"), 0, 1).kraj, Kraj::Upisano);
+        QCOMPARE(ishod::kraj(adresar_upis::sacuvaj(*m_a, forma("Posle", "Pada"), 0, 1)),
+                 Kraj::Upisano);
     }
 };
 

@@ -36,14 +36,14 @@ private slots:
             QVERIFY2(box.text.contains(QLatin1String("status")), qPrintable(box.text));
         }
         QCOMPARE(h.statusField()->totalItems(), 0);
-        QCOMPARE(int(app().rbr_status), 0);
+        QCOMPARE(int(h.page->rbr_status()), 0);
         QCOMPARE(h.statusFilter()->totalItems(), 0);
         QCOMPARE(h.list()->rowCount(), 0);
     }
 
     void aStatusThatCannotBeLookedUp() {
         QVERIFY(h.start({{1, "Ana", "Antić"}}));
-        QCOMPARE(int(app().rbr_status), 1);
+        QCOMPARE(int(h.page->rbr_status()), 1);
         // Another desk renames a status after this one has listed it.
         QVERIFY(h.db().exec(QStringLiteral("UPDATE status SET naziv = 'Lekarka' WHERE rbr = 4")));
         sqlca().commit(); // the program sees committed changes from its next unit of work on
@@ -54,7 +54,7 @@ private slots:
         QCOMPARE(h.modals().seen().first().objectName, QStringLiteral("w_da_ne"));
         QCOMPARE(h.modals().seen().first().text,
                  QStringLiteral("GR0120 Greska pri upitu nad STATUS tabelom!"));
-        QCOMPARE(int(app().rbr_status), 1);
+        QCOMPARE(int(h.page->rbr_status()), 1);
         QVERIFY(h.window->menjano());
     }
 
@@ -64,9 +64,11 @@ private slots:
         QVERIFY(h.failWrites(QStringLiteral("INSERT"), QStringLiteral("NEW.ime = 'Kvar'")));
         QVERIFY(h.launch());
         // Some earlier work of this unit that nobody has committed yet.
-        sqlca().execute(QStringLiteral("UPDATE adresar SET napomena = ? WHERE rbr = 5"),
-                        {QStringLiteral("Privremeni")});
-        QCOMPARE(sqlca().sqlcode, 0);
+        QCOMPARE(sqlca()
+                     .execute(QStringLiteral("UPDATE adresar SET napomena = ? WHERE rbr = 5"),
+                              {QStringLiteral("Privremeni")})
+                     .sqlcode,
+                 0);
 
         h.type(QStringLiteral("sle_ime1"), QStringLiteral("Kvar"));
         h.type(QStringLiteral("sle_prezime"), QStringLiteral("Kvarić"));

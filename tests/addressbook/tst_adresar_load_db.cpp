@@ -159,7 +159,7 @@ private slots:
         h.clickRow(ana());
         AdresarHarness::pick(h.statusField(), QStringLiteral("Prijatelj"));
         QVERIFY(h.window->menjano());
-        QCOMPARE(int(app().rbr_status), 5);
+        QCOMPARE(int(h.page->rbr_status()), 5);
         h.modals().click(QStringLiteral("cb_ne"));
         h.clickRow(aca());
         QCOMPARE(questions(), QStringList{Question});
@@ -170,7 +170,7 @@ private slots:
         AdresarHarness::pick(h.statusField(), QStringLiteral("Prijatelj"));
         h.modals().click(QStringLiteral("cb_ne"));
         h.clickRow(ana());
-        QCOMPARE(int(app().rbr_status), 4);
+        QCOMPARE(int(h.page->rbr_status()), 4);
         h.type(QStringLiteral("sle_grad1"), QStringLiteral("Valjevo"));
         h.press(QStringLiteral("cb_sacuvaj"));
         QCOMPARE(h.column(1, QStringLiteral("grad")).toString(), QStringLiteral("Valjevo"));

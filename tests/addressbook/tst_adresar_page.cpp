@@ -125,7 +125,7 @@ private slots:
             names << field->text(i);
         QCOMPARE(names, (QStringList{"Pacijent", "Saradnik", "Dobavljač", "Lekar", "Prijatelj"}));
         QCOMPARE(field->selectedIndex(), 1);
-        QCOMPARE(int(app().rbr_status), 1);
+        QCOMPARE(int(h.page->rbr_status()), 1);
         QVERIFY(picture(field, 0) != picture(field, 1));
         QVERIFY(!h.window->menjano());
     }

@@ -37,7 +37,7 @@ private slots:
 
     void namesOnlyGiveNullsAndTheFirstKeyIsOne() {
         QVERIFY(h.start());
-        const int status = app().rbr_status;
+        const int status = h.page->rbr_status();
         QCOMPARE(status, 1); // the first status in rbr order
         h.type(QStringLiteral("sle_ime1"), QStringLiteral("Petar"));
         h.type(QStringLiteral("sle_prezime"), QStringLiteral("Petrović"));

@@ -2,17 +2,14 @@
 // database, without the main window: which forms are refused and with which notice, which key a
 // new entry gets, what is committed, and what a refused statement leaves behind.
 #include "app/mab_oru.h"
+#include "domain/addressbook/adresar_upis.h"
 #include "runtime/core/transaction.h"
 #include "tests/addressbook/adresar_forma.h"
 #include "tests/addressbook/write_failures.h"
-#include "domain/addressbook/adresar_upis.h"
 
 #include <QTest>
 
 #include <memory>
-
-using adresar_upis::IshodBrisanja;
-using adresar_upis::IshodUpisa;
 
 class TestAdresarUpis : public QObject {
     Q_OBJECT
@@ -46,8 +43,7 @@ private slots:
         m_sqlca = std::make_unique<Transaction>();
         m_sqlca->autocommit = false;
         m_sqlca->dbparm = mab_oru::DBParm;
-        m_sqlca->connect();
-        QCOMPARE(m_sqlca->sqlcode, 0);
+        QCOMPARE(m_sqlca->connect().sqlcode, 0);
     }
 
     void init() {
@@ -90,20 +86,20 @@ private slots:
         QFETCH(int, postojeci);
         QFETCH(QString, notice);
         QVERIFY(prepare({{1, "Antić", "0101990715001"}, {2, "Avramović", "0202990715002"}}));
-        const IshodUpisa ishod =
+        const Result<Ishod> ishod =
             adresar_upis::sacuvaj(*m_sqlca, forma(ime, prezime, mbr), postojeci, 1);
-        QCOMPARE(ishod.kraj, IshodUpisa::Kraj::Obavestenje);
-        QCOMPARE(ishod.obavestenje, notice);
-        QVERIFY(!ishod.najveciNeprocitan);
+        QCOMPARE(ishod::kraj(ishod), Ishod::Kraj::Obavestenje);
+        QCOMPARE(ishod.value.obavestenje, notice);
+        QVERIFY(ishod.value.upozorenje.isEmpty());
         QCOMPARE(rows(), 2);
         QCOMPARE(column(2, QStringLiteral("mbr")).toString(), QStringLiteral("0202990715002"));
     }
 
     void aNewEntryTakesTheNextKeyAndIsCommitted() {
         QVERIFY(prepare({{7, "Antić", ""}}));
-        IshodUpisa ishod = adresar_upis::sacuvaj(*m_sqlca, forma("Vera", "Vasić"), 0, 3);
-        QCOMPARE(ishod.kraj, IshodUpisa::Kraj::Upisano);
-        QCOMPARE(ishod.rbr, 8);
+        Result<Ishod> ishod = adresar_upis::sacuvaj(*m_sqlca, forma("Vera", "Vasić"), 0, 3);
+        QCOMPARE(ishod::kraj(ishod), Ishod::Kraj::Upisano);
+        QCOMPARE(ishod.value.rbr, 8);
         // Seen by the second connection: committed.
         QCOMPARE(column(8, QStringLiteral("prezime")).toString(), QStringLiteral("Vasić"));
         QCOMPARE(column(8, QStringLiteral("status")).toInt(), 3);
@@ -112,23 +108,24 @@ private slots:
         QVERIFY(prepare());
         m_sqlca->commit();
         ishod = adresar_upis::sacuvaj(*m_sqlca, forma("Petar", "Petrović"), 0, 1);
-        QCOMPARE(ishod.rbr, 1);
+        QCOMPARE(ishod.value.rbr, 1);
         QCOMPARE(rows(), 1);
     }
 
     void identityNumbersThatPass() {
         QVERIFY(prepare({{1, "Antić", "0101990715001"}}));
         // Only the length is checked: a 13-character value with letters and a space passes.
-        QCOMPARE(adresar_upis::sacuvaj(*m_sqlca, forma("Ivan", "Ivić", "AB12 5678XY90"), 0, 1).rbr,
-                 2);
+        QCOMPARE(
+            adresar_upis::sacuvaj(*m_sqlca, forma("Ivan", "Ivić", "AB12 5678XY90"), 0, 1).value.rbr,
+            2);
         // Entries without a number never count as duplicates of each other.
-        QCOMPARE(adresar_upis::sacuvaj(*m_sqlca, forma("Jovan", "Jović"), 0, 1).rbr, 3);
-        QCOMPARE(adresar_upis::sacuvaj(*m_sqlca, forma("Jelena", "Jović"), 0, 1).rbr, 4);
+        QCOMPARE(adresar_upis::sacuvaj(*m_sqlca, forma("Jovan", "Jović"), 0, 1).value.rbr, 3);
+        QCOMPARE(adresar_upis::sacuvaj(*m_sqlca, forma("Jelena", "Jović"), 0, 1).value.rbr, 4);
         // An update keeps its own number: that is no duplicate.
-        const IshodUpisa ishod =
+        const Result<Ishod> ishod =
             adresar_upis::sacuvaj(*m_sqlca, forma("Ana", "Antić-Pirot", "0101990715001"), 1, 1);
-        QCOMPARE(ishod.kraj, IshodUpisa::Kraj::Upisano);
-        QCOMPARE(ishod.rbr, 1);
+        QCOMPARE(ishod::kraj(ishod), Ishod::Kraj::Upisano);
+        QCOMPARE(ishod.value.rbr, 1);
         QCOMPARE(rows(), 4);
         QCOMPARE(rows(QStringLiteral("mbr IS NULL")), 2);
         QCOMPARE(column(1, QStringLiteral("prezime")).toString(), QStringLiteral("Antić-Pirot"));
@@ -136,14 +133,14 @@ private slots:
 
     void noNewKeyPast32767() {
         QVERIFY(prepare({{32767, "Zorić", ""}}));
-        IshodUpisa ishod = adresar_upis::sacuvaj(*m_sqlca, forma("Novi", "Nikolić"), 0, 1);
-        QCOMPARE(ishod.kraj, IshodUpisa::Kraj::Obavestenje);
-        QCOMPARE(ishod.obavestenje,
+        Result<Ishod> ishod = adresar_upis::sacuvaj(*m_sqlca, forma("Novi", "Nikolić"), 0, 1);
+        QCOMPARE(ishod::kraj(ishod), Ishod::Kraj::Obavestenje);
+        QCOMPARE(ishod.value.obavestenje,
                  QStringLiteral("Adresar je pun: redni broj novog unosa bio bi veći od 32767!"));
         QCOMPARE(rows(), 1);
         // The entry that holds the last key can still be changed.
         ishod = adresar_upis::sacuvaj(*m_sqlca, forma("Zadnji", "Zorić-Sombor"), 32767, 1);
-        QCOMPARE(ishod.kraj, IshodUpisa::Kraj::Upisano);
+        QCOMPARE(ishod::kraj(ishod), Ishod::Kraj::Upisano);
         QCOMPARE(column(32767, QStringLiteral("prezime")).toString(),
                  QStringLiteral("Zorić-Sombor"));
     }
@@ -155,10 +152,10 @@ private slots:
         // Earlier work of this unit that nobody has committed yet stays uncommitted.
         m_sqlca->execute(QStringLiteral("INSERT INTO status (rbr, naziv) VALUES (?, ?)"),
                          {6, QStringLiteral("Privremeni")});
-        const IshodUpisa ishod = adresar_upis::sacuvaj(*m_sqlca, forma("Kvar", "Kvarić"), 0, 1);
-        QCOMPARE(ishod.kraj, IshodUpisa::Kraj::Neupisano);
-        QVERIFY2(ishod.tekstBaze.contains(QLatin1String("upis odbijen")),
-                 qPrintable(ishod.tekstBaze));
+        const Result<Ishod> ishod = adresar_upis::sacuvaj(*m_sqlca, forma("Kvar", "Kvarić"), 0, 1);
+        QCOMPARE(ishod::kraj(ishod), Ishod::Kraj::Neupisano);
+        QVERIFY2(ishod.sqlerrtext.contains(QLatin1String("upis odbijen")),
+                 qPrintable(ishod.sqlerrtext));
         QCOMPARE(rows(), 0);
         QCOMPARE(m_db.count(QStringLiteral("status"), QStringLiteral("rbr = 6")), 0);
         m_sqlca->rollback();
@@ -168,13 +165,13 @@ private slots:
     void anUnreadableBookIsReportedBeforeTheNotice() {
         QVERIFY(m_db.exec(QStringLiteral("ALTER TABLE adresar RENAME TO adresar_stari")));
         m_sqlca->commit();
-        const IshodUpisa ishod = adresar_upis::sacuvaj(*m_sqlca, forma("Pera", "Perić"), 0, 1);
+        const Result<Ishod> ishod = adresar_upis::sacuvaj(*m_sqlca, forma("Pera", "Perić"), 0, 1);
         m_sqlca->rollback();
         QVERIFY(m_db.exec(QStringLiteral("ALTER TABLE adresar_stari RENAME TO adresar")));
-        QVERIFY(ishod.najveciNeprocitan);
-        QVERIFY(!ishod.greskaNajveceg.isEmpty());
-        QCOMPARE(ishod.kraj, IshodUpisa::Kraj::Obavestenje);
-        QCOMPARE(ishod.obavestenje, QStringLiteral("Greska pri upitu duplog MBRa!"));
+        QVERIFY(!ishod.value.upozorenje.isEmpty());
+        QVERIFY(!ishod.value.upozorenje.isEmpty());
+        QCOMPARE(ishod::kraj(ishod), Ishod::Kraj::Obavestenje);
+        QCOMPARE(ishod.value.obavestenje, QStringLiteral("Greska pri upitu duplog MBRa!"));
     }
 
     void deleting() {
@@ -183,18 +180,19 @@ private slots:
                      QStringLiteral("Da li zelite da obrisete podatak?"));
         QVERIFY(prepare({{1, "Antić", ""}, {2, "Avramović", ""}}));
         m_sqlca->commit();
-        IshodBrisanja ishod = adresar_upis::obrisi(*m_sqlca, 2);
-        QCOMPARE(ishod.kraj, IshodBrisanja::Kraj::Obrisano);
+        Result<Ishod> ishod = adresar_upis::obrisi(*m_sqlca, 2);
+        QCOMPARE(ishod::kraj(ishod), Ishod::Kraj::Upisano);
         QCOMPARE(rows(), 1); // committed: the second connection no longer sees it
         QCOMPARE(rows(QStringLiteral("rbr = 1")), 1);
 
         QVERIFY(failWrites(m_db, QStringLiteral("DELETE"), QStringLiteral("OLD.rbr = 1")));
         m_sqlca->commit();
         ishod = adresar_upis::obrisi(*m_sqlca, 1);
-        QCOMPARE(ishod.kraj, IshodBrisanja::Kraj::Neobrisano);
-        QCOMPARE(ishod.poruka, QStringLiteral("GR0020 Greska pri brisanju podatka iz adresara!"));
-        QVERIFY2(ishod.tekstBaze.contains(QLatin1String("upis odbijen")),
-                 qPrintable(ishod.tekstBaze));
+        QCOMPARE(ishod::kraj(ishod), Ishod::Kraj::Neupisano);
+        QCOMPARE(adresar_upis::neobrisano(),
+                 QStringLiteral("GR0020 Greska pri brisanju podatka iz adresara!"));
+        QVERIFY2(ishod.sqlerrtext.contains(QLatin1String("upis odbijen")),
+                 qPrintable(ishod.sqlerrtext));
         QCOMPARE(rows(), 1);
         m_sqlca->rollback();
         QVERIFY(healWrites(m_db, QStringLiteral("DELETE")));

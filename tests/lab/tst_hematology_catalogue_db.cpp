@@ -1,9 +1,10 @@
 // The order window's lines as the catalogue `nalazi` gives them, on both database engines:
 // which rows become lines and where they stand, and what the user sees when reading fails.
+#include "domain/lab/nalazi_sql.h"
+#include "runtime/core/cursor_reader.h"
 #include "runtime/core/dynamic_sql.h"
 #include "runtime/widgets/message_box.h"
 #include "tests/lab/lab_support.h"
-#include "domain/lab/nalazi_sql.h"
 
 #include <QFile>
 #include <QScrollArea>
@@ -288,7 +289,7 @@ private slots:
         DynamicStagingArea staging;
         QStringList names;
         bool opened = false;
-        const ReadOutcome outcome = readRows(
+        const Result<> outcome = readRows(
             dyn_cursor, staging, sqlca(), nalazi_sql::hematologija, {}, [&] { opened = true; },
             [&](const QVariantList& row) {
                 names << nalazi_sql::nalazIzReda(row).naziv;
@@ -296,16 +297,16 @@ private slots:
                     dyn_cursor.close();
             });
         QVERIFY(opened);
-        QVERIFY(outcome.code < 0);
-        QCOMPARE(outcome.stage, ReadOutcome::Stage::FetchFailed);
+        QVERIFY(outcome.sqlcode < 0);
+        QCOMPARE(outcome.stage, Result<>::Stage::FetchFailed);
         QCOMPARE(names, SeededLeft.mid(0, 2));
         // The statement unit shows nothing; the window that reads reports the failure.
         QVERIFY(m_fixture.modals().seen().isEmpty());
         m_fixture.modals().acknowledge();
-        QCOMPARE(reportReadFailure(outcome), outcome.code);
+        QCOMPARE(reportReadFailure(outcome), outcome.sqlcode);
         QCOMPARE(m_fixture.modals().seen().size(), 1);
         QCOMPARE(m_fixture.modals().seen().first().title, QStringLiteral("DataBase Error"));
-        QCOMPARE(m_fixture.modals().seen().first().text, sqlca().sqlerrtext);
+        QCOMPARE(m_fixture.modals().seen().first().text, outcome.sqlerrtext);
     }
 
     void rowsCarryTheirColumnsInSelectOrder() {
@@ -313,10 +314,11 @@ private slots:
         QVERIFY(m_fixture.db().exec(QStringLiteral("DELETE FROM nalazi")));
         QVERIFY(m_fixture.db().exec(QStringLiteral(
             "INSERT INTO nalazi VALUES (1, 1, 7, 'Limfociti', '%', 20.5, 45, 0.125, 44.750)")));
-        const Rows<nalaz> read = nalazi_sql::ucitaj(sqlca(), nalazi_sql::leukocitna_formula);
-        const ReadOutcome outcome = read.outcome;
-        const QList<nalaz>& rows = read.rows;
-        QCOMPARE(outcome.code, int(Transaction::NotFound));
+        const Result<QList<nalaz>> read =
+            nalazi_sql::ucitaj(sqlca(), nalazi_sql::leukocitna_formula);
+        const Result<>& outcome = read;
+        const QList<nalaz>& rows = read.value;
+        QCOMPARE(outcome.sqlcode, int(Result<>::NotFound));
         QCOMPARE(rows.size(), 1);
         const nalaz& row = rows.first();
         QCOMPARE(row.grupa, qint16(1));

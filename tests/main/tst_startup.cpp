@@ -202,7 +202,7 @@ private slots:
         QTRY_VERIFY(!window);
         QCOMPARE(m_fixture.modals().seen().size(), modalsBefore);
         m_fixture.stop();
-        QVERIFY(builtins().sqlca == nullptr);
+        QVERIFY(!programConnectionRemains());
         QVERIFY(builtins().message == nullptr);
     }
 

@@ -1,6 +1,5 @@
 // Start-up on a machine where MabZet was never set up: the program still shows its main window,
 // and later statements fail with a message instead of crashing.
-#include "runtime/core/builtins.h"
 #include "runtime/core/transaction.h"
 #include "tests/support/app_fixture.h"
 #include "ui/main/mab_la.h"
@@ -24,7 +23,8 @@ private slots:
         QVERIFY(window);
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QVERIFY(!sqlca().isConnected());
-        QVERIFY(sqlca().sqlcode != 0 || !sqlca().sqlerrtext.isEmpty());
+        const Result<> ready = sqlca().usable();
+        QVERIFY(ready.sqlcode != 0 || !ready.sqlerrtext.isEmpty());
         MAB_FIND(tabs, QTabWidget, window, "tab_main");
         QCOMPARE(tabs->count(), 5);
         QCOMPARE(m_fixture.modals().unexpected(), 0);
@@ -34,16 +34,16 @@ private slots:
     }
 
     void statementsFailWithATextAfterwards() {
-        sqlca().execute(QStringLiteral("DELETE FROM adresar WHERE rbr = ?"), {1});
-        QVERIFY(sqlca().sqlcode < 0);
-        QVERIFY(!sqlca().sqlerrtext.isEmpty());
-        sqlca().commit();
-        QVERIFY(sqlca().sqlcode < 0);
+        const Result<> deleted =
+            sqlca().execute(QStringLiteral("DELETE FROM adresar WHERE rbr = ?"), {1});
+        QVERIFY(deleted.sqlcode < 0);
+        QVERIFY(!deleted.sqlerrtext.isEmpty());
+        QVERIFY(sqlca().commit().sqlcode < 0);
     }
 
     void shutsDownCleanly() {
         m_fixture.stop();
-        QVERIFY(builtins().sqlca == nullptr);
+        QVERIFY(!programConnectionRemains());
     }
 };
 

@@ -32,11 +32,11 @@ class TestIstorija : public QObject {
         p.rbrAdresar = 1;
         p.datum = datum;
         p.polja = polja;
-        const poseta_upis::Ishod ishod = poseta_upis::sacuvaj(*m_sqlca, p);
-        QVERIFY2(ishod.kraj == poseta_upis::Ishod::Kraj::Upisano,
-                 qPrintable(ishod.tekstBaze + ishod.obavestenje));
-        m_rbrPosete = ishod.rbr;
-        m_verzija = ishod.verzija;
+        const Result<Ishod> ishod = poseta_upis::sacuvaj(*m_sqlca, p);
+        QVERIFY2(ishod::kraj(ishod) == Ishod::Kraj::Upisano,
+                 qPrintable(ishod.sqlerrtext + ishod.value.obavestenje));
+        m_rbrPosete = ishod.value.rbr;
+        m_verzija = ishod.value.verzija;
     }
 
 private slots:
@@ -49,16 +49,17 @@ private slots:
         m_sqlca = std::make_unique<Transaction>();
         m_sqlca->autocommit = false;
         m_sqlca->dbparm = mab_oru::DBParm;
-        m_sqlca->connect();
-        QCOMPARE(m_sqlca->sqlcode, 0);
+        QCOMPARE(m_sqlca->connect().sqlcode, 0);
         if (m_db.engine() == TestDataSource::Engine::SQLite) {
             m_pult = QStringLiteral("pult-test");
             istorija_sql::postaviPult(*m_sqlca, m_pult);
         } else {
             // The server names the desk by the connection: asked here of the connection itself.
             const std::optional<QVariantList> ime =
-                m_sqlca->selectInto(QStringLiteral("SELECT current_setting('application_name'), "
-                                                   "session_user"));
+                m_sqlca
+                    ->selectInto(QStringLiteral("SELECT current_setting('application_name'), "
+                                                "session_user"))
+                    .value;
             QVERIFY(ime);
             m_pult =
                 ime->at(0).toString().isEmpty() ? ime->at(1).toString() : ime->at(0).toString();
@@ -117,19 +118,18 @@ private slots:
             unos.mbr = QStringLiteral("0101990715001");
             unos.pol = 0;
             unos.grad = QStringLiteral("Novi Sad");
-            QCOMPARE(adresar_upis::sacuvaj(*m_sqlca, unos, 1, 1).kraj,
-                     adresar_upis::IshodUpisa::Kraj::Upisano);
+            QCOMPARE(ishod::kraj(adresar_upis::sacuvaj(*m_sqlca, unos, 1, 1)),
+                     Ishod::Kraj::Upisano);
         } else {
-            QCOMPARE(adresar_upis::obrisi(*m_sqlca, 2).kraj,
-                     adresar_upis::IshodBrisanja::Kraj::Obrisano);
+            QCOMPARE(ishod::kraj(adresar_upis::obrisi(*m_sqlca, 2)), Ishod::Kraj::Upisano);
         }
-        const Rows<istorija_sql::Promena> promene =
+        const Result<QList<istorija_sql::Promena>> promene =
             tabela == QLatin1String("poseta") ? istorija_sql::istorijaPosete(*m_sqlca, m_rbrPosete)
                                               : istorija_sql::istorijaUnosa(*m_sqlca, rbr);
-        QVERIFY2(!promene.failed(), qPrintable(promene.outcome.text));
+        QVERIFY2(!promene.failed(), qPrintable(promene.sqlerrtext));
         QStringList procitano;
         // Rows of one statement come in the engine's own order: they are compared sorted.
-        QList<istorija_sql::Promena> redovi = promene.rows.mid(0, najnovije.size());
+        QList<istorija_sql::Promena> redovi = promene.value.mid(0, najnovije.size());
         for (const istorija_sql::Promena& p : redovi) {
             procitano << QStringLiteral("%1: %2 (%3)")
                              .arg(p.polje, p.staraVrednost, p.obrisano ? "brisanje" : "izmena");

@@ -81,8 +81,7 @@ private slots:
         m_sqlca = std::make_unique<Transaction>();
         m_sqlca->autocommit = false;
         m_sqlca->dbparm = mab_oru::DBParm;
-        m_sqlca->connect();
-        QCOMPARE(m_sqlca->sqlcode, 0);
+        QCOMPARE(m_sqlca->connect().sqlcode, 0);
     }
 
     void cleanupTestCase() { setTodayForTesting(QDate()); }
@@ -108,13 +107,14 @@ private slots:
         QVERIFY(datum);
         QCOMPARE(poseta_datum::uGranicama(*datum, Today()), written);
         const int before = count(QStringLiteral("poseta"));
-        const poseta_upis::Ishod ishod =
+        const Result<Ishod> ishod =
             poseta_upis::sacuvaj(*m_sqlca, poseta(1, *datum, QStringLiteral("x")));
         QCOMPARE(count(QStringLiteral("poseta")), before + (written ? 1 : 0));
         if (!written) {
-            QCOMPARE(ishod.kraj, poseta_upis::Ishod::Kraj::Obavestenje);
-            QCOMPARE(ishod.obavestenje, QStringLiteral("Datum posete mora biti između 01.01.1900 "
-                                                       "i 31.12.2027. Poseta nije upisana."));
+            QCOMPARE(ishod::kraj(ishod), Ishod::Kraj::Obavestenje);
+            QCOMPARE(ishod.value.obavestenje,
+                     QStringLiteral("Datum posete mora biti između 01.01.1900 "
+                                    "i 31.12.2027. Poseta nije upisana."));
         }
     }
 
@@ -144,22 +144,23 @@ private slots:
         unos.mbr = mbr;
         const int entries = count(QStringLiteral("adresar"));
         const int visits = count(QStringLiteral("poseta"));
-        const poseta_upis::Ishod ishod = poseta_upis::sacuvajSaPacijentom(
-            *m_sqlca, unos, 1, poseta(0, dg.isEmpty() ? QDate(1800, 1, 1) : Danas, dg));
+        const Result<Ishod> ishod = poseta_upis::sacuvaj(
+            *m_sqlca, poseta(0, dg.isEmpty() ? QDate(1800, 1, 1) : Danas, dg), unos);
         QVERIFY(healWrites(m_db, QStringLiteral("INSERT"), QStringLiteral("poseta_polje")));
-        QCOMPARE(ishod.kraj == poseta_upis::Ishod::Kraj::Upisano, written);
+        QCOMPARE(ishod::kraj(ishod) == Ishod::Kraj::Upisano, written);
         QCOMPARE(count(QStringLiteral("adresar")), entries + (written ? 1 : 0));
         QCOMPARE(count(QStringLiteral("poseta")), visits + (written ? 1 : 0));
         if (written) {
             QCOMPARE(count(QStringLiteral("adresar"), QStringLiteral("rbr = ? AND mbr = ?"),
-                           {ishod.rbrAdresar, mbr}),
+                           {ishod.value.rbrAdresar, mbr}),
                      1);
             QCOMPARE(count(QStringLiteral("poseta"), QStringLiteral("rbr = ? AND rbr_adresar = ?"),
-                           {ishod.rbr, ishod.rbrAdresar}),
+                           {ishod.value.rbr, ishod.value.rbrAdresar}),
                      1);
-            QVERIFY(m_db.exec(QStringLiteral("DELETE FROM poseta WHERE rbr = ?"), {ishod.rbr}));
             QVERIFY(
-                m_db.exec(QStringLiteral("DELETE FROM adresar WHERE rbr = ?"), {ishod.rbrAdresar}));
+                m_db.exec(QStringLiteral("DELETE FROM poseta WHERE rbr = ?"), {ishod.value.rbr}));
+            QVERIFY(m_db.exec(QStringLiteral("DELETE FROM adresar WHERE rbr = ?"),
+                              {ishod.value.rbrAdresar}));
         }
         // The connection is ready for the next save.
         QCOMPARE(m_sqlca->holdsWrites(), false);
@@ -236,12 +237,12 @@ private slots:
         QFETCH(QString, mbr);
         QFETCH(QString, slicni);
         QFETCH(QString, ponudjeni);
-        const Rows<poseta_sql::SlicanPacijent> nadjeni = poseta_sql::slicniPacijenti(
+        const Result<QList<poseta_sql::SlicanPacijent>> nadjeni = poseta_sql::slicniPacijenti(
             *m_sqlca, pretraga::zaPoredjenje(prezime.trimmed()),
             pretraga::zaPoredjenje(ime.trimmed()), pretraga::datumRodjenja(mbr));
-        QVERIFY2(!nadjeni.failed(), qPrintable(nadjeni.outcome.text));
+        QVERIFY2(!nadjeni.failed(), qPrintable(nadjeni.sqlerrtext));
         QList<int> rbr;
-        for (const poseta_sql::SlicanPacijent& p : nadjeni.rows)
+        for (const poseta_sql::SlicanPacijent& p : nadjeni.value)
             rbr << p.rbr;
         QCOMPARE(rbrovi(rbr), slicni);
         rbr.clear();
@@ -255,12 +256,12 @@ private slots:
 
     // What the chooser shows of an entry: its city and the date of its newest visit.
     void similarEntryColumns() {
-        const Rows<poseta_sql::SlicanPacijent> nadjeni = poseta_sql::slicniPacijenti(
+        const Result<QList<poseta_sql::SlicanPacijent>> nadjeni = poseta_sql::slicniPacijenti(
             *m_sqlca, QStringLiteral("duric"), QStringLiteral("dorde"), std::nullopt);
-        QCOMPARE(nadjeni.rows.size(), 2);
-        QCOMPARE(nadjeni.rows.at(0).grad, QStringLiteral("Niš"));
-        QCOMPARE(nadjeni.rows.at(0).poslednjaPoseta, QDate(2026, 2, 1));
-        QCOMPARE(nadjeni.rows.at(1).poslednjaPoseta, QDate());
+        QCOMPARE(nadjeni.value.size(), 2);
+        QCOMPARE(nadjeni.value.at(0).grad, QStringLiteral("Niš"));
+        QCOMPARE(nadjeni.value.at(0).poslednjaPoseta, QDate(2026, 2, 1));
+        QCOMPARE(nadjeni.value.at(1).poslednjaPoseta, QDate());
     }
 
     // Merging entry 21 (two visits, a booking) into 20 (one visit).
@@ -270,9 +271,9 @@ private slots:
         QTest::addColumn<QString>("kvar"); // "operation table" refused, or empty
         QTest::addColumn<int>("kraj");
         QTest::addColumn<QString>("mbrPosle");
-        const int spojeno = int(spajanje::Ishod::Kraj::Spojeno);
-        const int obavestenje = int(spajanje::Ishod::Kraj::Obavestenje);
-        const int neupisano = int(spajanje::Ishod::Kraj::Neupisano);
+        const int spojeno = int(Ishod::Kraj::Upisano);
+        const int obavestenje = int(Ishod::Kraj::Obavestenje);
+        const int neupisano = int(Ishod::Kraj::Neupisano);
         QTest::newRow("visits and bookings moved, duplicate gone")
             << ""
             << "0202990715002"
@@ -333,11 +334,11 @@ private slots:
                                                                             : "1 = 1",
                                 refused.at(1)),
                      qPrintable(m_db.lastError()));
-        const spajanje::Ishod ishod = spajanje::spoji(*m_sqlca, 21, 20);
+        const Result<Ishod> ishod = spajanje::spoji(*m_sqlca, 21, 20);
         if (!refused.isEmpty())
             QVERIFY(healWrites(m_db, refused.at(0), refused.at(1)));
-        QCOMPARE(int(ishod.kraj), kraj);
-        const bool merged = kraj == int(spajanje::Ishod::Kraj::Spojeno);
+        QCOMPARE(int(ishod::kraj(ishod)), kraj);
+        const bool merged = kraj == int(Ishod::Kraj::Upisano);
         QCOMPARE(count(QStringLiteral("adresar"), QStringLiteral("rbr = 21")), merged ? 0 : 1);
         QCOMPARE(count(QStringLiteral("poseta"), QStringLiteral("rbr_adresar = 20")),
                  merged ? 3 : 1);

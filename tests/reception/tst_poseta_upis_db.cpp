@@ -16,7 +16,6 @@
 #include <memory>
 
 using poseta_sql::Polje;
-using poseta_upis::Ishod;
 using poseta_upis::Poseta;
 using Kraj = Ishod::Kraj;
 
@@ -70,8 +69,8 @@ class TestPosetaUpis : public QObject {
     int visits() { return m_db.count(QStringLiteral("poseta")); }
     int fields() { return m_db.count(QStringLiteral("poseta_polje")); }
     QList<Polje> stored(Transaction& sqlca, int rbr) {
-        const Rows<Polje> polja = poseta_sql::polja(sqlca, rbr);
-        return polja.rows;
+        const Result<QList<Polje>> polja = poseta_sql::polja(sqlca, rbr);
+        return polja.value;
     }
     static QList<Polje> sorted(QList<Polje> polja) {
         std::sort(polja.begin(), polja.end(),
@@ -139,17 +138,17 @@ private slots:
     void patientByIdentityNumber() {
         QFETCH(QString, mbr);
         QFETCH(int, rbr);
-        const Rows<poseta_sql::Pacijent> found = poseta_sql::pacijentPoMbr(*m_a, mbr);
+        const Result<QList<poseta_sql::Pacijent>> found = poseta_sql::pacijentPoMbr(*m_a, mbr);
         QVERIFY(!found.failed());
         if (rbr == 0) {
-            QVERIFY(found.rows.isEmpty());
+            QVERIFY(found.value.isEmpty());
             return;
         }
-        QCOMPARE(found.rows.size(), 1);
-        QCOMPARE(found.rows.first().rbr, rbr);
-        QCOMPARE(found.rows.first().prezime, QStringLiteral("Anić"));
-        QCOMPARE(found.rows.first().ulica, QStringLiteral("Njegoševa 5"));
-        QCOMPARE(found.rows.first().grad, QStringLiteral("Beograd"));
+        QCOMPARE(found.value.size(), 1);
+        QCOMPARE(found.value.first().rbr, rbr);
+        QCOMPARE(found.value.first().prezime, QStringLiteral("Anić"));
+        QCOMPARE(found.value.first().ulica, QStringLiteral("Njegoševa 5"));
+        QCOMPARE(found.value.first().grad, QStringLiteral("Beograd"));
     }
 
     // Every hostile text, as a field's value and as the protocol number and the doctor, is
@@ -162,54 +161,57 @@ private slots:
         for (const QString& text : texts) {
             Poseta poseta = nova(1, QDate(2026, 12, 9), polja, text);
             poseta.lekar = text;
-            const Ishod first = poseta_upis::sacuvaj(*m_a, poseta);
-            QVERIFY2(first.kraj == Kraj::Upisano, qPrintable(first.tekstBaze + first.obavestenje));
-            QCOMPARE(sorted(stored(*m_a, first.rbr)), sorted(polja));
-            const Rows<poseta_sql::Zaglavlje> row = poseta_sql::zaglavlje(*m_a, first.rbr);
-            QCOMPARE(row.rows.size(), 1);
-            QCOMPARE(row.rows.first().brojProtokola, text);
-            QCOMPARE(row.rows.first().lekar, text);
+            const Result<Ishod> first = poseta_upis::sacuvaj(*m_a, poseta);
+            QVERIFY2(ishod::kraj(first) == Kraj::Upisano,
+                     qPrintable(first.sqlerrtext + first.value.obavestenje));
+            QCOMPARE(sorted(stored(*m_a, first.value.rbr)), sorted(polja));
+            const Result<QList<poseta_sql::Zaglavlje>> row =
+                poseta_sql::zaglavlje(*m_a, first.value.rbr);
+            QCOMPARE(row.value.size(), 1);
+            QCOMPARE(row.value.first().brojProtokola, text);
+            QCOMPARE(row.value.first().lekar, text);
 
             // Saved again with the values turned round.
-            poseta.rbr = first.rbr;
-            poseta.verzija = first.verzija;
+            poseta.rbr = first.value.rbr;
+            poseta.verzija = first.value.verzija;
             QList<Polje> reversed;
             for (int i = 0; i < polja.size(); ++i)
                 reversed << Polje{polja.at(i).polje, polja.at(polja.size() - 1 - i).vrednost};
             poseta.polja = reversed;
-            const Ishod second = poseta_upis::sacuvaj(*m_a, poseta);
-            QCOMPARE(int(second.kraj), int(Kraj::Upisano));
-            QCOMPARE(second.verzija, 2);
-            QCOMPARE(sorted(stored(*m_b, first.rbr)), sorted(reversed));
+            const Result<Ishod> second = poseta_upis::sacuvaj(*m_a, poseta);
+            QCOMPARE(int(ishod::kraj(second)), int(Kraj::Upisano));
+            QCOMPARE(second.value.verzija, 2);
+            QCOMPARE(sorted(stored(*m_b, first.value.rbr)), sorted(reversed));
         }
         QCOMPARE(visits(), int(texts.size()));
     }
 
     void newVisitGetsItsKeyAndUpdateReplacesFields() {
-        const Ishod first = poseta_upis::sacuvaj(
+        const Result<Ishod> first = poseta_upis::sacuvaj(
             *m_a, nova(1, QDate(2026, 12, 1),
                        {{"sle_ime", "Ana"}, {"uo_jetra.cbx_da", "1"}, {"mle_pusenje", "ne"}}));
-        QCOMPARE(int(first.kraj), int(Kraj::Upisano));
-        QVERIFY(first.rbr > 0);
-        QCOMPARE(first.verzija, 1);
+        QCOMPARE(int(ishod::kraj(first)), int(Kraj::Upisano));
+        QVERIFY(first.value.rbr > 0);
+        QCOMPARE(first.value.verzija, 1);
+        QCOMPARE(m_db.scalar(QStringLiteral("SELECT rbr_adresar FROM poseta WHERE rbr = ?"),
+                             {first.value.rbr})
+                     .toInt(),
+                 1);
         QCOMPARE(
-            m_db.scalar(QStringLiteral("SELECT rbr_adresar FROM poseta WHERE rbr = ?"), {first.rbr})
-                .toInt(),
-            1);
-        QCOMPARE(m_db.scalar(QStringLiteral("SELECT datum FROM poseta WHERE rbr = ?"), {first.rbr})
-                     .toString()
-                     .left(10),
-                 QStringLiteral("2026-12-01"));
+            m_db.scalar(QStringLiteral("SELECT datum FROM poseta WHERE rbr = ?"), {first.value.rbr})
+                .toString()
+                .left(10),
+            QStringLiteral("2026-12-01"));
 
         Poseta again = nova(1, QDate(2026, 12, 2), {{"sle_ime", "Ana"}, {"mle_pusenje", "da"}});
-        again.rbr = first.rbr;
-        again.verzija = first.verzija;
-        const Ishod second = poseta_upis::sacuvaj(*m_a, again);
-        QCOMPARE(int(second.kraj), int(Kraj::Upisano));
-        QCOMPARE(second.rbr, first.rbr);
-        QCOMPARE(second.verzija, 2);
+        again.rbr = first.value.rbr;
+        again.verzija = first.value.verzija;
+        const Result<Ishod> second = poseta_upis::sacuvaj(*m_a, again);
+        QCOMPARE(int(ishod::kraj(second)), int(Kraj::Upisano));
+        QCOMPARE(second.value.rbr, first.value.rbr);
+        QCOMPARE(second.value.verzija, 2);
         // A box unchecked since is gone, not left over from the first save.
-        QCOMPARE(sorted(stored(*m_a, first.rbr)),
+        QCOMPARE(sorted(stored(*m_a, first.value.rbr)),
                  sorted({{"sle_ime", "Ana"}, {"mle_pusenje", "da"}}));
         QCOMPARE(visits(), 1);
         // A repeated name keeps its first value, so the key of the fields holds.
@@ -220,31 +222,32 @@ private slots:
     // Both desks read version 1; A saves first, then B: B is told, nothing of A's is lost and
     // nothing of B's is written.
     void twoDesksSameVisit() {
-        const Ishod start = poseta_upis::sacuvaj(*m_a, nova(1, QDate(2026, 12, 1), {{"f", "0"}}));
-        QCOMPARE(int(start.kraj), int(Kraj::Upisano));
+        const Result<Ishod> start =
+            poseta_upis::sacuvaj(*m_a, nova(1, QDate(2026, 12, 1), {{"f", "0"}}));
+        QCOMPARE(int(ishod::kraj(start)), int(Kraj::Upisano));
         Poseta fromA = nova(1, QDate(2026, 12, 1), {{"f", "A"}});
         Poseta fromB = nova(1, QDate(2026, 12, 1), {{"f", "B"}, {"g", "B"}});
-        fromA.rbr = fromB.rbr = start.rbr;
-        fromA.verzija = fromB.verzija = start.verzija;
+        fromA.rbr = fromB.rbr = start.value.rbr;
+        fromA.verzija = fromB.verzija = start.value.verzija;
 
-        Ishod ofA;
+        Result<Ishod> ofA;
         // A commits after B has started its save and before B's first write.
-        const Ishod ofB =
-            poseta_upis::sacuvaj(*m_b, fromB, [&] { ofA = poseta_upis::sacuvaj(*m_a, fromA); });
-        QCOMPARE(int(ofA.kraj), int(Kraj::Upisano));
-        QCOMPARE(int(ofB.kraj), int(Kraj::Obavestenje));
-        QCOMPARE(ofB.obavestenje, poseta_upis::izmenjenaUMedjuvremenu());
-        QCOMPARE(stored(*m_a, start.rbr), QList<Polje>({{"f", "A"}}));
-        QCOMPARE(
-            m_db.scalar(QStringLiteral("SELECT verzija FROM poseta WHERE rbr = ?"), {start.rbr})
-                .toInt(),
-            2);
+        const Result<Ishod> ofB = poseta_upis::sacuvaj(
+            *m_b, fromB, std::nullopt, [&] { ofA = poseta_upis::sacuvaj(*m_a, fromA); });
+        QCOMPARE(int(ishod::kraj(ofA)), int(Kraj::Upisano));
+        QCOMPARE(int(ishod::kraj(ofB)), int(Kraj::Obavestenje));
+        QCOMPARE(ofB.value.obavestenje, poseta_upis::izmenjenaUMedjuvremenu());
+        QCOMPARE(stored(*m_a, start.value.rbr), QList<Polje>({{"f", "A"}}));
+        QCOMPARE(m_db.scalar(QStringLiteral("SELECT verzija FROM poseta WHERE rbr = ?"),
+                             {start.value.rbr})
+                     .toInt(),
+                 2);
 
         // B, one save behind, is told again; then a visit deleted meanwhile says so.
-        QCOMPARE(int(poseta_upis::sacuvaj(*m_b, fromB).kraj), int(Kraj::Obavestenje));
-        QVERIFY(m_db.exec(QStringLiteral("DELETE FROM poseta WHERE rbr = ?"), {start.rbr}));
-        const Ishod gone = poseta_upis::sacuvaj(*m_b, fromB);
-        QCOMPARE(gone.obavestenje, poseta_upis::obrisanaUMedjuvremenu());
+        QCOMPARE(int(ishod::kraj(poseta_upis::sacuvaj(*m_b, fromB))), int(Kraj::Obavestenje));
+        QVERIFY(m_db.exec(QStringLiteral("DELETE FROM poseta WHERE rbr = ?"), {start.value.rbr}));
+        const Result<Ishod> gone = poseta_upis::sacuvaj(*m_b, fromB);
+        QCOMPARE(gone.value.obavestenje, poseta_upis::obrisanaUMedjuvremenu());
         QCOMPARE(visits(), 0);
         QCOMPARE(fields(), 0);
     }
@@ -257,16 +260,17 @@ private slots:
         for (int round = 0; round < Rounds; ++round) {
             const QList<Polje> ofA{{"desk", QStringLiteral("A%1").arg(round)}};
             const QList<Polje> ofB{{"desk", QStringLiteral("B%1").arg(round)}};
-            Ishod a;
-            const Ishod b = poseta_upis::sacuvaj(*m_b, nova(2, QDate(2026, 12, 9), ofB), [&] {
-                a = poseta_upis::sacuvaj(*m_a, nova(1, QDate(2026, 12, 9), ofA));
-            });
-            QCOMPARE(int(a.kraj), int(Kraj::Upisano));
-            QCOMPARE(int(b.kraj), int(Kraj::Upisano));
-            QVERIFY(a.rbr != b.rbr);
-            QCOMPARE(stored(*m_a, a.rbr), ofA);
-            QCOMPARE(stored(*m_a, b.rbr), ofB);
-            keys << a.rbr << b.rbr;
+            Result<Ishod> a;
+            const Result<Ishod> b =
+                poseta_upis::sacuvaj(*m_b, nova(2, QDate(2026, 12, 9), ofB), std::nullopt, [&] {
+                    a = poseta_upis::sacuvaj(*m_a, nova(1, QDate(2026, 12, 9), ofA));
+                });
+            QCOMPARE(int(ishod::kraj(a)), int(Kraj::Upisano));
+            QCOMPARE(int(ishod::kraj(b)), int(Kraj::Upisano));
+            QVERIFY(a.value.rbr != b.value.rbr);
+            QCOMPARE(stored(*m_a, a.value.rbr), ofA);
+            QCOMPARE(stored(*m_a, b.value.rbr), ofB);
+            keys << a.value.rbr << b.value.rbr;
         }
         QCOMPARE(int(keys.size()), 2 * Rounds);
         QCOMPARE(visits(), 2 * Rounds);
@@ -276,36 +280,41 @@ private slots:
     // The database refuses one field's INSERT: neither the new visit nor any field stays, and an
     // update so refused leaves the stored visit as it was.
     void refusedWriteLeavesNothing() {
-        const Ishod kept = poseta_upis::sacuvaj(*m_a, nova(1, QDate(2026, 12, 1), {{"f", "prvo"}}));
-        QCOMPARE(int(kept.kraj), int(Kraj::Upisano));
+        const Result<Ishod> kept =
+            poseta_upis::sacuvaj(*m_a, nova(1, QDate(2026, 12, 1), {{"f", "prvo"}}));
+        QCOMPARE(int(ishod::kraj(kept)), int(Kraj::Upisano));
         QVERIFY2(refuseValue(QStringLiteral("ODBIJ")), qPrintable(m_db.lastError()));
 
         const QList<Polje> refused{{"a", "1"}, {"b", "ODBIJ"}, {"c", "3"}};
-        const Ishod ofNew = poseta_upis::sacuvaj(*m_a, nova(1, QDate(2026, 12, 2), refused));
-        QCOMPARE(int(ofNew.kraj), int(Kraj::Neupisano));
-        QVERIFY2(ofNew.tekstBaze.contains(QStringLiteral("odbijeno")), qPrintable(ofNew.tekstBaze));
+        const Result<Ishod> ofNew =
+            poseta_upis::sacuvaj(*m_a, nova(1, QDate(2026, 12, 2), refused));
+        QCOMPARE(int(ishod::kraj(ofNew)), int(Kraj::Neupisano));
+        QVERIFY2(ofNew.sqlerrtext.contains(QStringLiteral("odbijeno")),
+                 qPrintable(ofNew.sqlerrtext));
 
         Poseta update = nova(1, QDate(2026, 12, 3), refused, QStringLiteral("drugi"));
-        update.rbr = kept.rbr;
-        update.verzija = kept.verzija;
-        const Ishod ofUpdate = poseta_upis::sacuvaj(*m_a, update);
-        QCOMPARE(int(ofUpdate.kraj), int(Kraj::Neupisano));
+        update.rbr = kept.value.rbr;
+        update.verzija = kept.value.verzija;
+        const Result<Ishod> ofUpdate = poseta_upis::sacuvaj(*m_a, update);
+        QCOMPARE(int(ishod::kraj(ofUpdate)), int(Kraj::Neupisano));
 
         QCOMPARE(visits(), 1);
-        QCOMPARE(stored(*m_b, kept.rbr), QList<Polje>({{"f", "prvo"}}));
-        const Rows<poseta_sql::Zaglavlje> row = poseta_sql::zaglavlje(*m_b, kept.rbr);
-        QCOMPARE(row.rows.first().verzija, 1);
-        QCOMPARE(row.rows.first().brojProtokola, QStringLiteral("17/2026"));
-        QCOMPARE(row.rows.first().datum, QDate(2026, 12, 1));
+        QCOMPARE(stored(*m_b, kept.value.rbr), QList<Polje>({{"f", "prvo"}}));
+        const Result<QList<poseta_sql::Zaglavlje>> row =
+            poseta_sql::zaglavlje(*m_b, kept.value.rbr);
+        QCOMPARE(row.value.first().verzija, 1);
+        QCOMPARE(row.value.first().brojProtokola, QStringLiteral("17/2026"));
+        QCOMPARE(row.value.first().datum, QDate(2026, 12, 1));
         // The connection goes on: the next save is written.
         dropRefusal();
-        QCOMPARE(int(poseta_upis::sacuvaj(*m_a, update).kraj), int(Kraj::Upisano));
+        QCOMPARE(int(ishod::kraj(poseta_upis::sacuvaj(*m_a, update))), int(Kraj::Upisano));
     }
 
     void patientGoneMeanwhile() {
-        const Ishod ishod = poseta_upis::sacuvaj(*m_a, nova(999, QDate(2026, 12, 9), {{"f", "x"}}));
-        QCOMPARE(int(ishod.kraj), int(Kraj::Obavestenje));
-        QCOMPARE(ishod.obavestenje, poseta_upis::pacijentObrisan());
+        const Result<Ishod> ishod =
+            poseta_upis::sacuvaj(*m_a, nova(999, QDate(2026, 12, 9), {{"f", "x"}}));
+        QCOMPARE(int(ishod::kraj(ishod)), int(Kraj::Obavestenje));
+        QCOMPARE(ishod.value.obavestenje, poseta_upis::pacijentObrisan());
         QCOMPARE(visits(), 0);
         QCOMPARE(fields(), 0);
     }
@@ -318,31 +327,32 @@ private slots:
                                                  {QDate(2026, 12, 9), "d"},
                                                  {QDate(2026, 1, 10), "e"}};
         for (const auto& [datum, broj] : saves)
-            QCOMPARE(int(poseta_upis::sacuvaj(*m_a, nova(1, datum, {}, broj)).kraj),
+            QCOMPARE(int(ishod::kraj(poseta_upis::sacuvaj(*m_a, nova(1, datum, {}, broj)))),
                      int(Kraj::Upisano));
         poseta_upis::sacuvaj(*m_a, nova(2, QDate(2027, 1, 1), {}, QStringLiteral("other")));
-        const Rows<poseta_sql::Stavka> list = poseta_sql::posetePacijenta(*m_b, 1);
+        const Result<QList<poseta_sql::Stavka>> list = poseta_sql::posetePacijenta(*m_b, 1);
         QVERIFY(!list.failed());
         QStringList order;
-        for (const poseta_sql::Stavka& stavka : list.rows)
+        for (const poseta_sql::Stavka& stavka : list.value)
             order << stavka.datum.toString(Qt::ISODate) + QLatin1Char(' ') + stavka.brojProtokola;
         QCOMPARE(order, QStringList({"2026-12-09 d", "2026-12-09 b", "2026-01-10 e", "2025-03-01 a",
                                      "2024-01-31 c"}));
         // The list comes through the block reader, not row by row.
         ResultColumns rows;
-        QCOMPARE(int(readInBlocks(*m_b, poseta_sql::upitPosetaPacijenta(), {1}, rows)),
+        QCOMPARE(int(readInBlocks(*m_b, poseta_sql::upitPosetaPacijenta(), {1}, rows).value),
                  int(BlockRead::Read));
         QCOMPARE(int(rows.rowCount()), 5);
     }
 
     // A patient with visits stays in the address book, and the desk is told why.
     void patientWithVisitsIsNotDeleted() {
-        QCOMPARE(int(poseta_upis::sacuvaj(*m_a, nova(2, QDate(2026, 12, 9), {{"f", "x"}})).kraj),
-                 int(Kraj::Upisano));
-        const adresar_upis::IshodBrisanja ishod = adresar_upis::obrisi(*m_a, 2);
-        QCOMPARE(int(ishod.kraj), int(adresar_upis::IshodBrisanja::Kraj::Neobrisano));
-        QVERIFY2(ishod.obavestenje.contains(QStringLiteral("posete")),
-                 qPrintable(ishod.obavestenje));
+        QCOMPARE(
+            int(ishod::kraj(poseta_upis::sacuvaj(*m_a, nova(2, QDate(2026, 12, 9), {{"f", "x"}})))),
+            int(Kraj::Upisano));
+        const Result<Ishod> ishod = adresar_upis::obrisi(*m_a, 2);
+        QCOMPARE(int(ishod::kraj(ishod)), int(Ishod::Kraj::Neupisano));
+        QVERIFY2(ishod.value.obavestenje.contains(QStringLiteral("posete")),
+                 qPrintable(ishod.value.obavestenje));
         QCOMPARE(m_db.count(QStringLiteral("adresar"), QStringLiteral("rbr = 2")), 1);
         QCOMPARE(fields(), 1);
     }

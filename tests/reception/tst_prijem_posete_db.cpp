@@ -211,8 +211,7 @@ private slots:
 
     // Before anything else: the form as it always was, and nothing read.
     void userWhoNeverSavesSendsNothing() {
-        sqlca().sqlcode = 4242;
-        sqlca().sqlerrtext = QStringLiteral("untouched");
+        const quint64 untouched = sqlca().uses();
         auto* inner = m_page->tab_2a();
         for (const Field& field : fieldsOf(m_page)) {
             for (int i = 0; i < inner->count(); ++i)
@@ -233,8 +232,7 @@ private slots:
             }
         }
         inner->setCurrentIndex(0);
-        QCOMPARE(sqlca().sqlcode, 4242);
-        QCOMPARE(sqlca().sqlerrtext, QStringLiteral("untouched"));
+        QCOMPARE(sqlca().uses(), untouched);
         QCOMPARE(visits(), 0);
         QVERIFY(m_posete->imaIzmena());
         startOver();
@@ -398,12 +396,12 @@ private slots:
             kriterijum.tekst = QString::fromUtf8(c.tekst);
             kriterijum.od = year;
             kriterijum.do_ = year;
-            const pretraga_sql::Strana strana =
+            const Result<pretraga_sql::Strana> strana =
                 pretraga_sql::trazi(sqlca(), pretraga_sql::sastavi({kriterijum}, Today(), 0, 10));
-            QVERIFY(!strana.pogoci.failed());
-            QCOMPARE(strana.ukupno, c.nadjen ? 1 : 0);
+            QVERIFY(!strana.failed());
+            QCOMPARE(strana.value.ukupno, c.nadjen ? 1 : 0);
             if (c.nadjen)
-                QCOMPARE(strana.pogoci.rows.first().rbrPosete, rbr);
+                QCOMPARE(strana.value.pogoci.first().rbrPosete, rbr);
         }
     }
 
@@ -531,8 +529,7 @@ private slots:
         theirs.rbrAdresar = 1;
         theirs.datum = QDate(2026, 12, 9);
         theirs.polja = {{"mle_radnadiag", "druga desk"}};
-        QCOMPARE(int(poseta_upis::sacuvaj(other, theirs).kraj),
-                 int(poseta_upis::Ishod::Kraj::Upisano));
+        QCOMPARE(int(ishod::kraj(poseta_upis::sacuvaj(other, theirs))), int(Ishod::Kraj::Upisano));
 
         multi("mle_radnadiag")->setPlainText(QStringLiteral("moja izmena"));
         const QMap<QString, QString> state = formState();

@@ -2,6 +2,7 @@
 // Serbian letters, empty texts, NULLs and texts wider than any first buffer, both give the same
 // rows, values, types and NULLs, and a read that fails half-way gives the same message.
 #include "app/mab_oru.h"
+#include "runtime/core/background_read.h"
 #include "runtime/core/block_reader.h"
 #include "runtime/core/cursor_reader.h"
 #include "runtime/core/dynamic_sql.h"
@@ -11,6 +12,7 @@
 
 #include <QTest>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -53,15 +55,15 @@ class TestBlockReader : public QObject {
         staging.prepare(sql, *m_sqlca);
         DynamicCursor cursor;
         cursor.declare(staging);
-        cursor.open(inputs);
+        Result<> step = cursor.open(inputs);
         QVariantList row;
-        while (m_sqlca->sqlcode == 0) {
-            cursor.fetch(row);
-            if (m_sqlca->sqlcode == 0)
+        while (step.sqlcode == 0) {
+            step = cursor.fetch(row);
+            if (step.sqlcode == 0)
                 result.rows << row;
         }
-        result.sqlcode = m_sqlca->sqlcode;
-        result.error = m_sqlca->sqlerrtext;
+        result.sqlcode = step.sqlcode;
+        result.error = step.sqlerrtext;
         cursor.close();
         return result;
     }
@@ -102,8 +104,7 @@ private slots:
         m_sqlca = std::make_unique<Transaction>();
         m_sqlca->autocommit = false;
         m_sqlca->dbparm = mab_oru::DBParm;
-        m_sqlca->connect();
-        QCOMPARE(m_sqlca->sqlcode, 0);
+        QCOMPARE(m_sqlca->connect().sqlcode, 0);
     }
 
     void sameRowsAsThePlainCursor_data() {
@@ -146,14 +147,15 @@ private slots:
         QList<QVariantList> looped;
         DynamicStagingArea staging;
         DynamicCursor cursor;
-        const ReadOutcome outcome = readRows(cursor, staging, *m_sqlca, sql, inputs, nullptr,
-                                             [&looped](const QVariantList& row) { looped << row; });
-        QCOMPARE(outcome.code, 100);
+        const Result<> outcome = readRows(cursor, staging, *m_sqlca, sql, inputs, nullptr,
+                                          [&looped](const QVariantList& row) { looped << row; });
+        QCOMPARE(outcome.sqlcode, 100);
         QCOMPARE(looped, plain.rows);
 
         ResultColumns fast;
-        QCOMPARE(readInBlocks(*m_sqlca, sql, inputs, fast), BlockRead::Read);
-        QCOMPARE(m_sqlca->sqlcode, 100);
+        const Result<BlockRead> read = readInBlocks(*m_sqlca, sql, inputs, fast);
+        QCOMPARE(read.value, BlockRead::Read);
+        QCOMPARE(read.sqlcode, 100);
         QCOMPARE(fast.rowCount(), plain.rows.size());
         for (qsizetype row = 0; row < plain.rows.size(); ++row) {
             const QVariantList& expected = plain.rows.at(row);
@@ -173,16 +175,20 @@ private slots:
         // A read of a unit that holds no writes may run between two units of work; the unit
         // after it must still hold the write below until the rollback.
         ResultColumns before;
-        QCOMPARE(readInBlocks(*m_sqlca, QStringLiteral("SELECT id FROM proba WHERE id = ?"), {1},
-                              before),
-                 BlockRead::Read);
+        QCOMPARE(
+            readInBlocks(*m_sqlca, QStringLiteral("SELECT id FROM proba WHERE id = ?"), {1}, before)
+                .value,
+            BlockRead::Read);
         QCOMPARE(before.rowCount(), 1);
-        m_sqlca->execute(QStringLiteral("INSERT INTO proba (id, ime) VALUES (?, ?)"),
-                         {RowCount + 1, QStringLiteral("Nikola Đurić")});
-        QCOMPARE(m_sqlca->sqlcode, 0);
+        QCOMPARE(m_sqlca
+                     ->execute(QStringLiteral("INSERT INTO proba (id, ime) VALUES (?, ?)"),
+                               {RowCount + 1, QStringLiteral("Nikola Đurić")})
+                     .sqlcode,
+                 0);
         ResultColumns fast;
         QCOMPARE(readInBlocks(*m_sqlca, QStringLiteral("SELECT ime FROM proba WHERE id = ?"),
-                              {RowCount + 1}, fast),
+                              {RowCount + 1}, fast)
+                     .value,
                  BlockRead::Read);
         QCOMPARE(fast.rowCount(), 1);
         QCOMPARE(fast.text(0, 0), QStringLiteral("Nikola Đurić"));
@@ -197,50 +203,88 @@ private slots:
         QVERIFY(!plain.error.isEmpty());
 
         ResultColumns fast;
-        QCOMPARE(readInBlocks(*m_sqlca, sql, {}, fast), BlockRead::Failed);
-        QVERIFY(m_sqlca->sqlcode < 0);
-        QCOMPARE(m_sqlca->sqlerrtext, plain.error);
+        const Result<BlockRead> read = readInBlocks(*m_sqlca, sql, {}, fast);
+        QCOMPARE(read.value, BlockRead::Failed);
+        QVERIFY(read.sqlcode < 0);
+        QCOMPARE(read.sqlerrtext, plain.error);
         QCOMPARE(fast.rowCount(), 0);
 
         // The cursor loop hands over the rows before the failure, as the cursor always did.
         DynamicStagingArea staging;
         DynamicCursor cursor;
         qsizetype handed = 0;
-        const ReadOutcome outcome = readRows(cursor, staging, *m_sqlca, sql, {}, nullptr,
-                                             [&handed](const QVariantList&) { ++handed; });
-        QCOMPARE(outcome.text, plain.error);
+        const Result<> outcome = readRows(cursor, staging, *m_sqlca, sql, {}, nullptr,
+                                          [&handed](const QVariantList&) { ++handed; });
+        QCOMPARE(outcome.sqlerrtext, plain.error);
         QCOMPARE(handed, plain.rows.size());
 
         // The connection goes on working after the failure.
-        QCOMPARE(readInBlocks(*m_sqlca, QStringLiteral("SELECT COUNT(*) FROM proba"), {}, fast),
-                 BlockRead::Read);
+        QCOMPARE(
+            readInBlocks(*m_sqlca, QStringLiteral("SELECT COUNT(*) FROM proba"), {}, fast).value,
+            BlockRead::Read);
         QCOMPARE(fast.value(0, 0).toInt(), RowCount);
     }
 
     void aReadOnAThreadOfItsOwn() {
         const QString sql = QStringLiteral("SELECT id, ime, napomena FROM proba ORDER BY id");
-        const ResultRead here = readResult(*m_sqlca, sql);
-        ResultRead there = ResultReadInBackground(*m_sqlca, sql).result();
-        QCOMPARE(there.rows.rowCount(), RowCount);
-        QCOMPARE(there.outcome.code, here.outcome.code);
+        const Result<ResultColumns> here = readResult(*m_sqlca, sql);
+        Result<ResultColumns> there = BackgroundRead(*m_sqlca, sql).result();
+        QCOMPARE(there.value.rowCount(), RowCount);
+        QCOMPARE(there.sqlcode, here.sqlcode);
         for (const int row : {0, 1776, RowCount - 1})
             for (int column = 0; column < 3; ++column)
-                QCOMPARE(there.rows.value(row, column), here.rows.value(row, column));
+                QCOMPARE(there.value.value(row, column), here.value.value(row, column));
 
         // A failure there is reported as here, and the connection goes on working.
         const QString failing = failingHalfWay();
         const Plain plain = readPlain(failing, {});
-        there = ResultReadInBackground(*m_sqlca, failing).result();
-        QCOMPARE(there.outcome.text, plain.error);
-        QCOMPARE(there.rows.rowCount(), plain.rows.size());
+        there = BackgroundRead(*m_sqlca, failing).result();
+        QCOMPARE(there.sqlerrtext, plain.error);
+        QCOMPARE(there.value.rowCount(), plain.rows.size());
         QCOMPARE(
-            readResult(*m_sqlca, QStringLiteral("SELECT COUNT(*) FROM proba")).rows.value(0, 0),
+            readResult(*m_sqlca, QStringLiteral("SELECT COUNT(*) FROM proba")).value.value(0, 0),
             QVariant(RowCount));
+    }
+
+    // While a read runs on a thread of its own, the connection is that thread's alone: every other
+    // way in is refused at once with a failure, and none of it reaches the database.
+    void aConnectionLentToAReadRefusesEveryOtherUse() {
+        const QString sql = QStringLiteral("SELECT id, ime, napomena FROM proba ORDER BY id");
+        const QVariantList late{RowCount + 2, QStringLiteral("Kasni")};
+        const QString insert = QStringLiteral("INSERT INTO proba (id, ime) VALUES (?, ?)");
+        const QList<std::pair<const char*, std::function<Result<>()>>> uses{
+            {"a write", [&] { return m_sqlca->execute(insert, late); }},
+            {"a singleton select", [&] { return m_sqlca->selectInto(sql).outcome(); }},
+            {"a read", [&] { return readResult(*m_sqlca, sql).outcome(); }},
+            {"a COMMIT", [&] { return m_sqlca->commit(); }},
+            {"a cursor",
+             [&] {
+                 DynamicStagingArea staging;
+                 staging.prepare(sql, *m_sqlca);
+                 DynamicCursor cursor;
+                 cursor.declare(staging);
+                 return cursor.open();
+             }},
+            {"another read on a thread", [&] { return BackgroundRead(*m_sqlca, sql).result(); }},
+        };
+        BackgroundRead reading(*m_sqlca, sql);
+        for (const auto& [name, use] : uses) {
+            const Result<> refused = use();
+            QVERIFY2(refused.failed(), name);
+            QVERIFY2(refused.sqlerrtext.contains(QLatin1String("zauzeta")),
+                     qPrintable(refused.sqlerrtext));
+        }
+        const Result<ResultColumns> read = reading.result();
+        QCOMPARE(read.sqlcode, 100);
+        QCOMPARE(read.value.rowCount(), RowCount);
+        // Given back, the connection works as before, and the refused write was never made.
+        QCOMPARE(m_sqlca->selectInto(QStringLiteral("SELECT COUNT(*) FROM proba")).value->value(0),
+                 QVariant(RowCount));
     }
 
     void otherColumnTypesAreLeftToThePlainPath() {
         ResultColumns fast;
-        QCOMPARE(readInBlocks(*m_sqlca, QStringLiteral("SELECT 1.5 FROM proba"), {}, fast),
+        QCOMPARE(readInBlocks(*m_sqlca, QStringLiteral("SELECT 1.5 FROM proba"), {}, fast).value,
                  BlockRead::Unsupported);
         QCOMPARE(fast.rowCount(), 0);
     }

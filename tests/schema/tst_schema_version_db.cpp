@@ -94,24 +94,23 @@ private slots:
         Transaction sqlca;
         sqlca.autocommit = false;
         sqlca.dbparm = mab_oru::DBParm;
-        sqlca.connect();
-        QCOMPARE(sqlca.sqlcode, 0);
+        QCOMPARE(sqlca.connect().sqlcode, 0);
 
-        const schema_sql::VerzijaSeme ishod = schema_sql::procitajVerziju(sqlca);
-        QCOMPARE(int(ishod.stanje), stanje);
-        QCOMPARE(ishod.verzija, verzija);
+        const Result<schema_sql::VerzijaSeme> ishod = schema_sql::procitajVerziju(sqlca);
+        QCOMPARE(int(ishod.value.stanje), stanje);
+        QCOMPARE(ishod.value.verzija, verzija);
         const QString text = porukaOVerzijiSeme(ishod);
         QCOMPARE(text.isEmpty(), poruka.isEmpty());
         QVERIFY2(text.contains(poruka), qPrintable(text));
-        if (ishod.stanje == Stanje::Neprocitana) {
+        if (ishod.value.stanje == Stanje::Neprocitana) {
             QVERIFY(ishod.sqlcode < 0);
             QVERIFY2(!ishod.sqlerrtext.isEmpty() && text.contains(ishod.sqlerrtext),
                      qPrintable(text));
         }
         // The session reads on as before, also after a failed read.
-        const std::optional<QVariantList> row =
+        const Result<std::optional<QVariantList>> row =
             sqlca.selectInto(QStringLiteral("SELECT COUNT(*) FROM status"));
-        QVERIFY2(row && row->value(0).toInt() == 5, qPrintable(sqlca.sqlerrtext));
+        QVERIFY2(row.value && row.value->value(0).toInt() == 5, qPrintable(row.sqlerrtext));
     }
 };
 

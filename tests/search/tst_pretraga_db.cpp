@@ -43,9 +43,9 @@ Kriterijum nalaz(Polje polje, const QString& analiza, Vrednost vrednost,
     return k(polje, analiza, veznik, od, do_, vrednost);
 }
 
-QString shown(const pretraga_sql::Strana& strana) {
+QString shown(const Result<pretraga_sql::Strana>& strana) {
     QStringList entries;
-    for (const pretraga_sql::Pogodak& pogodak : strana.pogoci.rows)
+    for (const pretraga_sql::Pogodak& pogodak : strana.value.pogoci)
         entries << (pogodak.rbrPosete
                         ? QStringLiteral("%1@%2").arg(pogodak.rbr).arg(*pogodak.rbrPosete)
                         : QString::number(pogodak.rbr));
@@ -60,7 +60,8 @@ class TestPretragaDb : public QObject {
     TestDataSource m_db;
     std::unique_ptr<Transaction> m_sqlca;
 
-    pretraga_sql::Strana search(const Paneli& paneli, int preskoci = 0, int naStrani = 100) {
+    Result<pretraga_sql::Strana> search(const Paneli& paneli, int preskoci = 0,
+                                        int naStrani = 100) {
         return pretraga_sql::trazi(
             *m_sqlca, pretraga_sql::sastavi(paneli, PretragaDanas, preskoci, naStrani));
     }
@@ -72,8 +73,7 @@ private slots:
         m_sqlca = std::make_unique<Transaction>();
         m_sqlca->autocommit = false;
         m_sqlca->dbparm = mab_oru::DBParm;
-        m_sqlca->connect();
-        QCOMPARE(m_sqlca->sqlcode, 0);
+        QCOMPARE(m_sqlca->connect().sqlcode, 0);
     }
 
     void criteria_data() {
@@ -249,19 +249,20 @@ private slots:
         QFETCH(Paneli, paneli);
         QFETCH(QString, expected);
         QVERIFY(zastoNe(paneli).isEmpty());
-        const pretraga_sql::Strana strana = search(paneli);
-        QVERIFY2(!strana.pogoci.failed(), qPrintable(strana.pogoci.outcome.text));
+        const Result<pretraga_sql::Strana> strana = search(paneli);
+        QVERIFY2(!strana.failed(), qPrintable(strana.sqlerrtext));
         QCOMPARE(shown(strana), expected);
-        QCOMPARE(strana.ukupno, expected.isEmpty() ? 0 : int(expected.count(QLatin1Char(' ')) + 1));
+        QCOMPARE(strana.value.ukupno,
+                 expected.isEmpty() ? 0 : int(expected.count(QLatin1Char(' ')) + 1));
         // Nothing the user typed changed the data.
         QCOMPARE(m_db.count(QStringLiteral("adresar")), 46);
     }
 
     void resultColumns() {
-        const pretraga_sql::Strana strana =
+        const Result<pretraga_sql::Strana> strana =
             search({posete(Polje::Dg, "j45", 2025, 2026), k(Polje::Prezime, "šar", Veznik::I)});
-        QCOMPARE(strana.pogoci.rows.size(), 1);
-        const pretraga_sql::Pogodak& pogodak = strana.pogoci.rows.first();
+        QCOMPARE(strana.value.pogoci.size(), 1);
+        const pretraga_sql::Pogodak& pogodak = strana.value.pogoci.first();
         QCOMPARE(pogodak.prezime, QStringLiteral("Šarić"));
         QCOMPARE(pogodak.ime, QStringLiteral("Jelena"));
         QCOMPARE(pogodak.mbr, QStringLiteral("0101000715044"));
@@ -313,13 +314,13 @@ private slots:
         QList<int> seen;
         for (int strana = 0; strana < firsts.size(); ++strana) {
             const pretraga_sql::Strana rezultat =
-                search({k(Polje::Prezime, "red ")}, strana * naStrani, naStrani);
+                search({k(Polje::Prezime, "red ")}, strana * naStrani, naStrani).value;
             QCOMPARE(rezultat.ukupno, 37);
-            QCOMPARE(rezultat.pogoci.rows.first().rbr, firsts.at(strana));
-            QCOMPARE(opisStrane(strana * naStrani + 1, int(rezultat.pogoci.rows.size()),
-                                rezultat.ukupno),
-                     texts.at(strana));
-            for (const pretraga_sql::Pogodak& pogodak : rezultat.pogoci.rows)
+            QCOMPARE(rezultat.pogoci.first().rbr, firsts.at(strana));
+            QCOMPARE(
+                opisStrane(strana * naStrani + 1, int(rezultat.pogoci.size()), rezultat.ukupno),
+                texts.at(strana));
+            for (const pretraga_sql::Pogodak& pogodak : rezultat.pogoci)
                 seen << pogodak.rbr;
         }
         QCOMPARE(seen.size(), 37);

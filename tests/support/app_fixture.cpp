@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QSqlDatabase>
 #include <QTest>
 
 AppFixture::AppFixture() : m_modals(std::make_unique<ModalAnswerer>()) {}
@@ -57,4 +58,15 @@ void AppFixture::stop() {
 
 mab_la* AppFixture::window() const {
     return m_app ? m_app->glavniProzor() : nullptr;
+}
+
+Transaction& sqlca() {
+    Transaction* transaction = app().sqlca();
+    if (!transaction)
+        qFatal("The program's connection is used before the application object made it.");
+    return *transaction;
+}
+
+bool programConnectionRemains() {
+    return !QSqlDatabase::connectionNames().filter(QStringLiteral("mab-transaction-")).isEmpty();
 }

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class Transaction;
 class mab_la;
 
 // Starts the program as its entry point does (create, then open) on a throwaway data source,
@@ -37,3 +38,10 @@ private:
     std::unique_ptr<ModalAnswerer> m_modals;
     std::unique_ptr<mab_oru> m_app;
 };
+
+// The running program's connection, which the application object holds; aborts when no program
+// runs.
+Transaction& sqlca();
+// Whether a connection of the program is still registered with Qt (the application object's
+// destroy ends and removes it).
+bool programConnectionRemains();

@@ -197,7 +197,7 @@ bool pictureBookingWindow(AppFixture& fixture, const QString& folder) {
         dialog->findChild<QPushButton*>(QStringLiteral("cb_odustani"))->click();
     });
     Open<w_zakazivanje_termin>(zakazivanje_prikaz::nazivDana(Today()) + QStringLiteral(", 09:30"),
-                               pacijenti.rows, unos, false, fixture.window());
+                               pacijenti.value, unos, false, fixture.window());
     return saved;
 }
 

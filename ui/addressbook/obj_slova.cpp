@@ -3,7 +3,6 @@
 #include "runtime/widgets/command_button.h"
 #include "runtime/widgets/factories.h"
 #include "runtime/widgets/look.h"
-#include "runtime/widgets/message_box.h"
 #include "runtime/widgets/picture_list.h"
 #include "runtime/widgets/units.h"
 
@@ -35,8 +34,7 @@ const QList<obj_slova::Slovo>& obj_slova::slova() {
     return letters;
 }
 
-obj_slova::obj_slova(Transaction& sqlca, tab_adresar* page, QWidget* parent)
-    : QWidget(parent), m_sqlca(sqlca), m_page(page) {
+obj_slova::obj_slova(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("uo_slova"));
     napraviDugmad();
     gruupa = QStringLiteral("%");
@@ -94,16 +92,16 @@ void obj_slova::filtriraj(const QString& slovo) {
     emit filter(slovo, gruupa);
 }
 
-void obj_slova::napraviStatusFilter(const Rows<adresar_sql::Status>& statusi) {
+void obj_slova::napraviStatusFilter(const Result<QList<adresar_sql::Status>>& statusi) {
     // "Svi" carries the pattern of every status, each status its own name, so that the choice
     // means the same whatever order the items stand in. A read that never opened lists nothing.
-    if (statusi.outcome.stage != ReadOutcome::Stage::OpenFailed) {
+    if (statusi.stage != Result<>::Stage::OpenFailed) {
         ddplb_status->insertItem(QStringLiteral("Svi"), 1, 1, QStringLiteral("%"));
         int position = 1;
-        for (const adresar_sql::Status& status : statusi.rows)
+        for (const adresar_sql::Status& status : statusi.value)
             ddplb_status->insertItem(status.naziv, status.rbr + 1, ++position, status.naziv);
     }
-    if (statusi.outcome.code >= 0)
+    if (statusi.sqlcode >= 0)
         ddplb_status->selectItem(1);
 }
 

@@ -8,12 +8,11 @@
 
 class DropDownPictureList;
 class QPushButton;
-class Transaction;
-class tab_adresar;
 
 // The editor bar at the top of the ADRESAR page (placed there as `uo_slova`): a button per letter
 // of the Serbian Latin alphabet and " SVI " to filter the list by surname, a status filter, and
-// "NOVI", "SAČUVAJ" and "OBRIŠI" for the entry in the page's form.
+// "NOVI", "SAČUVAJ" and "OBRIŠI" for the entry in the page's form. It owns no entry: it reports
+// each command by a signal, and the page, which owns the form, does the work.
 class obj_slova : public QWidget {
     Q_OBJECT
 
@@ -25,17 +24,15 @@ public:
     // The 30 letter buttons in their order on screen, left to right.
     static const QList<Slovo>& slova();
 
-    obj_slova(Transaction& sqlca, tab_adresar* page, QWidget* parent = nullptr);
+    explicit obj_slova(QWidget* parent = nullptr);
 
     // Fills the status filter from the statuses the page has read: "Svi", then each status.
-    void napraviStatusFilter(const Rows<adresar_sql::Status>& statusi);
+    void napraviStatusFilter(const Result<QList<adresar_sql::Status>>& statusi);
 
-    // Clears the page's form for a new entry.
-    void obrisipolja();
-    // The handlers of "SAČUVAJ" and "OBRIŠI". The save also runs when the page's question about
-    // unsaved edits is answered "DA".
-    void sacuvaj();
-    void obrisi();
+    // The handlers of "NOVI", "SAČUVAJ" and "OBRIŠI": each reports its command.
+    void obrisipolja() { emit noviUnos(); }
+    void sacuvaj() { emit sacuvajUnos(); }
+    void obrisi() { emit obrisiUnos(); }
 
     // The status filter: "%" for every status, or one status name.
     QString gruupa;
@@ -49,13 +46,16 @@ public:
 signals:
     // A letter button or " SVI ": list the surnames beginning with slovo under the status filter.
     void filter(const QString& slovo, const QString& gruupa);
+    // "NOVI": empty the form for a new entry.
+    void noviUnos();
+    // "SAČUVAJ" and "OBRIŠI": the entry the form shows.
+    void sacuvajUnos();
+    void obrisiUnos();
 
 private:
     void napraviDugmad();
     void izabranFilter(int index);
     void filtriraj(const QString& slovo);
 
-    Transaction& m_sqlca;
-    tab_adresar* m_page;
     QList<QPushButton*> m_slova; // left to right
 };

@@ -2,8 +2,6 @@
 
 #include "domain/addressbook/adresar_sql.h"
 #include "runtime/core/convert.h"
-#include "runtime/core/data_window_definition.h"
-#include "runtime/core/transaction.h"
 #include "runtime/widgets/controls.h"
 #include "runtime/widgets/deferred_build.h"
 #include "runtime/widgets/list_data_window.h"
@@ -12,7 +10,6 @@
 #include "runtime/widgets/picture_list.h"
 #include "ui/addressbook/obj_slova.h"
 #include "ui/addressbook/tab_adresar_names.h"
-#include "ui/common/globals.h"
 #include "ui/common/w_da_ne.h"
 
 #include <QButtonGroup>
@@ -54,37 +51,29 @@ void tab_adresar::pocniUcitavanje() {
     // starts with the surnames on "A".
     m_statusi = adresar_sql::statusi(m_sqlca);
     // The first status is the one a new entry is saved with.
-    globals().rbr_status = 0;
-    for (const adresar_sql::Status& status : std::as_const(m_statusi.rows))
-        if (globals().rbr_status == 0)
-            globals().rbr_status = qint16(status.rbr);
-    reportReadFailure(m_statusi.outcome);
-    const auto spisak =
-        DataWindowDefinition::load(QStringLiteral("dw_pretraga_adresar"), &m_greskaSpiska);
-    if (spisak)
-        m_citanje = std::make_unique<ResultReadInBackground>(
-            m_sqlca, spisak->select, QVariantList{QStringLiteral("A%"), QStringLiteral("%")});
+    m_rbrStatus = 0;
+    for (const adresar_sql::Status& status : std::as_const(m_statusi.value))
+        if (m_rbrStatus == 0)
+            m_rbrStatus = qint16(status.rbr);
+    reportReadFailure(m_statusi);
+    m_citanje = std::make_unique<adresar_sql::SpisakUPozadini>(m_sqlca, QStringLiteral("A%"),
+                                                               QStringLiteral("%"));
 }
 
 void tab_adresar::zavrsiUcitavanje() {
-    if (m_citanje) {
-        m_prviSpisak = m_citanje->result();
-        m_citanje.reset();
-    } else {
-        m_prviSpisak = ResultRead();
-        m_prviSpisak->outcome = {ReadOutcome::Stage::OpenFailed, Transaction::Failure,
-                                 m_greskaSpiska};
-    }
-    if (m_prviSpisak->outcome.failed())
-        MessageBox(QStringLiteral("DataBase Error!"), m_prviSpisak->outcome.text);
-    reportReadFailure(m_statusi.outcome);
+    if (!m_citanje)
+        return;
+    m_prviSpisak = m_citanje->rezultat();
+    m_citanje.reset();
+    if (m_prviSpisak->failed())
+        MessageBox(QStringLiteral("DataBase Error!"), m_prviSpisak->sqlerrtext);
+    reportReadFailure(m_statusi);
     if (uo_slova)
         prikaziProcitano();
 }
 
 void tab_adresar::prikaziProcitano() {
     napraviStatuse(m_statusi);
-    dw_pretraga->setTransObject(m_sqlca);
     dw_pretraga->show(std::move(*m_prviSpisak));
     m_prviSpisak.reset();
     uo_slova->napraviStatusFilter(m_statusi);
@@ -102,6 +91,9 @@ void tab_adresar::poveziDogadjaje() {
     connect(dw_pretraga, &ListDataWindow::clickedRow, this, &tab_adresar::kliknutRed);
     connect(dw_pretraga, &ListDataWindow::doubleClickedRow, this, &tab_adresar::dvaputKliknutRed);
     connect(uo_slova, &obj_slova::filter, this, &tab_adresar::pokupi_ljude);
+    connect(uo_slova, &obj_slova::noviUnos, this, &tab_adresar::obrisiFormu);
+    connect(uo_slova, &obj_slova::sacuvajUnos, this, &tab_adresar::sacuvaj);
+    connect(uo_slova, &obj_slova::obrisiUnos, this, &tab_adresar::obrisi);
 }
 
 void tab_adresar::oznaciPromenu() {
@@ -110,16 +102,18 @@ void tab_adresar::oznaciPromenu() {
 
 void tab_adresar::pokupi_ljude(const QString& slovo, const QString& statt) {
     const QString ppp = slovo + QLatin1Char('%');
-    if (dw_pretraga->retrieve({ppp, statt}) < 0)
+    // The rows of the last read are dropped before the next is read: one copy at a time.
+    dw_pretraga->clearRows();
+    if (dw_pretraga->show(adresar_sql::spisak(m_sqlca, ppp, statt)) < 0)
         MessageBox(QStringLiteral("DataBase Error!"), dw_pretraga->errorText());
 }
 
 int tab_adresar::popunipodatke(const QString& mmbr) {
-    const Rows<AdresarUnos> procitano = adresar_sql::unos(m_sqlca, toInteger(mmbr));
-    if (procitano.outcome.stage == ReadOutcome::Stage::OpenFailed)
-        return reportReadFailure(procitano.outcome);
+    const Result<QList<AdresarUnos>> procitano = adresar_sql::unos(m_sqlca, toInteger(mmbr));
+    if (procitano.stage == Result<>::Stage::OpenFailed)
+        return reportReadFailure(procitano);
     sle_rbr->setText(QString());
-    for (const AdresarUnos& unos : procitano.rows) {
+    for (const AdresarUnos& unos : procitano.value) {
         sle_rbr->setText(QString::number(unos.rbr));
         // Only a stored 0 is female; any other value, and NULL, shows as male.
         const bool zenski = !unos.pol.isNull() && unos.pol.toInt() == 0;
@@ -129,39 +123,40 @@ int tab_adresar::popunipodatke(const QString& mmbr) {
         // move it into whatever category was picked last.
         ddplb_status->selectItem(unos.status.isNull() ? 0 : ddplb_status->findValue(unos.status));
         if (!unos.status.isNull())
-            globals().rbr_status = qint16(unos.status.toInt());
+            m_rbrStatus = qint16(unos.status.toInt());
         for (const TextField& field : std::as_const(m_textFields))
             field.edit->setText(unos.*field.column);
         mle_napomena->setText(unos.napomena);
         m_menjano = false;
     }
-    return reportReadFailure(procitano.outcome) < 0 ? -1 : int(procitano.rows.size());
+    return reportReadFailure(procitano) < 0 ? -1 : int(procitano.value.size());
 }
 
 int tab_adresar::promenjeno() {
     if (!m_menjano)
         return 0;
     if (w_da_ne::pitaj(QStringLiteral("Da li zelite da snimite promenjene podatke?")))
-        uo_slova->sacuvaj();
+        sacuvaj();
     return 0;
 }
 
-void tab_adresar::napraviStatuse(const Rows<adresar_sql::Status>& statusi) {
+void tab_adresar::napraviStatuse(const Result<QList<adresar_sql::Status>>& statusi) {
     int position = 0;
-    for (const adresar_sql::Status& status : statusi.rows)
+    for (const adresar_sql::Status& status : statusi.value)
         ddplb_status->insertItem(status.naziv, status.rbr, ++position, status.rbr);
-    if (statusi.outcome.code >= 0)
+    if (statusi.sqlcode >= 0)
         ddplb_status->selectItem(1);
 }
 
 void tab_adresar::izabranStatus(int index) {
     m_menjano = true;
-    const One<int> stat = adresar_sql::rbrStatusa(m_sqlca, ddplb_status->text(index));
-    if (stat.outcome.code != Transaction::Success || !stat.value) {
+    const Result<std::optional<int>> stat =
+        adresar_sql::rbrStatusa(m_sqlca, ddplb_status->text(index));
+    if (stat.sqlcode != Result<>::Success || !stat.value) {
         w_da_ne::pitaj(QStringLiteral("GR0120 Greska pri upitu nad STATUS tabelom!"));
         return;
     }
-    globals().rbr_status = qint16(*stat.value);
+    m_rbrStatus = qint16(*stat.value);
 }
 
 void tab_adresar::kliknutRed(int row) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "domain/addressbook/adresar_sql.h"
-#include "runtime/core/cursor_reader.h"
 
 #include <QList>
 #include <QWidget>
@@ -21,7 +20,9 @@ class Transaction;
 class obj_slova;
 
 // The ADRESAR page: the editor bar, the list of matching entries and the form of one entry. It is
-// built without touching the database and reads when told to (ucitaj), so it can stand alone.
+// built without touching the database and reads when told to (ucitaj), so it can stand alone. It
+// owns the form and what goes with it (the status a save writes, the changed flag), and runs what
+// the editor bar's commands ask for through the address book's domain functions.
 class tab_adresar : public QWidget {
     Q_OBJECT
 
@@ -35,8 +36,8 @@ public:
     // failed read is reported now, whether or not the controls stand yet.
     void ucitaj();
     // The same in two halves, so that the window can be built while the list is read: the
-    // statuses at once, the list on a thread of its own; nothing may use the transaction until
-    // zavrsiUcitavanje() has waited for it.
+    // statuses at once, the list on a thread of its own; the transaction refuses every other use
+    // until zavrsiUcitavanje() has waited for it.
     void pocniUcitavanje();
     void zavrsiUcitavanje();
 
@@ -46,18 +47,19 @@ public:
     int popunipodatke(const QString& mmbr);
     // Offers to save the form's unsaved edits; runs the whole save on "DA".
     int promenjeno();
+    // "SAČUVAJ": saves the form's entry and shows the outcome; "OBRIŠI": asks, then deletes it.
+    void sacuvaj();
+    void obrisi();
 
     // Whether the form holds edits that were not saved (the main window's changed flag).
     bool menjano() const { return m_menjano; }
     void setMenjano(bool menjano) { m_menjano = menjano; }
 
-    // What the editor bar needs of the form. The page owns the controls; the bar only asks.
-    AdresarUnos forma() const; // the form's texts and sex; rbr and status are the bar's business
+    // The status a save writes (the program's `rbr_status`): the first status once the statuses
+    // are read, then the one picked in the form or loaded with an entry.
+    qint16 rbr_status() const { return m_rbrStatus; }
+    // The form's record number as it stands ("" for a new entry).
     QString rbrText() const;
-    void postaviRbr(int rbr);
-    void obrisiFormu();
-    // Takes an entry's row out of the list's display (after the entry was deleted).
-    void ukloniIzListe(int rbr);
 
     // Merges entry rbrDuplikata into the entry the form shows (the list's context menu "Spoji sa
     // unosom u formi"), after the save question and the merge question; true when merged.
@@ -72,11 +74,16 @@ private:
         QString AdresarUnos::*column;
     };
 
+    AdresarUnos forma() const; // the form's texts and sex; rbr and status are set by the save
+    void postaviRbr(int rbr);
+    void obrisiFormu();
+    // Takes an entry's row out of the list's display (after the entry was deleted).
+    void ukloniIzListe(int rbr);
     void napraviKontrole();
     void napraviSpajanje();
     void poveziDogadjaje();
     void prikaziProcitano();
-    void napraviStatuse(const Rows<adresar_sql::Status>& statusi);
+    void napraviStatuse(const Result<QList<adresar_sql::Status>>& statusi);
     void izabranStatus(int index);
     void kliknutRed(int row);
     void dvaputKliknutRed(int row);
@@ -86,11 +93,11 @@ private:
 
     Transaction& m_sqlca;
     bool m_menjano = false;
+    qint16 m_rbrStatus = 0;
     // What ucitaj() read, until the controls show it.
-    Rows<adresar_sql::Status> m_statusi;
-    std::unique_ptr<ResultReadInBackground> m_citanje;
-    QString m_greskaSpiska; // why the list could not even be asked for
-    std::optional<ResultRead> m_prviSpisak;
+    Result<QList<adresar_sql::Status>> m_statusi;
+    std::unique_ptr<adresar_sql::SpisakUPozadini> m_citanje;
+    std::optional<Result<ResultColumns>> m_prviSpisak;
 
     SingleLineEdit* sle_rbr = nullptr;
     QRadioButton* rb_zenski = nullptr;

@@ -160,7 +160,7 @@ void tab_adresar::napraviKontrole() {
         group->lower(); // a frame behind its fields, not a cover over them
     }
     sle_mbr = polje("sle_mbr");
-    uo_slova = new obj_slova(m_sqlca, this, this);
+    uo_slova = new obj_slova(this);
 
     // Placement.
     moveInUnits(uo_slova, Left, BarY);

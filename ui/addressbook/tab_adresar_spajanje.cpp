@@ -6,6 +6,7 @@
 #include "runtime/core/convert.h"
 #include "runtime/widgets/list_data_window.h"
 #include "runtime/widgets/message_box.h"
+#include "ui/common/pokazi_ishod.h"
 #include "ui/common/w_da_ne.h"
 #include "ui/common/w_obavestenje.h"
 
@@ -40,37 +41,28 @@ bool tab_adresar::spoji(int rbrDuplikata) {
     // Unsaved edits of the entry kept are saved or given up first, as before any other load.
     promenjeno();
     const int rbrZadrzanog = toInteger(rbrText());
-    const Rows<AdresarUnos> duplikat = adresar_sql::unos(m_sqlca, rbrDuplikata);
-    const Rows<AdresarUnos> zadrzan = adresar_sql::unos(m_sqlca, rbrZadrzanog);
+    const Result<QList<AdresarUnos>> duplikat = adresar_sql::unos(m_sqlca, rbrDuplikata);
+    const Result<QList<AdresarUnos>> zadrzan = adresar_sql::unos(m_sqlca, rbrZadrzanog);
     if (duplikat.failed() || zadrzan.failed()) {
-        reportReadFailure(duplikat.failed() ? duplikat.outcome : zadrzan.outcome);
+        reportReadFailure(duplikat.failed() ? duplikat : zadrzan);
         return false;
     }
-    if (rbrZadrzanog <= 0 || duplikat.rows.isEmpty() || zadrzan.rows.isEmpty()) {
+    if (rbrZadrzanog <= 0 || duplikat.value.isEmpty() || zadrzan.value.isEmpty()) {
         w_obavestenje::obavesti(
             QStringLiteral("Prikažite u formi unos koji ostaje (klikom na njega u spisku), pa "
                            "desnim klikom na drugi unos izaberite „Spoji sa unosom u formi“."));
         return false;
     }
-    const AdresarUnos& prvi = duplikat.rows.first();
-    const AdresarUnos& drugi = zadrzan.rows.first();
+    const AdresarUnos& prvi = duplikat.value.first();
+    const AdresarUnos& drugi = zadrzan.value.first();
     if (const QString zasto = spajanje::zastoNe(prvi, drugi); !zasto.isEmpty()) {
         w_obavestenje::obavesti(zasto);
         return false;
     }
     if (!w_da_ne::pitaj(spajanje::pitanje(prvi, drugi)))
         return false;
-    const spajanje::Ishod ishod = spajanje::spoji(m_sqlca, rbrDuplikata, rbrZadrzanog);
-    switch (ishod.kraj) {
-    case spajanje::Ishod::Kraj::Obavestenje:
-        w_obavestenje::obavesti(ishod.obavestenje);
+    if (!pokaziIshod(spajanje::spoji(m_sqlca, rbrDuplikata, rbrZadrzanog)))
         return false;
-    case spajanje::Ishod::Kraj::Neupisano:
-        MessageBox(QString(), ishod.tekstBaze);
-        return false;
-    case spajanje::Ishod::Kraj::Spojeno:
-        break;
-    }
     ukloniIzListe(rbrDuplikata);
     popunipodatke(QString::number(rbrZadrzanog));
     return true;

@@ -1,9 +1,10 @@
 #pragma once
 
-// The program's globals as the screens reach them. The runtime's built-ins (`sqlca`, `message`,
-// `sqlsa`) come from the runtime; the program's own are members of the application object, which
-// derives from ProgramGlobals (and from the hematology window's own part, ui/lab), and the
-// screens find them through globals() without knowing that object.
+// The program's globals as the screens reach them. The runtime's built-in `message` comes from the
+// runtime; the program's own are members of the application object, which derives from
+// ProgramGlobals (and from the hematology window's own part, ui/lab), and the screens find them
+// through globals() without knowing that object. State that belongs to one page lives in that page
+// (the address book's `rbr_status`, say), and the connection is handed to the pages that use it.
 #include "runtime/core/builtins.h"
 #include "ui/common/running_instance.h"
 
@@ -14,8 +15,6 @@ class QWidget;
 
 class ProgramGlobals : public RunningInstance<ProgramGlobals> {
 public:
-    // In declaration order.
-    qint16 rbr_status = 0;
     QPointer<QWidget> mab_la; // the main window
 };
 

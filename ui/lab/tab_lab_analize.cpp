@@ -43,11 +43,13 @@ QGroupBox* makeGroup(const QString& name, const QString& text, QWidget* parent) 
 
 } // namespace
 
-tab_lab_analize::tab_lab_analize(QWidget* parent) : tab_lab_analize(BuildLater(), parent) {
+tab_lab_analize::tab_lab_analize(Transaction& sqlca, QWidget* parent)
+    : tab_lab_analize(sqlca, BuildLater(), parent) {
     napravi();
 }
 
-tab_lab_analize::tab_lab_analize(BuildLater, QWidget* parent) : QWidget(parent) {
+tab_lab_analize::tab_lab_analize(Transaction& sqlca, BuildLater, QWidget* parent)
+    : QWidget(parent), m_sqlca(sqlca) {
     setObjectName(QStringLiteral("tab_lab_analize"));
     setProperty("tag", QStringLiteral("laboratorijske_analize"));
 }
@@ -114,7 +116,7 @@ void tab_lab_analize::postavi_ukupno_hem(Decimal iznos) {
 
 void tab_lab_analize::otvoriHematologiju() {
     const QPointer<w_hematologija_unos> bio = hematologija().w_hematologija_unos;
-    w_hematologija_unos* window = w_hematologija_unos::otvori();
+    w_hematologija_unos* window = w_hematologija_unos::otvori(m_sqlca);
     connect(window->uo_cena(), &obj_hemanaliza_cena::prihvacen, this,
             &tab_lab_analize::prihvacenaHematologija, Qt::UniqueConnection);
     connect(window, &w_hematologija_unos::prihvacenNalog, this,
@@ -135,9 +137,9 @@ void tab_lab_analize::postaviIznose(const Iznosi& iznosi) {
     m_svega->setValue(iznosi.svega.toString(2));
 }
 
-void tab_lab_analize::dodajNaloge(Transaction& sqlca, QTabWidget* tabMain,
+void tab_lab_analize::dodajNaloge(QTabWidget* tabMain,
                                   std::function<PrijemPacijent()> prijem) {
-    m_nalozi = new nalog_komande(this, tabMain, sqlca, std::move(prijem));
+    m_nalozi = new nalog_komande(this, tabMain, m_sqlca, std::move(prijem));
 }
 
 void tab_lab_analize::prihvacenaHematologija(Decimal iznos) {

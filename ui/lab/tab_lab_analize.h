@@ -17,6 +17,7 @@ struct PrihvacenNalog;
 class PictureButton;
 class QGroupBox;
 class QLabel;
+class Transaction;
 
 // The LABORATORIJSKE ANALIZE page: the three service buttons with their subtotals, the bill
 // total, and the price-list pictures. Only hematology has an order window; the biochemistry and
@@ -26,9 +27,10 @@ class tab_lab_analize : public QWidget {
     Q_OBJECT
 
 public:
-    explicit tab_lab_analize(QWidget* parent = nullptr);
+    // The order window reads the analysis catalogue on sqlca.
+    explicit tab_lab_analize(Transaction& sqlca, QWidget* parent = nullptr);
     // The page alone, for the main window, which builds its controls (napravi) once.
-    tab_lab_analize(BuildLater, QWidget* parent = nullptr);
+    tab_lab_analize(Transaction& sqlca, BuildLater, QWidget* parent = nullptr);
     void napravi();
 
     // Bill total = the three subtotals added in doubles, shown as "0.00".
@@ -49,9 +51,9 @@ public:
     void postaviIznose(const Iznosi& iznosi);
 
     // Adds the order commands (three beside tabMain's labels, the patient and the orders below the
-    // groups), working on sqlca; prijem tells which patient and visit reception has open.
-    void dodajNaloge(Transaction& sqlca, QTabWidget* tabMain,
-                     std::function<PrijemPacijent()> prijem);
+    // groups), working on the page's connection; prijem tells which patient and visit reception
+    // has open.
+    void dodajNaloge(QTabWidget* tabMain, std::function<PrijemPacijent()> prijem);
     nalog_komande* nalozi() const { return m_nalozi; }
 
     EditMask* em_svega_analize() const { return m_svega; }
@@ -70,6 +72,7 @@ private:
     void otvoriHematologiju();
     // The order window's accepted amount becomes the hematology subtotal of the bill.
     void prihvacenaHematologija(Decimal iznos);
+    Transaction& m_sqlca;
     EditMask* m_svega = nullptr;
     PictureButton* m_hemat = nullptr;
     PictureButton* m_biohemija = nullptr;

@@ -2,7 +2,6 @@
 
 #include "domain/lab/nalazi_sql.h"
 #include "domain/lab/racun.h"
-#include "runtime/core/builtins.h"
 #include "runtime/widgets/command_button.h"
 #include "runtime/widgets/controls.h"
 #include "runtime/widgets/factories.h"
@@ -38,8 +37,9 @@ constexpr int ButtonY = 1552;
 
 } // namespace
 
-w_hematologija_unos::w_hematologija_unos(QWidget* parent)
-    : Window(Type::Popup, QSize(WindowWidth, WindowHeight), parent ? parent : mainWindow()) {
+w_hematologija_unos::w_hematologija_unos(Transaction& sqlca, QWidget* parent)
+    : Window(Type::Popup, QSize(WindowWidth, WindowHeight), parent ? parent : mainWindow()),
+      m_sqlca(sqlca) {
     setObjectName(QStringLiteral("w_hematologija_unos"));
     setWindowTitle(QString());
     useButtonFace(this);
@@ -111,7 +111,7 @@ w_hematologija_unos::w_hematologija_unos(QWidget* parent)
             [this] { oznaci(1, [](bool) { return true; }); });
 }
 
-w_hematologija_unos* w_hematologija_unos::otvori() {
+w_hematologija_unos* w_hematologija_unos::otvori(Transaction& sqlca) {
     // A window that has just been accepted is hidden and only waits to be deleted: it does not
     // count as open.
     w_hematologija_unos* open = hematologija().w_hematologija_unos;
@@ -120,7 +120,7 @@ w_hematologija_unos* w_hematologija_unos::otvori() {
         open->activateWindow();
         return open;
     }
-    auto* window = new w_hematologija_unos;
+    auto* window = new w_hematologija_unos(sqlca);
     hematologija().w_hematologija_unos = window;
     openWindow(window);
     return window;
@@ -140,29 +140,30 @@ void w_hematologija_unos::openEvent() {
     // The line count is a 16-bit number; rows past 32767 lines would make it wrap to a negative
     // index, so they are not shown.
     const auto fits = [&program] { return program.uoo_broj < std::numeric_limits<qint16>::max(); };
-    const Rows<nalaz> obicne = nalazi_sql::ucitaj(sqlca(), nalazi_sql::hematologija);
-    for (const nalaz& row : obicne.rows) {
+    const Result<QList<nalaz>> obicne = nalazi_sql::ucitaj(m_sqlca, nalazi_sql::hematologija);
+    for (const nalaz& row : obicne.value) {
         if (!fits())
             break;
         ++program.uoo_broj;
         dodaj_liniju(row, LeftColumnX, lineY(program.uoo_broj));
     }
-    if (reportReadFailure(obicne.outcome) < 0) {
+    if (reportReadFailure(obicne) < 0) {
         poredaj_fokus();
         return;
     }
 
-    const Rows<nalaz> leukociti = nalazi_sql::ucitaj(sqlca(), nalazi_sql::leukocitna_formula);
+    const Result<QList<nalaz>> leukociti =
+        nalazi_sql::ucitaj(m_sqlca, nalazi_sql::leukocitna_formula);
     const qint16 left = program.uoo_broj;
-    if (leukociti.outcome.stage != ReadOutcome::Stage::OpenFailed && fits())
+    if (leukociti.stage != Result<>::Stage::OpenFailed && fits())
         pocetak_leukocita = qint16(program.uoo_broj + 1);
-    for (const nalaz& row : leukociti.rows) {
+    for (const nalaz& row : leukociti.value) {
         if (!fits())
             break;
         ++program.uoo_broj;
         dodaj_liniju(row, RightColumnX, lineY(program.uoo_broj - left));
     }
-    reportReadFailure(leukociti.outcome);
+    reportReadFailure(leukociti);
     poredaj_fokus();
 }
 

@@ -10,6 +10,7 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QScrollArea;
+class Transaction;
 
 // What "Prihvati" accepted, for keeping the order: the checked analyses with their catalogue keys
 // and prices, the total before the discount, and the discount as the list showed it.
@@ -34,11 +35,12 @@ public:
     static constexpr int RightColumnX = 1800;
     static constexpr int lineY(int k) { return 100 * k + 100; }
 
-    explicit w_hematologija_unos(QWidget* parent = nullptr);
+    // The window reads the catalogue on sqlca when it opens.
+    explicit w_hematologija_unos(Transaction& sqlca, QWidget* parent = nullptr);
 
     // The laboratory page's hematology button: opens the window, or brings the open one forward.
     // There is never a second window, since the lines of one window fill the global line array.
-    static w_hematologija_unos* otvori();
+    static w_hematologija_unos* otvori(Transaction& sqlca);
 
     void openEvent() override;
     bool closequery() override;
@@ -73,6 +75,7 @@ private:
     void oznaci(int prva, bool (*novoStanje)(bool));
     void poredaj_fokus();
 
+    Transaction& m_sqlca;
     QPushButton* m_inverzno;
     QPushButton* m_leukocit;
     QPushButton* m_deselektSve;

@@ -1,8 +1,6 @@
 #include "ui/main/mab_la.h"
 
 #include "domain/appointments/calendar_rules.h"
-#include "domain/reception/poseta_sql.h"
-#include "runtime/core/builtins.h"
 #include "runtime/widgets/deferred_build.h"
 #include "runtime/widgets/look.h"
 #include "runtime/widgets/units.h"
@@ -19,7 +17,8 @@
 
 #include <QVBoxLayout>
 
-mab_la::mab_la(QWidget* parent) : Window(Type::Main, QSize(3694, 2324), parent) {
+mab_la::mab_la(Transaction& sqlca, QWidget* parent)
+    : Window(Type::Main, QSize(3694, 2324), parent) {
     setObjectName(QStringLiteral("mab_la"));
     setWindowTitle(QStringLiteral("MAB"));
     useButtonFace(this);
@@ -28,12 +27,12 @@ mab_la::mab_la(QWidget* parent) : Window(Type::Main, QSize(3694, 2324), parent) 
     m_tabMain = tabs;
     // The pages are made once, with the window, in tab order. The address book reads its statuses
     // first, and its first list on a thread of its own while the rest of the window is built
-    // (nothing else here touches the database before dodajPosete); a failed read is reported
+    // (the connection refuses any other use until zavrsiUcitavanje); a failed read is reported
     // before the window shows. PRIJEM shows first. The controls of the pages nobody sees yet, the
     // address book's included, are built after the window's first paint, a step per turn of the
     // event loop so that the window answers meanwhile, or at once when a page is first opened or
     // asked for, if that comes sooner.
-    m_adresar = new tab_adresar(sqlca(), BuildLater());
+    m_adresar = new tab_adresar(sqlca, BuildLater());
     m_adresar->pocniUcitavanje();
     m_prijem = new tab_prijem;
     tabs->addTab(m_prijem, QStringLiteral("PRIJEM"));
@@ -50,20 +49,20 @@ mab_la::mab_la(QWidget* parent) : Window(Type::Main, QSize(3694, 2324), parent) 
             [this] { m_tabMain->setCurrentWidget(m_zakazivanje); });
     // Its bookings are read in a step of their own, after its controls.
     new DeferredBuild({m_zakazivanje}, {[this] { m_zakazivanje->napravi(); },
-                                        [this] { m_zakazivanje->ucitaj(sqlca()); }});
-    m_labAnalize = new tab_lab_analize(BuildLater());
+                                        [this, &sqlca = sqlca] { m_zakazivanje->ucitaj(sqlca); }});
+    m_labAnalize = new tab_lab_analize(sqlca, BuildLater());
     tabs->addTab(m_labAnalize, QStringLiteral("LABORATORIJSKE ANALIZE"));
     new DeferredBuild({m_labAnalize}, [this, tabs] {
         m_labAnalize->napravi();
         // An order is for the patient of the visit open at reception, unless the desk picks
         // another.
-        m_labAnalize->dodajNaloge(sqlca(), tabs, [this] {
+        m_labAnalize->dodajNaloge(tabs, [this] {
             const prijem_posete* posete = m_prijem->posete();
             return posete ? PrijemPacijent{posete->rbrPacijenta(), posete->rbrPosete()}
                           : PrijemPacijent{};
         });
     });
-    m_pretrazivanje = new tab_pretrazivanje(BuildLater());
+    m_pretrazivanje = new tab_pretrazivanje(sqlca, BuildLater());
     tabs->addTab(m_pretrazivanje, QStringLiteral("PRETRAŽIVANJE"));
     connect(m_pretrazivanje, &tab_pretrazivanje::otvoriUnos, this, &mab_la::otvoriUnos);
     connect(m_pretrazivanje, &tab_pretrazivanje::otvoriPosetu, this, &mab_la::otvoriPosetu);
@@ -72,13 +71,11 @@ mab_la::mab_la(QWidget* parent) : Window(Type::Main, QSize(3694, 2324), parent) 
     connect(tabs, &QTabWidget::currentChanged, this, [this] {
         if (m_tabMain->currentWidget() != m_pretrazivanje)
             return;
-        const One<int> najstarija = poseta_sql::najstarijaGodina(sqlca());
-        if (najstarija.value)
-            pretrazivanje()->prosiriGodine(*najstarija.value);
+        pretrazivanje()->procitajGodine();
     });
     tabs->setCurrentIndex(0);
     m_adresar->zavrsiUcitavanje();
-    m_prijem->dodajPosete(sqlca(), tabs);
+    m_prijem->dodajPosete(sqlca, tabs);
     connect(new prijem_termini(m_prijem), &prijem_termini::terminiPacijenta, this,
             &mab_la::terminiPacijenta);
     DeferredBuild::afterFirstPaint(this);

@@ -6,6 +6,7 @@
 
 class CalendarDataWindow;
 class QTabWidget;
+class Transaction;
 class tab_prijem;
 class tab_adresar;
 class tab_zakazivanje;
@@ -13,12 +14,13 @@ class tab_lab_analize;
 class tab_pretrazivanje;
 
 // The main window "MAB": one tab control with the program's five pages. It is also the shared
-// module; its functions are thin and hand the work to the page that owns the controls.
+// module; its functions are thin and hand the work to the page that owns the controls. It is made
+// with the program's connection and hands it to the pages that read or write.
 class mab_la : public Window {
     Q_OBJECT
 
 public:
-    explicit mab_la(QWidget* parent = nullptr);
+    explicit mab_la(Transaction& sqlca, QWidget* parent = nullptr);
 
     void openEvent() override;
     // Closing asks first when PRIJEM holds a visit's unsaved edits.

@@ -1,7 +1,5 @@
 #include "ui/reception/prijem_posete.h"
 
-#include "domain/addressbook/adresar_sql.h"
-#include "domain/addressbook/adresar_upis.h"
 #include "domain/history/istorija_sql.h"
 #include "domain/reception/poseta_datum.h"
 #include "domain/reception/poseta_upis.h"
@@ -14,11 +12,11 @@
 #include "runtime/widgets/message_box.h"
 #include "runtime/widgets/units.h"
 #include "ui/common/folding_completer.h"
+#include "ui/common/pokazi_ishod.h"
 #include "ui/common/w_da_ne.h"
 #include "ui/common/w_obavestenje.h"
 #include "ui/reception/multi_row_tabs.h"
 #include "ui/reception/polja_forme.h"
-#include "ui/reception/tab_prijem.h"
 #include "ui/reception/w_istorija_izmena.h"
 #include "ui/reception/w_slicni_pacijenti.h"
 
@@ -63,6 +61,19 @@ QString vrednostU(const QList<poseta_sql::Polje>& polja, const char* ime) {
     return {};
 }
 
+// The address-book entry of a patient typed on the header, added with the first visit.
+AdresarUnos noviPacijent(const QList<poseta_sql::Polje>& polja) {
+    AdresarUnos unos;
+    unos.ime = vrednostU(polja, "sle_ime");
+    unos.prezime = vrednostU(polja, "sle_4");
+    unos.mbr = vrednostU(polja, "sle_mb");
+    const QString ulica = vrednostU(polja, "sle_ulica");
+    const QString broj = vrednostU(polja, "sle_broj_ulice");
+    unos.ulica = ulica.isEmpty() || broj.isEmpty() ? ulica + broj : ulica + QLatin1Char(' ') + broj;
+    unos.grad = vrednostU(polja, "sle_grad");
+    return unos;
+}
+
 QString stavkaSpiska(const poseta_sql::Stavka& stavka) {
     const QString datum = poseta_datum::prikazi(stavka.datum);
     return stavka.brojProtokola.isEmpty() ? datum
@@ -71,8 +82,8 @@ QString stavkaSpiska(const poseta_sql::Stavka& stavka) {
 
 } // namespace
 
-prijem_posete::prijem_posete(tab_prijem* page, QTabWidget* tabMain, Transaction& sqlca)
-    : QObject(page), m_page(page), m_sqlca(sqlca) {
+prijem_posete::prijem_posete(QWidget* forma, QTabWidget* tabMain, Transaction& sqlca)
+    : QObject(forma), m_page(forma), m_sqlca(sqlca) {
     setObjectName(QStringLiteral("prijem_posete"));
     napraviKomande(tabMain);
 
@@ -314,29 +325,29 @@ std::optional<int> prijem_posete::nadjiPacijenta(const QList<poseta_sql::Polje>&
     noviUnos = false;
     const QString mbr = vrednostU(polja, "sle_mb");
     if (mbr.size() == 13) {
-        const Rows<poseta_sql::Pacijent> nadjen = poseta_sql::pacijentPoMbr(m_sqlca, mbr);
+        const Result<QList<poseta_sql::Pacijent>> nadjen = poseta_sql::pacijentPoMbr(m_sqlca, mbr);
         if (nadjen.failed()) {
-            reportReadFailure(nadjen.outcome);
+            reportReadFailure(nadjen);
             return std::nullopt;
         }
-        if (!nadjen.rows.isEmpty())
-            return nadjen.rows.first().rbr;
+        if (!nadjen.value.isEmpty())
+            return nadjen.value.first().rbr;
     }
     // Looked up afresh: another desk may have added the patient a moment ago.
-    const Rows<poseta_sql::SlicanPacijent> slicni = poseta_sql::slicniPacijenti(
+    const Result<QList<poseta_sql::SlicanPacijent>> slicni = poseta_sql::slicniPacijenti(
         m_sqlca, pretraga::zaPoredjenje(vrednostU(polja, "sle_4").trimmed()),
         pretraga::zaPoredjenje(vrednostU(polja, "sle_ime").trimmed()),
         pretraga::datumRodjenja(mbr));
     if (slicni.failed()) {
-        reportReadFailure(slicni.outcome);
+        reportReadFailure(slicni);
         return std::nullopt;
     }
-    if (slicni.rows.isEmpty()) {
+    if (slicni.value.isEmpty()) {
         noviUnos = w_da_ne::pitaj(poseta_upis::pitanjeZaPacijenta());
         return std::nullopt;
     }
     w_slicni_pacijenti::Izbor izbor;
-    Open<w_slicni_pacijenti>(slicni.rows, izbor);
+    Open<w_slicni_pacijenti>(slicni.value, izbor);
     noviUnos = izbor.kraj == w_slicni_pacijenti::Izbor::Kraj::NoviUnos;
     if (izbor.kraj == w_slicni_pacijenti::Izbor::Kraj::Izabran)
         return izbor.rbr;
@@ -370,12 +381,13 @@ bool prijem_posete::sacuvaj(QList<poseta_sql::Polje> polja) {
             return false;
         if (nadjen) {
             // The entry picked names the patient; the header shows it as the address book has it.
-            const Rows<poseta_sql::Pacijent> pacijent = poseta_sql::pacijent(m_sqlca, *nadjen);
-            if (pacijent.failed() || pacijent.rows.isEmpty()) {
-                reportReadFailure(pacijent.outcome);
+            const Result<QList<poseta_sql::Pacijent>> pacijent =
+                poseta_sql::pacijent(m_sqlca, *nadjen);
+            if (pacijent.failed() || pacijent.value.isEmpty()) {
+                reportReadFailure(pacijent);
                 return false;
             }
-            postaviPacijenta(pacijent.rows.first());
+            postaviPacijenta(pacijent.value.first());
             polja = bezPacijenta(polja);
             polja << samoPacijent(polja_forme::pokupi(m_page));
         }
@@ -384,53 +396,25 @@ bool prijem_posete::sacuvaj(QList<poseta_sql::Polje> polja) {
     poseta_upis::Poseta poseta;
     poseta.rbr = m_rbr;
     poseta.verzija = m_verzija;
+    poseta.rbrAdresar = m_rbrAdresar.value_or(0);
     poseta.datum = *datum;
     poseta.brojProtokola = vrednostU(polja, "sle_broj_protokola");
     poseta.lekar = vrednostU(polja, "sle_lekar");
     naDatum();
     poseta.polja = polja;
 
-    poseta_upis::Ishod ishod;
-    if (noviUnos) {
-        const One<int> status = adresar_sql::rbrStatusa(m_sqlca, QStringLiteral("Pacijent"));
-        if (status.failed()) {
-            reportReadFailure(status.outcome);
-            postaviTekst("sle_datum", datumTekst);
-            return false;
-        }
-        AdresarUnos unos;
-        unos.ime = vrednostU(polja, "sle_ime");
-        unos.prezime = vrednostU(polja, "sle_4");
-        unos.mbr = vrednostU(polja, "sle_mb");
-        const QString ulica = vrednostU(polja, "sle_ulica");
-        const QString broj = vrednostU(polja, "sle_broj_ulice");
-        unos.ulica =
-            ulica.isEmpty() || broj.isEmpty() ? ulica + broj : ulica + QLatin1Char(' ') + broj;
-        unos.grad = vrednostU(polja, "sle_grad");
-        poseta.rbr.reset();
-        ishod = poseta_upis::sacuvajSaPacijentom(m_sqlca, unos, status.value.value_or(0), poseta);
-    } else {
-        poseta.rbrAdresar = *m_rbrAdresar;
-        ishod = poseta_upis::sacuvaj(m_sqlca, poseta);
-    }
-    switch (ishod.kraj) {
-    case poseta_upis::Ishod::Kraj::Obavestenje:
+    const Result<Ishod> ishod = poseta_upis::sacuvaj(
+        m_sqlca, poseta, noviUnos ? std::optional(noviPacijent(polja)) : std::nullopt);
+    if (ishod::kraj(ishod) != Ishod::Kraj::Upisano) // the date as typed, before anything shows
         postaviTekst("sle_datum", datumTekst);
-        w_obavestenje::obavesti(ishod.obavestenje);
+    if (!pokaziIshod(ishod))
         return false;
-    case poseta_upis::Ishod::Kraj::Neupisano:
-        postaviTekst("sle_datum", datumTekst);
-        MessageBox(QString(), ishod.tekstBaze);
-        return false;
-    case poseta_upis::Ishod::Kraj::Upisano:
-        break;
-    }
     if (noviUnos) {
-        m_rbrAdresar = ishod.rbrAdresar;
+        m_rbrAdresar = ishod.value.rbrAdresar;
         m_pacijentiProcitani = false; // the new entry belongs in the surname list too
     }
-    m_rbr = ishod.rbr;
-    m_verzija = ishod.verzija;
+    m_rbr = ishod.value.rbr;
+    m_verzija = ishod.value.verzija;
     m_pacijentPosete = m_rbrAdresar;
     zapamtiOsnovu();
     osveziSpisak();
@@ -442,24 +426,25 @@ bool prijem_posete::otvoriPosetu(int rbrPoseta) {
         return true;
     if (!pitajZaIzmene())
         return false;
-    const Rows<poseta_sql::Zaglavlje> zaglavlje = poseta_sql::zaglavlje(m_sqlca, rbrPoseta);
+    const Result<QList<poseta_sql::Zaglavlje>> zaglavlje =
+        poseta_sql::zaglavlje(m_sqlca, rbrPoseta);
     if (zaglavlje.failed()) {
-        reportReadFailure(zaglavlje.outcome);
+        reportReadFailure(zaglavlje);
         return false;
     }
-    if (zaglavlje.rows.isEmpty()) {
+    if (zaglavlje.value.isEmpty()) {
         w_obavestenje::obavesti(QStringLiteral("Ova poseta više ne postoji."));
         return false;
     }
-    const Rows<poseta_sql::Polje> polja = poseta_sql::polja(m_sqlca, rbrPoseta);
+    const Result<QList<poseta_sql::Polje>> polja = poseta_sql::polja(m_sqlca, rbrPoseta);
     if (polja.failed()) {
-        reportReadFailure(polja.outcome);
+        reportReadFailure(polja);
         return false;
     }
-    polja_forme::postavi(m_page, polja.rows);
+    polja_forme::postavi(m_page, polja.value);
     m_rbr = rbrPoseta;
-    m_verzija = zaglavlje.rows.first().verzija;
-    m_rbrAdresar = zaglavlje.rows.first().rbrAdresar;
+    m_verzija = zaglavlje.value.first().verzija;
+    m_rbrAdresar = zaglavlje.value.first().rbrAdresar;
     m_pacijentPosete = m_rbrAdresar;
     zapamtiOsnovu();
     osveziSpisak();
@@ -469,22 +454,24 @@ bool prijem_posete::otvoriPosetu(int rbrPoseta) {
 void prijem_posete::pokaziIstoriju() {
     if (!m_rbr)
         return;
-    const Rows<istorija_sql::Promena> promene = istorija_sql::istorijaPosete(m_sqlca, *m_rbr);
+    const Result<QList<istorija_sql::Promena>> promene =
+        istorija_sql::istorijaPosete(m_sqlca, *m_rbr);
     if (promene.failed()) {
-        reportReadFailure(promene.outcome);
+        reportReadFailure(promene);
         return;
     }
-    Open<w_istorija_izmena>(QStringLiteral("Poseta od %1").arg(tekst("sle_datum")), promene.rows);
+    Open<w_istorija_izmena>(QStringLiteral("Poseta od %1").arg(tekst("sle_datum")), promene.value);
 }
 
 void prijem_posete::osveziSpisak() {
     m_spisak->clear();
     m_spisak->setEnabled(m_rbrAdresar.has_value());
     if (m_rbrAdresar) {
-        const Rows<poseta_sql::Stavka> stavke = poseta_sql::posetePacijenta(m_sqlca, *m_rbrAdresar);
+        const Result<QList<poseta_sql::Stavka>> stavke =
+            poseta_sql::posetePacijenta(m_sqlca, *m_rbrAdresar);
         if (stavke.failed())
-            reportReadFailure(stavke.outcome);
-        for (const poseta_sql::Stavka& stavka : stavke.rows) {
+            reportReadFailure(stavke);
+        for (const poseta_sql::Stavka& stavka : stavke.value) {
             m_spisak->addItem(stavkaSpiska(stavka), stavka.rbr);
             if (m_rbr == stavka.rbr)
                 m_spisak->setCurrentIndex(m_spisak->count() - 1);
@@ -527,13 +514,13 @@ void prijem_posete::vratiTekst(const char* ime) {
 void prijem_posete::mbPromenjen(const QString& mb) {
     std::optional<poseta_sql::Pacijent> nadjen;
     if (mb.size() == 13) {
-        const Rows<poseta_sql::Pacijent> procitan = poseta_sql::pacijentPoMbr(m_sqlca, mb);
+        const Result<QList<poseta_sql::Pacijent>> procitan = poseta_sql::pacijentPoMbr(m_sqlca, mb);
         if (procitan.failed()) {
-            reportReadFailure(procitan.outcome);
+            reportReadFailure(procitan);
             return;
         }
-        if (!procitan.rows.isEmpty())
-            nadjen = procitan.rows.first();
+        if (!procitan.value.isEmpty())
+            nadjen = procitan.value.first();
     }
     if (m_rbrAdresar) {
         // A number still being typed names nobody yet; a whole one names this patient or another.
@@ -561,14 +548,14 @@ void prijem_posete::prezimeKucano() {
     if (m_pacijentiProcitani)
         return;
     // The surnames are read once the desk starts typing one, and again after the page was left.
-    const Rows<poseta_sql::Pacijent> svi = poseta_sql::pacijenti(m_sqlca);
+    const Result<QList<poseta_sql::Pacijent>> svi = poseta_sql::pacijenti(m_sqlca);
     if (svi.failed()) {
-        reportReadFailure(svi.outcome);
+        reportReadFailure(svi);
         return;
     }
     m_pacijentiProcitani = true;
     QList<FoldingCompleter::Stavka> stavke;
-    for (const poseta_sql::Pacijent& pacijent : svi.rows) {
+    for (const poseta_sql::Pacijent& pacijent : svi.value) {
         QString prikaz = pacijent.prezime + QLatin1Char(' ') + pacijent.ime;
         if (!pacijent.mbr.isEmpty())
             prikaz += QStringLiteral(" (") + pacijent.mbr + QLatin1Char(')');
@@ -578,15 +565,15 @@ void prijem_posete::prezimeKucano() {
 }
 
 void prijem_posete::prezimeIzabrano(int rbrAdresar) {
-    const Rows<poseta_sql::Pacijent> nadjen = poseta_sql::pacijent(m_sqlca, rbrAdresar);
+    const Result<QList<poseta_sql::Pacijent>> nadjen = poseta_sql::pacijent(m_sqlca, rbrAdresar);
     if (nadjen.failed()) {
-        reportReadFailure(nadjen.outcome);
+        reportReadFailure(nadjen);
         return;
     }
-    if (nadjen.rows.isEmpty())
+    if (nadjen.value.isEmpty())
         return;
     if (m_rbrAdresar && *m_rbrAdresar != rbrAdresar)
-        promeniPacijenta(nadjen.rows.first());
+        promeniPacijenta(nadjen.value.first());
     else
-        postaviPacijenta(nadjen.rows.first());
+        postaviPacijenta(nadjen.value.first());
 }

@@ -14,19 +14,22 @@ class QEvent;
 class QTabWidget;
 class QWidget;
 class Transaction;
-class tab_prijem;
 
 // The visits kept at reception: "Nova poseta", "Sačuvaj posetu" and the patient's visit list
 // ddlb_posete, placed beside the main tab bar's labels while PRIJEM is open, so that no control of
 // the form moves. It remembers which stored visit the form shows (and the version it was read at)
 // and which address-book entry it belongs to, and asks the save question before anything would
 // replace unsaved edits. Nothing here runs a statement until the desk uses one of these commands,
-// types a full identity number or looks up a surname.
+// types a full identity number or looks up a surname. It knows the form only as the widget whose
+// fields it keeps (polja_forme walks them), not the page that holds it: the page asks it, never
+// the other way round.
 class prijem_posete : public QObject {
     Q_OBJECT
 
 public:
-    prijem_posete(tab_prijem* page, QTabWidget* tabMain, Transaction& sqlca);
+    // The visits of the form forma (its parent), saved and read on sqlca; the commands go beside
+    // tabMain's labels.
+    prijem_posete(QWidget* forma, QTabWidget* tabMain, Transaction& sqlca);
 
     // "Nova poseta": after the save question, a new visit for the same patient (the patient's
     // header stays, every other field is emptied).
@@ -87,7 +90,7 @@ private:
     QString tekst(const char* ime) const;
     void postaviTekst(const char* ime, const QString& tekst);
 
-    tab_prijem* m_page;
+    QWidget* m_page; // the form
     Transaction& m_sqlca;
     QWidget* m_komande = nullptr;
     QWidget* m_spisakRed = nullptr; // the visit list and its history, below the inner pages

@@ -3,6 +3,7 @@
 #include "runtime/core/dates.h"
 #include "runtime/widgets/controls.h"
 #include "runtime/widgets/drop_down_list.h"
+#include "runtime/widgets/factories.h"
 #include "runtime/widgets/look.h"
 #include "runtime/widgets/units.h"
 
@@ -14,11 +15,10 @@ constexpr int FirstYear = 1995;
 constexpr int RowHeight = 92; // a list or the text box
 constexpr int LabelHeight = 72;
 
-QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent,
-                  ScreenFont font = ScreenFont::Arial9) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    setScreenFont(label, font);
+// A caption that paints the panel's colour behind its text.
+QLabel* makeCaption(QWidget* parent, const QString& name, const QString& text,
+                    ScreenFont font = ScreenFont::Arial9) {
+    QLabel* label = makeLabel(parent, name, text, font);
     label->setAutoFillBackground(true);
     return label;
 }
@@ -75,10 +75,10 @@ void obj_pretrazivanje::prosiriGodine(int prva) {
 void obj_pretrazivanje::build() {
     m_sle1 = new SingleLineEdit(QStringLiteral("sle_1"), this);
     setScreenFont(m_sle1, ScreenFont::ArialCE9);
-    m_opseg = makeLabel(QStringLiteral("st_opseg"), QStringLiteral("Prikaži po"), this,
-                        ScreenFont::ArialCE9);
-    m_do = makeLabel(QStringLiteral("st_do"), QStringLiteral("Do"), this);
-    m_od = makeLabel(QStringLiteral("st_od"), QStringLiteral("Od"), this);
+    m_opseg = makeCaption(this, QStringLiteral("st_opseg"), QStringLiteral("Prikaži po"),
+                          ScreenFont::ArialCE9);
+    m_do = makeCaption(this, QStringLiteral("st_do"), QStringLiteral("Do"));
+    m_od = makeCaption(this, QStringLiteral("st_od"), QStringLiteral("Od"));
     m_pocetna = makeList(QStringLiteral("pocetna_godina"), true, godine(), this);
     m_pocetna->setProperty("tag", QStringLiteral("Početna godina"));
     m_krajnja = makeList(QStringLiteral("krajnja_godina"), true, godine(), this);
@@ -88,9 +88,9 @@ void obj_pretrazivanje::build() {
         {QStringLiteral("10"), QStringLiteral("20"), QStringLiteral("50"), QStringLiteral("100")},
         this);
     m_prikaz->setProperty("tag", QStringLiteral("Prikaži po "));
-    m_opsti1 = makeLabel(QStringLiteral("opsti_podaci_1"), QStringLiteral("Opšti podaci"), this);
-    m_opsti2 = makeLabel(QStringLiteral("opsti_podaci_2"), QStringLiteral("Pregled"), this);
-    m_opsti3 = makeLabel(QStringLiteral("opsti_podaci_3"), QStringLiteral("Lab analize"), this);
+    m_opsti1 = makeCaption(this, QStringLiteral("opsti_podaci_1"), QStringLiteral("Opšti podaci"));
+    m_opsti2 = makeCaption(this, QStringLiteral("opsti_podaci_2"), QStringLiteral("Pregled"));
+    m_opsti3 = makeCaption(this, QStringLiteral("opsti_podaci_3"), QStringLiteral("Lab analize"));
     m_opstiPodaci = makeList(QStringLiteral("ddlb_opsti_podaci"), false,
                              {QStringLiteral("Ime"), QStringLiteral("Prezime"),
                               QStringLiteral("Starost"), QStringLiteral("Grad")},
@@ -104,7 +104,7 @@ void obj_pretrazivanje::build() {
                           {QStringLiteral("Biohemija"), QStringLiteral("Hematologija"),
                            QStringLiteral("Urin"), QStringLiteral("Leukocitarna formula")},
                           this);
-    m_vrednost = makeLabel(QStringLiteral("st_vrednost"), QStringLiteral("Vrednost"), this);
+    m_vrednost = makeCaption(this, QStringLiteral("st_vrednost"), QStringLiteral("Vrednost"));
     m_klasa = makeList(QStringLiteral("ddlb_3"), false,
                        {QStringLiteral("sve"), QStringLiteral("normalna"), QStringLiteral("veće"),
                         QStringLiteral("manje")},
@@ -132,13 +132,8 @@ void obj_pretrazivanje::arrange() {
     }
     placeInUnits(m_vrednost, 2560, 40, 400, LabelHeight);
     placeInUnits(m_klasa, 2560, 130, 400, RowHeight);
-    setTabOrder(m_sle1, m_pocetna);
-    setTabOrder(m_pocetna, m_krajnja);
-    setTabOrder(m_krajnja, m_prikaz);
-    setTabOrder(m_prikaz, m_opstiPodaci);
-    setTabOrder(m_opstiPodaci, m_pregled);
-    setTabOrder(m_pregled, m_anamneza);
-    setTabOrder(m_anamneza, m_klasa);
+    chainTabOrder(
+        {m_sle1, m_pocetna, m_krajnja, m_prikaz, m_opstiPodaci, m_pregled, m_anamneza, m_klasa});
 }
 
 QWidget* obj_pretrazivanje::firstInTabOrder() const {

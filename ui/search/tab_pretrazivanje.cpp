@@ -1,5 +1,6 @@
 #include "ui/search/tab_pretrazivanje.h"
 
+#include "domain/reception/poseta_sql.h"
 #include "runtime/widgets/command_button.h"
 #include "runtime/widgets/drop_down_list.h"
 #include "runtime/widgets/factories.h"
@@ -31,11 +32,13 @@ QList<QWidget*> stopsOf(const obj_pretrazivanje* panel) {
 const long tab_pretrazivanje::BojePanela[4] = {RGB(219, 186, 149), RGB(216, 203, 186),
                                                RGB(230, 219, 234), RGB(189, 210, 213)};
 
-tab_pretrazivanje::tab_pretrazivanje(QWidget* parent) : tab_pretrazivanje(BuildLater(), parent) {
+tab_pretrazivanje::tab_pretrazivanje(Transaction& sqlca, QWidget* parent)
+    : tab_pretrazivanje(sqlca, BuildLater(), parent) {
     napravi();
 }
 
-tab_pretrazivanje::tab_pretrazivanje(BuildLater, QWidget* parent) : QWidget(parent) {
+tab_pretrazivanje::tab_pretrazivanje(Transaction& sqlca, BuildLater, QWidget* parent)
+    : QWidget(parent), m_sqlca(sqlca) {
     setObjectName(QStringLiteral("tab_pretrazivanje"));
     setProperty("tag", QStringLiteral("Pretrazivanje"));
 }
@@ -96,4 +99,10 @@ void tab_pretrazivanje::prosiriGodine(int prva) {
     for (obj_pretrazivanje* panel : m_panels)
         if (panel)
             panel->prosiriGodine(prva);
+}
+
+void tab_pretrazivanje::procitajGodine() {
+    const Result<std::optional<int>> najstarija = poseta_sql::najstarijaGodina(m_sqlca);
+    if (najstarija.value)
+        prosiriGodine(*najstarija.value);
 }

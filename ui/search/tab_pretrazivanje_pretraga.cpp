@@ -3,7 +3,6 @@
 #include "ui/search/tab_pretrazivanje.h"
 
 #include "domain/search/pravila.h"
-#include "runtime/core/builtins.h"
 #include "runtime/widgets/command_button.h"
 #include "runtime/widgets/drop_down_list.h"
 #include "runtime/widgets/factories.h"
@@ -58,7 +57,7 @@ void tab_pretrazivanje::pretrazi() {
         MessageBox(QStringLiteral("Pretraga"), zasto);
         return;
     }
-    auto* rezultati = new w_rezultati_pretrage(sqlca(), paneli, m_panels[0]->naStrani(), this);
+    auto* rezultati = new w_rezultati_pretrage(m_sqlca, paneli, m_panels[0]->naStrani(), this);
     connect(rezultati, &w_rezultati_pretrage::otvoriUnos, this, &tab_pretrazivanje::otvoriUnos);
     connect(rezultati, &w_rezultati_pretrage::otvoriPosetu, this, &tab_pretrazivanje::otvoriPosetu);
     if (!rezultati->prikazi(0)) {

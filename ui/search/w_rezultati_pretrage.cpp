@@ -81,15 +81,15 @@ w_rezultati_pretrage::w_rezultati_pretrage(Transaction& sqlca,
 }
 
 bool w_rezultati_pretrage::prikazi(int preskoci) {
-    const pretraga_sql::Strana strana = pretraga_sql::trazi(
+    const Result<pretraga_sql::Strana> strana = pretraga_sql::trazi(
         m_sqlca, pretraga_sql::sastavi(m_paneli, Today(), preskoci, m_naStrani));
-    if (strana.pogoci.failed()) {
-        reportReadFailure(strana.pogoci.outcome);
+    if (strana.failed()) {
+        reportReadFailure(strana);
         return false;
     }
     m_preskoci = preskoci;
-    m_ukupno = strana.ukupno;
-    m_pogoci = strana.pogoci.rows;
+    m_ukupno = strana.value.ukupno;
+    m_pogoci = strana.value.pogoci;
     m_lista->clearContents();
     m_lista->setRowCount(int(m_pogoci.size()));
     for (int r = 0; r < m_pogoci.size(); ++r) {
