@@ -56,13 +56,6 @@ Transaction::~Transaction() {
     QSqlDatabase::removeDatabase(m_connectionName);
 }
 
-const Result<>& Transaction::record(const Result<>& outcome) {
-    sqlcode = outcome.sqlcode;
-    sqlerrtext = outcome.sqlerrtext;
-    sqlnrows = outcome.sqlnrows;
-    return outcome;
-}
-
 Result<> Transaction::usable() const {
     ++m_uses;
     if (m_loans > 0)
@@ -75,7 +68,7 @@ Result<> Transaction::usable() const {
 
 Result<> Transaction::connect() {
     if (m_loans > 0)
-        return record(usable());
+        return usable();
     const ConnectParts parts = parseDbParm(dbparm);
     QSqlDatabase db = QSqlDatabase::contains(m_connectionName)
                           ? QSqlDatabase::database(m_connectionName, false)
@@ -84,9 +77,9 @@ Result<> Transaction::connect() {
     db.setUserName(parts.uid);
     db.setPassword(parts.pwd);
     if (!db.open())
-        return record(failureOf(db.lastError()));
+        return failureOf(db.lastError());
     m_holdsWrites = false;
-    return record(autocommit ? Result<>::done() : beginUnitOfWork());
+    return autocommit ? Result<>::done() : beginUnitOfWork();
 }
 
 void Transaction::disconnect() {
@@ -141,37 +134,34 @@ Result<std::optional<QVariantList>> Transaction::selectInto(const QString& sql,
                                                             const QVariantList& inputs) {
     Result<std::optional<QVariantList>> row = selectRow(sql, inputs);
     endReading();
-    record(row);
     return row;
 }
 
 Result<> Transaction::execute(const QString& sql, const QVariantList& inputs) {
     if (const Result<> ready = usable(); ready.failed())
-        return record(ready);
+        return ready;
     QSqlQuery query(QSqlDatabase::database(m_connectionName, false));
     query.setForwardOnly(true);
     // A refused write counts too: its unit must end in a ROLLBACK before anything else runs.
     m_holdsWrites = !autocommit;
     if (const Result<> run = runPrepared(query, sql, inputs); run.failed())
-        return record(run);
-    return record(Result<>::done(Result<>::Success, query.numRowsAffected()));
+        return run;
+    return Result<>::done(Result<>::Success, query.numRowsAffected());
 }
 
 Result<std::optional<QVariantList>> Transaction::executeReturning(const QString& sql,
                                                                   const QVariantList& inputs) {
     if (usable().succeeded())
         m_holdsWrites = !autocommit;
-    Result<std::optional<QVariantList>> row = selectRow(sql, inputs);
-    record(row);
-    return row;
+    return selectRow(sql, inputs);
 }
 
 Result<> Transaction::commit() {
-    return record(endUnitOfWork(true));
+    return endUnitOfWork(true);
 }
 
 Result<> Transaction::rollback() {
-    return record(endUnitOfWork(false));
+    return endUnitOfWork(false);
 }
 
 void Transaction::endReading() {

@@ -75,14 +75,7 @@ public:
         Transaction& m_transaction;
     };
 
-    // Transitional: the last outcome, for callers that still read it back after a call.
-    int sqlcode = Result<>::Success;
-    QString sqlerrtext;
-    int sqlnrows = 0;
-    void setFailure(const QString& text) { record(Result<>::failure(text)); }
-
 private:
-    const Result<>& record(const Result<>& outcome);
     Result<std::optional<QVariantList>> selectRow(const QString& sql, const QVariantList& inputs);
     Result<> beginUnitOfWork();
     Result<> endUnitOfWork(bool keep);

@@ -77,9 +77,9 @@ private slots:
     void initTestCase() {
         QVERIFY2(m_db.provision(), qPrintable(m_db.errorString()));
         m_a = connectDesk();
-        QCOMPARE(m_a->sqlcode, 0);
+        QCOMPARE(m_a->usable().sqlcode, 0);
         m_b = connectDesk();
-        QCOMPARE(m_b->sqlcode, 0);
+        QCOMPARE(m_b->usable().sqlcode, 0);
     }
 
     void cleanup() {

@@ -59,9 +59,9 @@ private slots:
     void initTestCase() {
         QVERIFY2(m_db.provision(), qPrintable(m_db.errorString()));
         m_a = connectDesk();
-        QCOMPARE(m_a->sqlcode, 0);
+        QCOMPARE(m_a->usable().sqlcode, 0);
         m_b = connectDesk();
-        QCOMPARE(m_b->sqlcode, 0);
+        QCOMPARE(m_b->usable().sqlcode, 0);
         QVERIFY(patient(1, QStringLiteral("Petrović"), QStringLiteral("Ana")));
         QVERIFY(patient(2, QStringLiteral("Đurić"), QStringLiteral("Žarko")));
         QVERIFY(m_db.exec(QStringLiteral("INSERT INTO lekar (naziv) VALUES ('Drugi lekar')")));

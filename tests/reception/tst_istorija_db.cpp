@@ -153,8 +153,7 @@ private slots:
         QFETCH(QString, naredba);
         const int before = m_db.count(QStringLiteral("istorija"));
         QVERIFY(before > 0);
-        m_sqlca->execute(naredba);
-        const int code = m_sqlca->sqlcode;
+        const int code = m_sqlca->execute(naredba).sqlcode;
         m_sqlca->rollback();
         if (m_db.engine() == TestDataSource::Engine::SQLite &&
             naredba.startsWith(QLatin1String("INSERT"))) {

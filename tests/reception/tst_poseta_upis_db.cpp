@@ -105,8 +105,8 @@ private slots:
         QVERIFY2(m_db.provision(), qPrintable(m_db.errorString()));
         m_a = desk();
         m_b = desk();
-        QCOMPARE(m_a->sqlcode, 0);
-        QCOMPARE(m_b->sqlcode, 0);
+        QCOMPARE(m_a->usable().sqlcode, 0);
+        QCOMPARE(m_b->usable().sqlcode, 0);
         QVERIFY(
             m_db.exec(QStringLiteral("INSERT INTO adresar (rbr, ime, prezime, mbr, pol, status, "
                                      "ulica, grad) VALUES (1, 'Ana', 'Anić', ?, 0, 1, "
