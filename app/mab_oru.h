@@ -1,7 +1,6 @@
 #pragma once
 
 #include "ui/common/globals.h"
-#include "ui/lab/hematologija_globals.h"
 
 #include <QString>
 
@@ -14,10 +13,9 @@ class mab_la;
 // The application object "mab-oru". It creates the message object and the one transaction,
 // connects the transaction to data source MabZet with AutoCommit off, opens the main window with
 // it and, at the end, destroys both again. The screens are handed the transaction when they are
-// made; none reaches it as a global. It owns the program's own globals (its ProgramGlobals part,
-// and the hematology window's HematologijaGlobals), which the screens reach through globals() and
-// hematologija() and the tests through app().
-class mab_oru : public ProgramGlobals, public HematologijaGlobals {
+// made; none reaches it as a global. It owns the program's own globals (its ProgramGlobals part),
+// which the screens reach through globals() and the tests through app().
+class mab_oru : public ProgramGlobals {
 public:
     mab_oru();
     ~mab_oru();

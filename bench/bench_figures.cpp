@@ -15,6 +15,7 @@
 #include "tests/support/app_fixture.h"
 #include "ui/addressbook/obj_slova.h"
 #include "ui/addressbook/tab_adresar.h"
+#include "ui/lab/tab_lab_analize.h"
 #include "ui/lab/w_hematologija_unos.h"
 #include "ui/main/mab_la.h"
 
@@ -137,10 +138,11 @@ QList<double> Figures::saves(int existing) {
 }
 
 QList<double> Figures::orderWindow() {
-    return timed([] {
-        w_hematologija_unos* window = w_hematologija_unos::otvori(sqlca());
+    tab_lab_analize* page = m_window->labAnalize();
+    return timed([page] {
+        w_hematologija_unos* window = page->otvoriHematologiju();
         QCoreApplication::processEvents(); // first layout and paint
-        app().zatvori = true;
+        window->zatvori = true;
         Close(window);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     });

@@ -6,7 +6,9 @@
 #include "runtime/core/transaction.h"
 #include "runtime/widgets/window.h"
 #include "tests/support/app_fixture.h"
+#include "ui/lab/tab_lab_analize.h"
 #include "ui/lab/w_hematologija_unos.h"
+#include "ui/main/mab_la.h"
 
 #include <QApplication>
 #include <QTest>
@@ -17,7 +19,7 @@ class BenchHematologyOpen : public QObject {
     AppFixture m_fixture;
 
     static void closeWindow(w_hematologija_unos* window) {
-        app().zatvori = true;
+        window->zatvori = true;
         Close(window);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
@@ -37,12 +39,13 @@ private slots:
     }
 
     void openWith500Analyses() {
-        w_hematologija_unos* window = w_hematologija_unos::otvori(sqlca());
-        QCOMPARE(app().uoo_broj, qint16(500));
+        tab_lab_analize* page = m_fixture.window()->labAnalize();
+        w_hematologija_unos* window = page->otvoriHematologiju();
+        QCOMPARE(window->uoo_broj, qint16(500));
         closeWindow(window);
 
         QBENCHMARK {
-            window = w_hematologija_unos::otvori(sqlca());
+            window = page->otvoriHematologiju();
             QCoreApplication::processEvents(); // first layout and paint
             closeWindow(window);
         }

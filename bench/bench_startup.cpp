@@ -4,7 +4,7 @@
 // With MAB_BENCH_TURNS set, every child also writes each turn of its event loop to stderr.
 #include "bench/support/bench_data.h"
 #include "bench/support/start_up.h"
-#include "runtime/core/data_window_definition.h"
+#include "domain/addressbook/adresar_sql.h"
 #include "tests/support/app_fixture.h"
 
 #include <QApplication>
@@ -17,7 +17,7 @@ int main(int argc, char* argv[]) {
     AppFixture fixture;
     if (!fixture.provision() || !fillAddressBook(fixture.db(), 0, 32767))
         return 1;
-    const QString sql = DataWindowDefinition::load(QStringLiteral("dw_pretraga_adresar"))->select;
+    const QString sql = adresar_sql::upitSpiska();
     const start_up::Rounds measured = start_up::measure(sql, rounds);
     for (int i = 0; i < rounds; ++i) {
         const children::ChildRun& p = measured.program.at(i);

@@ -47,7 +47,7 @@ QList<grupa_analiza> grupe() {
             {QStringLiteral("Urin"), 3, std::nullopt}};
 }
 
-Rows<analiza> katalog(Transaction& sqlca) {
+Result<QList<analiza>> katalog(Transaction& sqlca) {
     // The bounds as text, so that the list comes through the block reader in one go.
     static const QString Katalog = QStringLiteral(
         "SELECT grupa, podgrupa, rbr, naziv, jed_mere, CAST(ref_m_nizi AS VARCHAR(20)), "
@@ -74,7 +74,7 @@ std::optional<analiza> nadji(const QList<analiza>& katalog, qint16 grupa, qint16
     return std::nullopt;
 }
 
-Rows<nalaz> ucitaj(Transaction& sqlca, const QString& ls_select_string) {
+Result<QList<nalaz>> ucitaj(Transaction& sqlca, const QString& ls_select_string) {
     return readRowsAs<nalaz>(sqlca, ls_select_string, {}, nalazIzReda);
 }
 

@@ -62,7 +62,7 @@ Result<QList<nalaz>> ucitaj(Transaction& sqlca, const QString& ls_select_string)
 nalaz nalazIzReda(const QVariantList& columns);
 
 // Every analysis of the catalogue by group, subgroup and rbr.
-Rows<analiza> katalog(Transaction& sqlca);
+Result<QList<analiza>> katalog(Transaction& sqlca);
 // The first analysis of the catalogue under this key, if any.
 std::optional<analiza> nadji(const QList<analiza>& katalog, qint16 grupa, qint16 podgrupa,
                              qint16 rbr);

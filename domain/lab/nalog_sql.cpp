@@ -1,5 +1,7 @@
 #include "domain/lab/nalog_sql.h"
 
+#include "runtime/core/convert.h"
+#include "runtime/core/cursor_reader.h"
 #include "runtime/core/dates.h"
 #include "runtime/core/generated_key.h"
 #include "runtime/core/transaction.h"
@@ -51,10 +53,7 @@ const QString InsertLine =
 const QString UpdateLine =
     QStringLiteral("UPDATE nalog_stavka SET naziv = ?, cena = %1 WHERE rbr = ?").arg(Amount);
 const QString DeleteLine = QStringLiteral("DELETE FROM nalog_stavka WHERE rbr = ?");
-
-QString textOf(const QVariant& value) {
-    return value.isNull() ? QString() : value.toString();
-}
+const QString BezKljuca = QStringLiteral("baza nije vratila ključ novog reda");
 
 std::optional<int> integerOf(const QVariant& value) {
     if (!value.isValid() || value.isNull())
@@ -80,21 +79,21 @@ QString upitNalogaPacijenta() {
     return PatientOrders;
 }
 
-Rows<StavkaSpiska> naloziPacijenta(Transaction& sqlca, int rbrAdresar) {
+Result<QList<StavkaSpiska>> naloziPacijenta(Transaction& sqlca, int rbrAdresar) {
     return readRowsAs<StavkaSpiska>(
         sqlca, PatientOrders, {rbrAdresar}, [](const QVariantList& red) {
             return StavkaSpiska{red.at(0).toInt(), dateOfColumn(red.at(1)), red.at(2).toInt() != 0};
         });
 }
 
-Rows<Zaglavlje> zaglavlje(Transaction& sqlca, int rbr) {
+Result<QList<Zaglavlje>> zaglavlje(Transaction& sqlca, int rbr) {
     return readRowsAs<Zaglavlje>(sqlca, OrderRow, {rbr}, [](const QVariantList& red) {
         Zaglavlje nalog;
         nalog.rbr = red.at(0).toInt();
         nalog.rbrAdresar = red.at(1).toInt();
         nalog.rbrPoseta = integerOf(red.at(2));
         nalog.datum = dateOfColumn(red.at(3));
-        nalog.popust = textOf(red.at(4));
+        nalog.popust = textOfColumn(red.at(4));
         nalog.cenaHem = decimalOfColumn(red.at(5));
         nalog.ukupnoHem = amountOf(red.at(6));
         nalog.ukupnoBiohem = amountOf(red.at(7));
@@ -107,80 +106,77 @@ Rows<Zaglavlje> zaglavlje(Transaction& sqlca, int rbr) {
     });
 }
 
-Rows<Stavka> stavke(Transaction& sqlca, int rbrNalog) {
+Result<QList<Stavka>> stavke(Transaction& sqlca, int rbrNalog) {
     return readRowsAs<Stavka>(sqlca, OrderLines, {rbrNalog}, [](const QVariantList& red) {
         Stavka stavka;
         stavka.rbr = red.at(0).toInt();
         stavka.grupa = qint16(red.at(1).toInt());
         stavka.podgrupa = qint16(red.at(2).toInt());
         stavka.rbrNalaza = qint16(red.at(3).toInt());
-        stavka.naziv = textOf(red.at(4));
+        stavka.naziv = textOfColumn(red.at(4));
         stavka.cena = decimalOfColumn(red.at(5));
         stavka.imaRezultat = red.at(6).toInt() > 0;
         return stavka;
     });
 }
 
-Rows<Pacijent> pacijent(Transaction& sqlca, int rbr) {
+Result<QList<Pacijent>> pacijent(Transaction& sqlca, int rbr) {
     return readRowsAs<Pacijent>(sqlca, PatientRow, {rbr}, [](const QVariantList& red) {
-        return Pacijent{red.at(0).toInt(), textOf(red.at(1)), textOf(red.at(2)), textOf(red.at(3)),
-                        red.at(4).isNull() ? QVariant() : red.at(4)};
+        return Pacijent{red.at(0).toInt(), textOfColumn(red.at(1)), textOfColumn(red.at(2)),
+                        textOfColumn(red.at(3)), red.at(4).isNull() ? QVariant() : red.at(4)};
     });
 }
 
-One<int> pacijentPosete(Transaction& sqlca, int rbrPoseta) {
+Result<std::optional<int>> pacijentPosete(Transaction& sqlca, int rbrPoseta) {
     return readOne<int>(sqlca, VisitPatient, {rbrPoseta},
                         [](const QVariant& rbr) { return rbr.toInt(); });
 }
 
-One<int> brojNalogaPacijenta(Transaction& sqlca, int rbrAdresar) {
+Result<std::optional<int>> brojNalogaPacijenta(Transaction& sqlca, int rbrAdresar) {
     return readOne<int>(sqlca, PatientOrderCount, {rbrAdresar},
                         [](const QVariant& count) { return count.toInt(); });
 }
 
-std::optional<int> unesi(Transaction& sqlca, const Zaglavlje& nalog) {
+Result<int> unesi(Transaction& sqlca, const Zaglavlje& nalog) {
     return insertWithKey(sqlca, Insert,
                          {nalog.rbrAdresar, integerOrNull(nalog.rbrPoseta), nalog.datum,
                           textOrNull(nalog.popust), iznos(nalog.cenaHem), iznos(nalog.ukupnoHem),
                           iznos(nalog.ukupnoBiohem), iznos(nalog.ukupnoUrin), iznos(nalog.svega)},
-                         QStringLiteral("rbr"));
+                         QStringLiteral("rbr"), BezKljuca);
 }
 
-void izmeni(Transaction& sqlca, const Zaglavlje& nalog) {
-    sqlca.execute(Update, {integerOrNull(nalog.rbrPoseta), textOrNull(nalog.popust),
-                           iznos(nalog.cenaHem), iznos(nalog.ukupnoHem), iznos(nalog.ukupnoBiohem),
-                           iznos(nalog.ukupnoUrin), iznos(nalog.svega), nalog.rbr, nalog.verzija});
+Result<> izmeni(Transaction& sqlca, const Zaglavlje& nalog) {
+    return sqlca.execute(Update,
+                         {integerOrNull(nalog.rbrPoseta), textOrNull(nalog.popust),
+                          iznos(nalog.cenaHem), iznos(nalog.ukupnoHem), iznos(nalog.ukupnoBiohem),
+                          iznos(nalog.ukupnoUrin), iznos(nalog.svega), nalog.rbr, nalog.verzija});
 }
 
-void otkazi(Transaction& sqlca, int rbr, int verzija) {
-    sqlca.execute(Cancel, {rbr, verzija});
+Result<> otkazi(Transaction& sqlca, int rbr, int verzija) {
+    return sqlca.execute(Cancel, {rbr, verzija});
 }
 
-void promeniVerzijuRezultata(Transaction& sqlca, int rbr) {
-    sqlca.execute(ResultsChanged, {rbr});
+Result<> promeniVerzijuRezultata(Transaction& sqlca, int rbr) {
+    return sqlca.execute(ResultsChanged, {rbr});
 }
 
-void premestiNaloge(Transaction& sqlca, int odRbr, int naRbr) {
-    sqlca.execute(MoveOrders, {naRbr, odRbr});
+Result<> premestiNaloge(Transaction& sqlca, int odRbr, int naRbr) {
+    return sqlca.execute(MoveOrders, {naRbr, odRbr});
 }
 
-std::optional<int> unesiStavku(Transaction& sqlca, int rbrNalog, const Stavka& stavka) {
+Result<int> unesiStavku(Transaction& sqlca, int rbrNalog, const Stavka& stavka) {
     return insertWithKey(sqlca, InsertLine,
                          {rbrNalog, int(stavka.grupa), int(stavka.podgrupa), int(stavka.rbrNalaza),
                           stavka.naziv, iznos(stavka.cena)},
-                         QStringLiteral("rbr"));
+                         QStringLiteral("rbr"), BezKljuca);
 }
 
-void izmeniStavku(Transaction& sqlca, const Stavka& stavka) {
-    sqlca.execute(UpdateLine, {stavka.naziv, iznos(stavka.cena), stavka.rbr});
+Result<> izmeniStavku(Transaction& sqlca, const Stavka& stavka) {
+    return sqlca.execute(UpdateLine, {stavka.naziv, iznos(stavka.cena), stavka.rbr});
 }
 
-void obrisiStavku(Transaction& sqlca, int rbrStavka) {
-    sqlca.execute(DeleteLine, {rbrStavka});
-}
-
-void potvrdi(Transaction& sqlca) {
-    sqlca.commit();
+Result<> obrisiStavku(Transaction& sqlca, int rbrStavka) {
+    return sqlca.execute(DeleteLine, {rbrStavka});
 }
 
 } // namespace nalog_sql

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "runtime/core/cursor_reader.h"
 #include "runtime/core/decimal.h"
+#include "runtime/core/result.h"
 
 #include <QDate>
+#include <QList>
 #include <QString>
 #include <QVariant>
 
@@ -12,7 +13,7 @@
 class Transaction;
 
 // Every statement of the laboratory orders (`nalog`, `nalog_stavka`) and the address-book reads an
-// order needs. Each runs on the given transaction and leaves its outcome there; values are always
+// order needs. Each runs on the given transaction and returns its outcome; values are always
 // bound. Amounts travel as exact decimals: bound as their text into NUMERIC(14,2), read back as
 // text, so that a bill reads back to the cent on both engines.
 namespace nalog_sql {
@@ -70,34 +71,33 @@ struct Pacijent {
 QString upitNalogaPacijenta();
 
 // A patient's orders, newest first (date, then the later key), through the patient's index.
-Rows<StavkaSpiska> naloziPacijenta(Transaction& sqlca, int rbrAdresar);
+Result<QList<StavkaSpiska>> naloziPacijenta(Transaction& sqlca, int rbrAdresar);
 // Order rbr's row (no row when there is none).
-Rows<Zaglavlje> zaglavlje(Transaction& sqlca, int rbr);
+Result<QList<Zaglavlje>> zaglavlje(Transaction& sqlca, int rbr);
 // Order rbr's lines in the order they were written.
-Rows<Stavka> stavke(Transaction& sqlca, int rbrNalog);
+Result<QList<Stavka>> stavke(Transaction& sqlca, int rbrNalog);
 // The address-book entry rbr.
-Rows<Pacijent> pacijent(Transaction& sqlca, int rbr);
+Result<QList<Pacijent>> pacijent(Transaction& sqlca, int rbr);
 // The patient of visit rbrPoseta; none when the visit is gone.
-One<int> pacijentPosete(Transaction& sqlca, int rbrPoseta);
+Result<std::optional<int>> pacijentPosete(Transaction& sqlca, int rbrPoseta);
 // How many orders name the address-book entry rbr (such an entry cannot be deleted).
-One<int> brojNalogaPacijenta(Transaction& sqlca, int rbrAdresar);
+Result<std::optional<int>> brojNalogaPacijenta(Transaction& sqlca, int rbrAdresar);
 
 // INSERT of a new order at version 1; the database numbers it and hands the key back.
-std::optional<int> unesi(Transaction& sqlca, const Zaglavlje& nalog);
+Result<int> unesi(Transaction& sqlca, const Zaglavlje& nalog);
 // UPDATE of the figures of order rbr when it is still at version verzija and not cancelled;
 // raises the version. sqlnrows 0 otherwise.
-void izmeni(Transaction& sqlca, const Zaglavlje& nalog);
+Result<> izmeni(Transaction& sqlca, const Zaglavlje& nalog);
 // Marks order rbr cancelled when it is still at version verzija and not cancelled yet.
-void otkazi(Transaction& sqlca, int rbr, int verzija);
+Result<> otkazi(Transaction& sqlca, int rbr, int verzija);
 // Raises the version of the order's results: the window that read them is told of the change.
-void promeniVerzijuRezultata(Transaction& sqlca, int rbr);
+Result<> promeniVerzijuRezultata(Transaction& sqlca, int rbr);
 // Every order of address-book entry odRbr becomes naRbr's (a merge of two entries of one patient).
-void premestiNaloge(Transaction& sqlca, int odRbr, int naRbr);
+Result<> premestiNaloge(Transaction& sqlca, int odRbr, int naRbr);
 
-std::optional<int> unesiStavku(Transaction& sqlca, int rbrNalog, const Stavka& stavka);
-void izmeniStavku(Transaction& sqlca, const Stavka& stavka);
-void obrisiStavku(Transaction& sqlca, int rbrStavka);
-void potvrdi(Transaction& sqlca);
+Result<int> unesiStavku(Transaction& sqlca, int rbrNalog, const Stavka& stavka);
+Result<> izmeniStavku(Transaction& sqlca, const Stavka& stavka);
+Result<> obrisiStavku(Transaction& sqlca, int rbrStavka);
 
 // Amounts as statements bind them: their text, cast to NUMERIC(14,2) by the statement.
 QVariant iznos(const std::optional<Decimal>& iznos);

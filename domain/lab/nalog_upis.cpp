@@ -10,36 +10,25 @@ namespace {
 
 using nalog_sql::Stavka;
 
-bool uspelo(const Transaction& sqlca) {
-    return sqlca.sqlcode == Transaction::Success;
+Result<Ishod> nijeIzmenjen(Transaction& sqlca, int rbr) {
+    sqlca.rollback();
+    return ishod::obavestenje(zastoNijeIzmenjen(sqlca, rbr, izmenjenUMedjuvremenu()));
 }
 
-// Why an UPDATE of order rbr changed no row, read after the unit is rolled back.
-Ishod nijeIzmenjen(Transaction& sqlca, int rbr) {
-    sqlca.rollback();
-    const Rows<nalog_sql::Zaglavlje> sada = nalog_sql::zaglavlje(sqlca, rbr);
-    if (!sada.failed() && sada.rows.isEmpty())
-        return Ishod::saObavestenjem(nestao());
-    if (!sada.rows.isEmpty() && sada.rows.first().otkazan)
-        return Ishod::saObavestenjem(otkazan());
-    return Ishod::saObavestenjem(izmenjenUMedjuvremenu());
-}
-
-// After a refused statement: the unit is rolled back first, so no lock outlives the click and
-// the reads that explain the refusal see what the other desks committed.
-Ishod odbijeno(Transaction& sqlca, const Nalog& nalog) {
-    const QString tekst = sqlca.sqlerrtext;
-    sqlca.rollback();
-    const Rows<nalog_sql::Pacijent> pacijent = nalog_sql::pacijent(sqlca, nalog.rbrAdresar);
-    if (!pacijent.failed() && pacijent.rows.isEmpty())
-        return Ishod::saObavestenjem(pacijentObrisan());
+// Why the database refused, read after the rollback: the patient gone, or the order changed or
+// cancelled by another desk; empty when none of these explains it.
+QString zastoOdbijen(Transaction& sqlca, const Nalog& nalog) {
+    const Result<QList<nalog_sql::Pacijent>> pacijent =
+        nalog_sql::pacijent(sqlca, nalog.rbrAdresar);
+    if (!pacijent.failed() && pacijent.value.isEmpty())
+        return pacijentObrisan();
     if (nalog.rbr) {
-        const Rows<nalog_sql::Zaglavlje> sada = nalog_sql::zaglavlje(sqlca, *nalog.rbr);
-        if (!sada.rows.isEmpty() &&
-            (sada.rows.first().verzija != nalog.verzija || sada.rows.first().otkazan))
-            return nijeIzmenjen(sqlca, *nalog.rbr);
+        const Result<QList<nalog_sql::Zaglavlje>> sada = nalog_sql::zaglavlje(sqlca, *nalog.rbr);
+        if (!sada.value.isEmpty() &&
+            (sada.value.first().verzija != nalog.verzija || sada.value.first().otkazan))
+            return zastoNijeIzmenjen(sqlca, *nalog.rbr, izmenjenUMedjuvremenu());
     }
-    return Ishod::odbijenoUBazi(tekst);
+    return {};
 }
 
 nalog_sql::Zaglavlje zaglavljeNaloga(const Nalog& nalog) {
@@ -58,50 +47,59 @@ nalog_sql::Zaglavlje zaglavljeNaloga(const Nalog& nalog) {
     return zaglavlje;
 }
 
-// Brings the stored lines of order rbr to the order's analyses: false when a statement failed.
-// Lines taken off the order go, unless they hold a result (they stay, off the bill); a line whose
-// analysis is ordered again takes the new name and price.
-bool uskladiStavke(Transaction& sqlca, int rbr, const QList<Stavka>& nove, bool& obrisano) {
-    const Rows<Stavka> stare = nalog_sql::stavke(sqlca, rbr);
-    if (stare.failed()) {
-        sqlca.setFailure(stare.outcome.text);
-        return false;
-    }
-    for (const Stavka& stara : stare.rows) {
+// Brings the stored lines of order rbr to the order's analyses. Lines taken off the order go,
+// unless they hold a result (they stay, off the bill); a line whose analysis is ordered again takes
+// the new name and price. obrisano tells whether a line went.
+Result<> uskladiStavke(Transaction& sqlca, int rbr, const QList<Stavka>& nove, bool& obrisano) {
+    const Result<QList<Stavka>> stare = nalog_sql::stavke(sqlca, rbr);
+    if (stare.failed())
+        return stare.outcome();
+    for (const Stavka& stara : stare.value) {
         if (!stara.cena)
             continue;
         const bool ostaje = std::any_of(nove.begin(), nove.end(),
                                         [&](const Stavka& nova) { return nova.istiKljuc(stara); });
         if (ostaje)
             continue;
+        Result<> korak;
         if (stara.imaRezultat) {
             Stavka bezCene = stara;
             bezCene.cena.reset();
-            nalog_sql::izmeniStavku(sqlca, bezCene);
+            korak = nalog_sql::izmeniStavku(sqlca, bezCene);
         } else {
-            nalog_sql::obrisiStavku(sqlca, stara.rbr);
+            korak = nalog_sql::obrisiStavku(sqlca, stara.rbr);
             obrisano = true;
         }
-        if (!uspelo(sqlca))
-            return false;
+        if (korak.failed())
+            return korak;
     }
     for (const Stavka& nova : nove) {
-        const auto stara = std::find_if(stare.rows.begin(), stare.rows.end(),
+        const auto stara = std::find_if(stare.value.begin(), stare.value.end(),
                                         [&](const Stavka& s) { return s.istiKljuc(nova); });
-        if (stara != stare.rows.end()) {
+        Result<> korak;
+        if (stara != stare.value.end()) {
             Stavka izmenjena = nova;
             izmenjena.rbr = stara->rbr;
-            nalog_sql::izmeniStavku(sqlca, izmenjena);
-            if (!uspelo(sqlca))
-                return false;
-        } else if (!nalog_sql::unesiStavku(sqlca, rbr, nova)) {
-            return false;
+            korak = nalog_sql::izmeniStavku(sqlca, izmenjena);
+        } else {
+            korak = nalog_sql::unesiStavku(sqlca, rbr, nova).outcome();
         }
+        if (korak.failed())
+            return korak;
     }
-    return true;
+    return Result<>::done();
 }
 
 } // namespace
+
+QString zastoNijeIzmenjen(Transaction& sqlca, int rbr, const QString& izmenjen) {
+    const Result<QList<nalog_sql::Zaglavlje>> sada = nalog_sql::zaglavlje(sqlca, rbr);
+    if (!sada.failed() && sada.value.isEmpty())
+        return nestao();
+    if (!sada.value.isEmpty() && sada.value.first().otkazan)
+        return otkazan();
+    return izmenjen;
+}
 
 QString izmenjenUMedjuvremenu() {
     return QStringLiteral("Ovaj nalog je u međuvremenu sačuvao drugi korisnik. Vaše izmene nisu "
@@ -133,68 +131,56 @@ QString pitanjeZaCuvanje() {
     return QStringLiteral("Da li zelite da snimite promenjene podatke?");
 }
 
-Ishod sacuvaj(Transaction& sqlca, const Nalog& nalog, const std::function<void()>& pred_upisom) {
+Result<Ishod> sacuvaj(Transaction& sqlca, const Nalog& nalog,
+                      const std::function<void()>& pred_upisom) {
     // Start from what other desks have committed up to now, never an older snapshot.
     sqlca.endReading();
     Nalog upis = nalog;
     // An order belongs to one patient's visit or to none: a visit of someone else is not named.
     if (upis.rbrPoseta) {
-        const One<int> ciji = nalog_sql::pacijentPosete(sqlca, *upis.rbrPoseta);
+        const Result<std::optional<int>> ciji = nalog_sql::pacijentPosete(sqlca, *upis.rbrPoseta);
         if (ciji.value != upis.rbrAdresar)
             upis.rbrPoseta.reset();
     }
     if (pred_upisom)
         pred_upisom();
 
-    Ishod ishod;
-    bool obrisano = false;
+    const auto zasto = [&] { return zastoOdbijen(sqlca, upis); };
+    Result<Ishod> upisan;
     if (upis.rbr) {
-        nalog_sql::izmeni(sqlca, zaglavljeNaloga(upis));
-        if (!uspelo(sqlca))
-            return odbijeno(sqlca, upis);
-        if (sqlca.sqlnrows == 0)
+        const Result<> izmenjen = nalog_sql::izmeni(sqlca, zaglavljeNaloga(upis));
+        if (izmenjen.failed())
+            return ishod::odbijeno(sqlca, izmenjen, zasto);
+        if (izmenjen.sqlnrows == 0)
             return nijeIzmenjen(sqlca, *upis.rbr);
-        ishod.rbr = *upis.rbr;
-        ishod.verzija = upis.verzija + 1;
+        upisan = ishod::upisano(*upis.rbr, upis.verzija + 1);
     } else {
-        const std::optional<int> rbr = nalog_sql::unesi(sqlca, zaglavljeNaloga(upis));
-        if (!rbr)
-            return odbijeno(sqlca, upis);
-        ishod.rbr = *rbr;
-        ishod.verzija = 1;
+        const Result<int> rbr = nalog_sql::unesi(sqlca, zaglavljeNaloga(upis));
+        if (rbr.failed())
+            return ishod::odbijeno(sqlca, rbr, zasto);
+        upisan = ishod::upisano(rbr.value, 1);
     }
-    if (!uskladiStavke(sqlca, ishod.rbr, upis.stavke, obrisano))
-        return odbijeno(sqlca, upis);
+    bool obrisano = false;
+    Result<> korak = uskladiStavke(sqlca, upisan.value.rbr, upis.stavke, obrisano);
     // A results window elsewhere may hold a line that is gone now: its save is told.
-    if (obrisano) {
-        nalog_sql::promeniVerzijuRezultata(sqlca, ishod.rbr);
-        if (!uspelo(sqlca))
-            return odbijeno(sqlca, upis);
-    }
-    nalog_sql::potvrdi(sqlca);
-    if (!uspelo(sqlca))
-        return odbijeno(sqlca, upis);
-    return ishod;
+    if (korak.succeeded() && obrisano)
+        korak = nalog_sql::promeniVerzijuRezultata(sqlca, upisan.value.rbr);
+    if (korak.failed())
+        return ishod::odbijeno(sqlca, korak, zasto);
+    return ishod::potvrdi(sqlca, upisan, zasto);
 }
 
-Ishod otkazi(Transaction& sqlca, int rbr, int verzija, const std::function<void()>& pred_upisom) {
+Result<Ishod> otkazi(Transaction& sqlca, int rbr, int verzija,
+                     const std::function<void()>& pred_upisom) {
     sqlca.endReading();
     if (pred_upisom)
         pred_upisom();
-    nalog_sql::otkazi(sqlca, rbr, verzija);
-    if (uspelo(sqlca) && sqlca.sqlnrows == 0)
+    const Result<> otkazan = nalog_sql::otkazi(sqlca, rbr, verzija);
+    if (otkazan.failed())
+        return ishod::odbijeno(sqlca, otkazan);
+    if (otkazan.sqlnrows == 0)
         return nijeIzmenjen(sqlca, rbr);
-    if (uspelo(sqlca))
-        nalog_sql::potvrdi(sqlca);
-    if (!uspelo(sqlca)) {
-        const Ishod ishod = Ishod::odbijenoUBazi(sqlca.sqlerrtext);
-        sqlca.rollback();
-        return ishod;
-    }
-    Ishod ishod;
-    ishod.rbr = rbr;
-    ishod.verzija = verzija + 1;
-    return ishod;
+    return ishod::potvrdi(sqlca, ishod::upisano(rbr, verzija + 1));
 }
 
 } // namespace nalog_upis

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "domain/lab/ishod.h"
+#include "domain/common/ishod.h"
 #include "domain/lab/nalog_sql.h"
 
 #include <QList>
@@ -34,9 +34,6 @@ struct Nalog {
     QList<nalog_sql::Stavka> stavke;
 };
 
-// Upisano: order rbr at verzija.
-using Ishod = lab::Ishod;
-
 // The notices and questions of the orders.
 QString izmenjenUMedjuvremenu(); // another desk saved the same order first
 QString otkazan();               // the order is cancelled: it takes no change
@@ -46,13 +43,17 @@ QString bezPacijenta();          // no patient chosen for the order
 QString pitanjeZaOtkazivanje();  // asked before cancelling
 QString pitanjeZaCuvanje();      // unsaved changes: save them first?
 
-// Saves the order. pred_upisom runs after the checks and right before the first write: where
-// another desk's save can fall between the two.
-Ishod sacuvaj(Transaction& sqlca, const Nalog& nalog,
-              const std::function<void()>& pred_upisom = {});
+// Why order rbr took no change, read after the unit was rolled back: it is gone, it is cancelled,
+// or else izmenjen (another desk's save came first).
+QString zastoNijeIzmenjen(Transaction& sqlca, int rbr, const QString& izmenjen);
+
+// Saves the order: value.rbr at value.verzija once written. pred_upisom runs after the checks and
+// right before the first write: where another desk's save can fall between the two.
+Result<Ishod> sacuvaj(Transaction& sqlca, const Nalog& nalog,
+                      const std::function<void()>& pred_upisom = {});
 
 // Cancels order rbr read at version verzija: it stays stored, marked cancelled.
-Ishod otkazi(Transaction& sqlca, int rbr, int verzija,
-             const std::function<void()>& pred_upisom = {});
+Result<Ishod> otkazi(Transaction& sqlca, int rbr, int verzija,
+                     const std::function<void()>& pred_upisom = {});
 
 } // namespace nalog_upis

@@ -1,5 +1,6 @@
 #include "domain/lab/ordinacija_sql.h"
 
+#include "runtime/core/cursor_reader.h"
 #include "runtime/core/transaction.h"
 
 namespace ordinacija_sql {
@@ -18,7 +19,7 @@ const QString SaveEmbedded =
 
 } // namespace
 
-Rows<Ordinacija> procitaj(Transaction& sqlca) {
+Result<QList<Ordinacija>> procitaj(Transaction& sqlca) {
     return readRowsAs<Ordinacija>(sqlca, Read, {}, [](const QVariantList& red) {
         const auto text = [](const QVariant& v) { return v.isNull() ? QString() : v.toString(); };
         return Ordinacija{text(red.at(0)), text(red.at(1)), text(red.at(2)), red.at(3).toInt()};
@@ -30,33 +31,28 @@ QString izmenjenaUMedjuvremenu() {
                           "izmene nisu upisane; otvorite prozor ponovo da vidite sačuvane.");
 }
 
-Ishod sacuvaj(Transaction& sqlca, const Ordinacija& ordinacija) {
+Result<Ishod> sacuvaj(Transaction& sqlca, const Ordinacija& ordinacija) {
     sqlca.endReading();
     const QVariantList vrednosti{ordinacija.naziv, ordinacija.adresa, ordinacija.telefon,
                                  ordinacija.verzija};
+    Result<> upis;
     bool upisano = false;
     if (sqlca.isPostgreSQL()) {
-        const std::optional<QVariantList> red = sqlca.executeReturning(SaveOnServer, vrednosti);
-        upisano = red && !red->isEmpty() && !red->first().isNull();
+        const Result<std::optional<QVariantList>> red =
+            sqlca.executeReturning(SaveOnServer, vrednosti);
+        upis = red.outcome();
+        upisano = red.value && !red.value->isEmpty() && !red.value->first().isNull();
     } else {
-        sqlca.execute(SaveEmbedded, vrednosti);
-        upisano = sqlca.sqlcode == Transaction::Success && sqlca.sqlnrows == 1;
+        upis = sqlca.execute(SaveEmbedded, vrednosti);
+        upisano = upis.succeeded() && upis.sqlnrows == 1;
     }
-    if (sqlca.sqlcode == Transaction::Success && upisano)
-        sqlca.commit();
-    if (sqlca.sqlcode != Transaction::Success) {
-        const Ishod ishod = Ishod::odbijenoUBazi(sqlca.sqlerrtext);
-        sqlca.rollback();
-        return ishod;
-    }
+    if (upis.failed())
+        return ishod::odbijeno(sqlca, upis);
     if (!upisano) {
         sqlca.rollback();
-        return Ishod::saObavestenjem(izmenjenaUMedjuvremenu());
+        return ishod::obavestenje(izmenjenaUMedjuvremenu());
     }
-    Ishod ishod;
-    ishod.rbr = 1;
-    ishod.verzija = ordinacija.verzija + 1;
-    return ishod;
+    return ishod::potvrdi(sqlca, ishod::upisano(1, ordinacija.verzija + 1));
 }
 
 } // namespace ordinacija_sql

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "domain/lab/ishod.h"
-#include "runtime/core/cursor_reader.h"
+#include "domain/common/ishod.h"
+#include "runtime/core/result.h"
 
+#include <QList>
 #include <QString>
 
 class Transaction;
@@ -21,15 +22,13 @@ struct Ordinacija {
     bool operator==(const Ordinacija&) const = default;
 };
 
-Rows<Ordinacija> procitaj(Transaction& sqlca);
-
-// Upisano: the details at version verzija.
-using Ishod = lab::Ishod;
+Result<QList<Ordinacija>> procitaj(Transaction& sqlca);
 
 // Another desk saved the details first.
 QString izmenjenaUMedjuvremenu();
 
-// Saves the details read at version ordinacija.verzija, in one unit of work.
-Ishod sacuvaj(Transaction& sqlca, const Ordinacija& ordinacija);
+// Saves the details read at version ordinacija.verzija, in one unit of work; written: the details
+// at version value.verzija.
+Result<Ishod> sacuvaj(Transaction& sqlca, const Ordinacija& ordinacija);
 
 } // namespace ordinacija_sql

@@ -1,5 +1,6 @@
 #include "domain/lab/rezultat_sql.h"
 
+#include "runtime/core/cursor_reader.h"
 #include "runtime/core/dates.h"
 #include "runtime/core/transaction.h"
 
@@ -48,7 +49,7 @@ QVariantList vrednosti(const Rezultat& r) {
 
 } // namespace
 
-Rows<Rezultat> rezultatiNaloga(Transaction& sqlca, int rbrNalog) {
+Result<QList<Rezultat>> rezultatiNaloga(Transaction& sqlca, int rbrNalog) {
     return readRowsAs<Rezultat>(sqlca, OrderResults, {rbrNalog}, [](const QVariantList& red) {
         Rezultat r;
         r.rbrStavka = red.at(0).toInt();
@@ -63,20 +64,20 @@ Rows<Rezultat> rezultatiNaloga(Transaction& sqlca, int rbrNalog) {
     });
 }
 
-void promeniVerziju(Transaction& sqlca, int rbrNalog, int verzija) {
-    sqlca.execute(Version, {rbrNalog, verzija});
+Result<> promeniVerziju(Transaction& sqlca, int rbrNalog, int verzija) {
+    return sqlca.execute(Version, {rbrNalog, verzija});
 }
 
-void unesi(Transaction& sqlca, const Rezultat& rezultat) {
-    sqlca.execute(Insert, vrednosti(rezultat));
+Result<> unesi(Transaction& sqlca, const Rezultat& rezultat) {
+    return sqlca.execute(Insert, vrednosti(rezultat));
 }
 
-void izmeni(Transaction& sqlca, const Rezultat& rezultat) {
-    sqlca.execute(Update, vrednosti(rezultat));
+Result<> izmeni(Transaction& sqlca, const Rezultat& rezultat) {
+    return sqlca.execute(Update, vrednosti(rezultat));
 }
 
-void obrisi(Transaction& sqlca, int rbrStavka) {
-    sqlca.execute(Delete, {rbrStavka});
+Result<> obrisi(Transaction& sqlca, int rbrStavka) {
+    return sqlca.execute(Delete, {rbrStavka});
 }
 
 } // namespace rezultat_sql

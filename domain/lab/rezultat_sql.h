@@ -1,9 +1,10 @@
 #pragma once
 
 #include "domain/lab/ocena.h"
-#include "runtime/core/cursor_reader.h"
+#include "runtime/core/result.h"
 
 #include <QDate>
+#include <QList>
 #include <QString>
 
 class Transaction;
@@ -27,13 +28,13 @@ struct Rezultat {
 };
 
 // The results of order rbrNalog's lines, by line.
-Rows<Rezultat> rezultatiNaloga(Transaction& sqlca, int rbrNalog);
+Result<QList<Rezultat>> rezultatiNaloga(Transaction& sqlca, int rbrNalog);
 
 // Raises the version of order rbrNalog's results when it is still verzija and the order is not
 // cancelled; sqlnrows 0 otherwise.
-void promeniVerziju(Transaction& sqlca, int rbrNalog, int verzija);
-void unesi(Transaction& sqlca, const Rezultat& rezultat);
-void izmeni(Transaction& sqlca, const Rezultat& rezultat);
-void obrisi(Transaction& sqlca, int rbrStavka);
+Result<> promeniVerziju(Transaction& sqlca, int rbrNalog, int verzija);
+Result<> unesi(Transaction& sqlca, const Rezultat& rezultat);
+Result<> izmeni(Transaction& sqlca, const Rezultat& rezultat);
+Result<> obrisi(Transaction& sqlca, int rbrStavka);
 
 } // namespace rezultat_sql

@@ -10,29 +10,8 @@ namespace rezultat_upis {
 
 namespace {
 
-bool uspelo(const Transaction& sqlca) {
-    return sqlca.sqlcode == Transaction::Success;
-}
-
 bool prazna(const QString& vrednost) {
     return vrednost.trimmed().isEmpty();
-}
-
-Ishod odbijeno(Transaction& sqlca) {
-    const Ishod ishod = Ishod::odbijenoUBazi(sqlca.sqlerrtext);
-    sqlca.rollback();
-    return ishod;
-}
-
-// Why the version of the order's results could not be raised, read after the rollback.
-Ishod nijeIzmenjeno(Transaction& sqlca, int rbrNalog) {
-    sqlca.rollback();
-    const Rows<nalog_sql::Zaglavlje> sada = nalog_sql::zaglavlje(sqlca, rbrNalog);
-    if (!sada.failed() && sada.rows.isEmpty())
-        return Ishod::saObavestenjem(nalog_upis::nestao());
-    if (!sada.rows.isEmpty() && sada.rows.first().otkazan)
-        return Ishod::saObavestenjem(nalog_upis::otkazan());
-    return Ishod::saObavestenjem(izmenjeniUMedjuvremenu());
 }
 
 rezultat_sql::Rezultat rezultatLinije(const Linija& linija, int rbrStavka, const QDate& datum) {
@@ -71,37 +50,35 @@ Linija novaLinija(const nalazi_sql::analiza& analiza, ocena::Pol pol) {
     return linija;
 }
 
-Ucitano ucitaj(Transaction& sqlca, int rbrNalog) {
+Result<Ucitano> ucitaj(Transaction& sqlca, int rbrNalog) {
     Ucitano ucitano;
-    const auto neuspelo = [&ucitano](const ReadOutcome& outcome) {
-        ucitano.neuspeh = outcome;
-        return outcome.failed();
-    };
-    const Rows<nalog_sql::Zaglavlje> zaglavlje = nalog_sql::zaglavlje(sqlca, rbrNalog);
-    if (neuspelo(zaglavlje.outcome))
-        return ucitano;
-    if (zaglavlje.rows.isEmpty()) {
+    const Result<QList<nalog_sql::Zaglavlje>> zaglavlje = nalog_sql::zaglavlje(sqlca, rbrNalog);
+    if (zaglavlje.failed())
+        return zaglavlje.outcome();
+    if (zaglavlje.value.isEmpty()) {
         ucitano.obavestenje = QStringLiteral("Ovaj nalog više ne postoji.");
-        return ucitano;
+        return {zaglavlje.outcome(), ucitano};
     }
     Nalog nalog;
-    nalog.zaglavlje = zaglavlje.rows.first();
-    const Rows<nalog_sql::Pacijent> pacijent =
+    nalog.zaglavlje = zaglavlje.value.first();
+    const Result<QList<nalog_sql::Pacijent>> pacijent =
         nalog_sql::pacijent(sqlca, nalog.zaglavlje.rbrAdresar);
-    const Rows<nalog_sql::Stavka> stavke = nalog_sql::stavke(sqlca, rbrNalog);
-    const Rows<rezultat_sql::Rezultat> rezultati = rezultat_sql::rezultatiNaloga(sqlca, rbrNalog);
-    const Rows<nalazi_sql::analiza> katalog = nalazi_sql::katalog(sqlca);
-    if (neuspelo(pacijent.outcome) || neuspelo(stavke.outcome) || neuspelo(rezultati.outcome) ||
-        neuspelo(katalog.outcome))
-        return ucitano;
-    if (!pacijent.rows.isEmpty())
-        nalog.pacijent = pacijent.rows.first();
+    const Result<QList<nalog_sql::Stavka>> stavke = nalog_sql::stavke(sqlca, rbrNalog);
+    const Result<QList<rezultat_sql::Rezultat>> rezultati =
+        rezultat_sql::rezultatiNaloga(sqlca, rbrNalog);
+    const Result<QList<nalazi_sql::analiza>> katalog = nalazi_sql::katalog(sqlca);
+    for (const Result<>* procitano :
+         std::initializer_list<const Result<>*>{&pacijent, &stavke, &rezultati, &katalog})
+        if (procitano->failed())
+            return *procitano;
+    if (!pacijent.value.isEmpty())
+        nalog.pacijent = pacijent.value.first();
     nalog.pol = ocena::polPacijenta(nalog.pacijent.pol, nalog.pacijent.mbr);
-    nalog.katalog = katalog.rows;
+    nalog.katalog = katalog.value;
     QHash<int, rezultat_sql::Rezultat> poStavci;
-    for (const rezultat_sql::Rezultat& r : rezultati.rows)
+    for (const rezultat_sql::Rezultat& r : rezultati.value)
         poStavci.insert(r.rbrStavka, r);
-    for (const nalog_sql::Stavka& stavka : stavke.rows) {
+    for (const nalog_sql::Stavka& stavka : stavke.value) {
         Linija linija;
         const auto rezultat = poStavci.constFind(stavka.rbr);
         if (rezultat != poStavci.constEnd()) {
@@ -121,7 +98,7 @@ Ucitano ucitaj(Transaction& sqlca, int rbrNalog) {
         nalog.linije << linija;
     }
     ucitano.nalog = nalog;
-    return ucitano;
+    return {katalog.outcome(), ucitano};
 }
 
 QString izmenjeniUMedjuvremenu() {
@@ -130,24 +107,27 @@ QString izmenjeniUMedjuvremenu() {
                           "ga ponovo otvorite.");
 }
 
-Ishod sacuvaj(Transaction& sqlca, int rbrNalog, int verzijaRezultata, const QList<Linija>& linije,
-              const QDate& danas, const std::function<void()>& pred_upisom) {
+Result<Ishod> sacuvaj(Transaction& sqlca, int rbrNalog, int verzijaRezultata,
+                      const QList<Linija>& linije, const QDate& danas,
+                      const std::function<void()>& pred_upisom) {
     sqlca.endReading();
     if (pred_upisom)
         pred_upisom();
     // The version first: it keeps the order's results to this desk until the commit.
-    rezultat_sql::promeniVerziju(sqlca, rbrNalog, verzijaRezultata);
-    if (!uspelo(sqlca))
-        return odbijeno(sqlca);
-    if (sqlca.sqlnrows == 0)
-        return nijeIzmenjeno(sqlca, rbrNalog);
-    const Rows<rezultat_sql::Rezultat> stari = rezultat_sql::rezultatiNaloga(sqlca, rbrNalog);
-    if (stari.failed()) {
-        sqlca.setFailure(stari.outcome.text);
-        return odbijeno(sqlca);
+    const Result<> verzija = rezultat_sql::promeniVerziju(sqlca, rbrNalog, verzijaRezultata);
+    if (verzija.failed())
+        return ishod::odbijeno(sqlca, verzija);
+    if (verzija.sqlnrows == 0) {
+        sqlca.rollback();
+        return ishod::obavestenje(
+            nalog_upis::zastoNijeIzmenjen(sqlca, rbrNalog, izmenjeniUMedjuvremenu()));
     }
+    const Result<QList<rezultat_sql::Rezultat>> stari =
+        rezultat_sql::rezultatiNaloga(sqlca, rbrNalog);
+    if (stari.failed())
+        return ishod::odbijeno(sqlca, stari);
     QHash<int, rezultat_sql::Rezultat> sacuvani;
-    for (const rezultat_sql::Rezultat& r : stari.rows)
+    for (const rezultat_sql::Rezultat& r : stari.value)
         sacuvani.insert(r.rbrStavka, r);
 
     for (const Linija& linija : linije) {
@@ -157,31 +137,24 @@ Ishod sacuvaj(Transaction& sqlca, int rbrNalog, int verzijaRezultata, const QLis
                 continue; // an analysis added without a value is not kept
             nalog_sql::Stavka stavka = linija.stavka;
             stavka.cena.reset();
-            const std::optional<int> rbr = nalog_sql::unesiStavku(sqlca, rbrNalog, stavka);
-            if (!rbr)
-                return odbijeno(sqlca);
-            rbrStavka = *rbr;
+            const Result<int> rbr = nalog_sql::unesiStavku(sqlca, rbrNalog, stavka);
+            if (rbr.failed())
+                return ishod::odbijeno(sqlca, rbr);
+            rbrStavka = rbr.value;
         }
         const auto sacuvan = sacuvani.constFind(rbrStavka);
         const bool imaSacuvan = sacuvan != sacuvani.constEnd();
+        Result<> upisan;
         if (prazna(linija.vrednost) && imaSacuvan)
-            rezultat_sql::obrisi(sqlca, rbrStavka);
+            upisan = rezultat_sql::obrisi(sqlca, rbrStavka);
         else if (!prazna(linija.vrednost) && !imaSacuvan)
-            rezultat_sql::unesi(sqlca, rezultatLinije(linija, rbrStavka, danas));
+            upisan = rezultat_sql::unesi(sqlca, rezultatLinije(linija, rbrStavka, danas));
         else if (!prazna(linija.vrednost) && sacuvan->vrednost != linija.vrednost)
-            rezultat_sql::izmeni(sqlca, rezultatLinije(linija, rbrStavka, danas));
-        else
-            continue; // nothing to write for this line
-        if (!uspelo(sqlca))
-            return odbijeno(sqlca);
+            upisan = rezultat_sql::izmeni(sqlca, rezultatLinije(linija, rbrStavka, danas));
+        if (upisan.failed())
+            return ishod::odbijeno(sqlca, upisan);
     }
-    sqlca.commit();
-    if (!uspelo(sqlca))
-        return odbijeno(sqlca);
-    Ishod ishod;
-    ishod.rbr = rbrNalog;
-    ishod.verzija = verzijaRezultata + 1;
-    return ishod;
+    return ishod::potvrdi(sqlca, ishod::upisano(rbrNalog, verzijaRezultata + 1));
 }
 
 } // namespace rezultat_upis

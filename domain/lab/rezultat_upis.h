@@ -1,10 +1,10 @@
 #pragma once
 
-#include "domain/lab/ishod.h"
+#include "domain/common/ishod.h"
 #include "domain/lab/nalazi_sql.h"
 #include "domain/lab/nalog_sql.h"
 #include "domain/lab/ocena.h"
-#include "runtime/core/cursor_reader.h"
+#include "runtime/core/result.h"
 
 #include <QDate>
 #include <QList>
@@ -46,19 +46,15 @@ struct Nalog {
 };
 
 struct Ucitano {
-    std::optional<Nalog> nalog; // none: not read (neuspeh) or gone (obavestenje)
-    ReadOutcome neuspeh;
+    std::optional<Nalog> nalog; // none: not read (failed) or gone (obavestenje)
     QString obavestenje;
 };
 
 // Reads order rbrNalog with its lines, results, patient and the catalogue.
-Ucitano ucitaj(Transaction& sqlca, int rbrNalog);
+Result<Ucitano> ucitaj(Transaction& sqlca, int rbrNalog);
 
 // A new line of the order for a catalogue analysis (no price: it is not on the bill).
 Linija novaLinija(const nalazi_sql::analiza& analiza, ocena::Pol pol);
-
-// Upisano: the order's results at version verzija.
-using Ishod = lab::Ishod;
 
 // Another desk saved the same order's results first.
 QString izmenjeniUMedjuvremenu();
@@ -67,7 +63,9 @@ QString izmenjeniUMedjuvremenu();
 // in the window, a result for each value (entered danas, unless it is the value stored already),
 // and no result where the value was emptied. A value of blanks only counts as empty; any other is
 // kept exactly as typed. pred_upisom runs right before the first write.
-Ishod sacuvaj(Transaction& sqlca, int rbrNalog, int verzijaRezultata, const QList<Linija>& linije,
-              const QDate& danas, const std::function<void()>& pred_upisom = {});
+// Written: the order's results at version value.verzija.
+Result<Ishod> sacuvaj(Transaction& sqlca, int rbrNalog, int verzijaRezultata,
+                      const QList<Linija>& linije, const QDate& danas,
+                      const std::function<void()>& pred_upisom = {});
 
 } // namespace rezultat_upis

@@ -11,6 +11,7 @@
 #include "tests/support/app_fixture.h"
 #include "ui/lab/obj_hemanaliza_cena.h"
 #include "ui/lab/obj_hemanaliza_unos.h"
+#include "ui/lab/tab_lab_analize.h"
 #include "ui/lab/w_hematologija_unos.h"
 #include "ui/main/mab_la.h"
 
@@ -29,15 +30,16 @@ inline w_hematologija_unos* openOrderWindow(mab_la* window) {
     if (!button)
         return nullptr;
     button->click();
-    return app().w_hematologija_unos.data();
+    return window->labAnalize()->hematologija();
 }
 
 // Lets the open order window go, as its accept does, without writing to the laboratory page.
 inline bool closeOrderWindow() {
-    QPointer<w_hematologija_unos> window = app().w_hematologija_unos;
-    if (!window)
+    const QList<QWidget*> open = visibleWindows(QStringLiteral("w_hematologija_unos"));
+    if (open.isEmpty())
         return true;
-    app().zatvori = true;
+    QPointer<w_hematologija_unos> window = qobject_cast<w_hematologija_unos*>(open.first());
+    window->zatvori = true;
     Close(window);
     return QTest::qWaitFor([&window] { return window.isNull(); }, 2000);
 }
@@ -59,7 +61,7 @@ inline void clickButton(QWidget* window, const char* name) {
 // The lines of the open window in index order (uoo[1] .. uoo[uoo_broj]).
 inline QList<obj_hemanaliza_unos*> lines(const w_hematologija_unos* window) {
     QList<obj_hemanaliza_unos*> result;
-    for (int index = 1; index <= app().uoo_broj; ++index)
+    for (int index = 1; index <= window->uoo_broj; ++index)
         result << window->linija(index);
     return result;
 }

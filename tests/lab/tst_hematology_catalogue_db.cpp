@@ -138,7 +138,7 @@ private slots:
         QVERIFY(window);
         QCOMPARE(column(window, w_hematologija_unos::LeftColumnX), SeededLeft);
         QCOMPARE(column(window, w_hematologija_unos::RightColumnX), SeededRight);
-        QCOMPARE(app().uoo_broj, qint16(18));
+        QCOMPARE(window->uoo_broj, qint16(18));
         QCOMPARE(window->pocetak_leukocita, qint16(13));
         QVERIFY(m_fixture.modals().seen().isEmpty());
 
@@ -177,7 +177,7 @@ private slots:
         w_hematologija_unos* window = openOrderWindow(m_window);
         QCOMPARE(column(window, w_hematologija_unos::LeftColumnX), QStringList({"A", "B", "C"}));
         QCOMPARE(column(window, w_hematologija_unos::RightColumnX), QStringList({"L1", "L2"}));
-        QCOMPARE(app().uoo_broj, qint16(5));
+        QCOMPARE(window->uoo_broj, qint16(5));
         QCOMPARE(window->pocetak_leukocita, qint16(4));
     }
 
@@ -196,7 +196,7 @@ private slots:
         QVERIFY(setCatalogue({{2, 0, 1, "druga grupa"}}));
         w_hematologija_unos* window = openOrderWindow(m_window);
         QVERIFY(window && window->isVisible());
-        QCOMPARE(app().uoo_broj, qint16(0));
+        QCOMPARE(window->uoo_broj, qint16(0));
         QVERIFY(window->findChildren<obj_hemanaliza_unos*>().isEmpty());
         QVERIFY(m_fixture.modals().seen().isEmpty());
         for (const char* button :
@@ -239,10 +239,11 @@ private slots:
     }
 
     void missingTableShowsTheOpenErrorAndLoadsNothing() {
-        // A first, complete opening leaves 18 lines behind in the global array.
-        QVERIFY(openOrderWindow(m_window));
+        // A first, complete opening: 18 lines, then the window goes.
+        w_hematologija_unos* first = openOrderWindow(m_window);
+        QVERIFY(first);
+        QCOMPARE(first->uoo_broj, qint16(18));
         QVERIFY(closeOrderWindow());
-        QCOMPARE(app().uoo_broj, qint16(18));
 
         QVERIFY(moveCatalogueTable());
         m_fixture.modals().acknowledge();
@@ -254,7 +255,7 @@ private slots:
         QCOMPARE(m_fixture.modals().seen().first().title, QStringLiteral("DataBase Error!"));
         QVERIFY(!m_fixture.modals().seen().first().text.isEmpty());
         QVERIFY(window->findChildren<obj_hemanaliza_unos*>().isEmpty());
-        QCOMPARE(app().uoo_broj, qint16(0));
+        QCOMPARE(window->uoo_broj, qint16(0));
         QCOMPARE(window->pocetak_leukocita, qint16(0));
 
         // No button reaches a line of the earlier window.

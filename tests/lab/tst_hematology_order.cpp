@@ -53,7 +53,7 @@ private slots:
         QCOMPARE(visibleWindows(QStringLiteral("w_hematologija_unos")).size(), 1);
         QVERIFY(!window->isModal());
         QVERIFY(window->windowTitle().isEmpty());
-        QVERIFY(!app().zatvori);
+        QVERIFY(!window->zatvori);
 
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         const int expectedX =
@@ -93,7 +93,7 @@ private slots:
         QCOMPARE(visibleWindows(QStringLiteral("w_hematologija_unos")).size(), 1);
         QCOMPARE(window->linija(1), first);
         QVERIFY(first->raditi());
-        QCOMPARE(app().uoo_broj, qint16(18));
+        QCOMPARE(window->uoo_broj, qint16(18));
     }
 
     void closeRequestsAreRefusedUntilAccepted() {
@@ -103,9 +103,11 @@ private slots:
         Close(window);
         QTest::qWait(50);
         QVERIFY(window->isVisible());
-        QCOMPARE(app().w_hematologija_unos.data(), window);
-        accept(window);
-        QVERIFY(app().zatvori);
+        QCOMPARE(m_page->hematologija(), window);
+        QPointer<w_hematologija_unos> guard = window;
+        QTest::mouseClick(window->uo_cena()->pb_hemanaliza_cene(), Qt::LeftButton);
+        QVERIFY(window->zatvori);
+        QTRY_VERIFY(guard.isNull());
     }
 
     void selectionButtons_data() {
@@ -300,11 +302,11 @@ private slots:
 
         w_hematologija_unos* second = open();
         QVERIFY(second != nullptr);
-        QCOMPARE(app().uoo_broj, qint16(18));
-        QVERIFY(app().uoo.at(0).isNull());
+        QCOMPARE(second->uoo_broj, qint16(18));
+        QVERIFY(second->uoo.at(0).isNull());
         for (int index = 1; index <= 18; ++index) {
-            QVERIFY(app().uoo.at(index));
-            QCOMPARE(app().uoo.at(index)->window(), second);
+            QVERIFY(second->uoo.at(index));
+            QCOMPARE(second->uoo.at(index)->window(), second);
         }
         QCOMPARE(checkPattern(second), QString(18, QLatin1Char('0')));
         second->linija(7)->cbx_raditi()->click();

@@ -17,8 +17,8 @@
 #include <memory>
 
 using nalog_sql::Stavka;
-using Kraj = nalog_upis::Ishod::Kraj;
-using RKraj = rezultat_upis::Ishod::Kraj;
+using Kraj = Ishod::Kraj;
+using RKraj = Ishod::Kraj;
 
 namespace {
 
@@ -84,16 +84,16 @@ class TestNalogDb : public QObject {
     std::unique_ptr<Transaction> m_b;
 
     nalog_sql::Zaglavlje procitan(Transaction& sqlca, int rbr) {
-        const Rows<nalog_sql::Zaglavlje> red = nalog_sql::zaglavlje(sqlca, rbr);
-        return red.rows.value(0);
+        const Result<QList<nalog_sql::Zaglavlje>> red = nalog_sql::zaglavlje(sqlca, rbr);
+        return red.value.value(0);
     }
     rezultat_upis::Nalog ucitan(int rbr) {
-        const rezultat_upis::Ucitano u = rezultat_upis::ucitaj(*m_a, rbr);
-        return u.nalog.value_or(rezultat_upis::Nalog());
+        const Result<rezultat_upis::Ucitano> u = rezultat_upis::ucitaj(*m_a, rbr);
+        return u.value.nalog.value_or(rezultat_upis::Nalog());
     }
     int sacuvan(const nalog_upis::Nalog& n) {
-        const nalog_upis::Ishod ishod = nalog_upis::sacuvaj(*m_a, n);
-        return ishod.kraj == Kraj::Upisano ? ishod.rbr : 0;
+        const Result<Ishod> ishod = nalog_upis::sacuvaj(*m_a, n);
+        return ishod::kraj(ishod) == Kraj::Upisano ? ishod.value.rbr : 0;
     }
 
 private slots:
@@ -101,8 +101,8 @@ private slots:
         QVERIFY2(m_db.provision(), qPrintable(m_db.errorString()));
         m_a = connectDesk();
         m_b = connectDesk();
-        QCOMPARE(m_a->sqlcode, 0);
-        QCOMPARE(m_b->sqlcode, 0);
+        QCOMPARE(m_a->usable().sqlcode, 0);
+        QCOMPARE(m_b->usable().sqlcode, 0);
         // Ana: a woman by the address book; Bora: a man by his identity number alone.
         QVERIFY(
             m_db.exec(QStringLiteral("INSERT INTO adresar (rbr, ime, prezime, mbr, pol, status) "
@@ -195,10 +195,10 @@ private slots:
         n.cenaHem = cenaHem.isEmpty() ? std::nullopt : std::optional(Decimal::fromText(cenaHem));
         n.popust = popust;
         for (int save = 1; save <= 2; ++save) {
-            const nalog_upis::Ishod ishod = nalog_upis::sacuvaj(*m_a, n);
-            QCOMPARE(int(ishod.kraj), int(Kraj::Upisano));
-            QCOMPARE(ishod.verzija, save);
-            const nalog_sql::Zaglavlje z = procitan(*m_b, ishod.rbr);
+            const Result<Ishod> ishod = nalog_upis::sacuvaj(*m_a, n);
+            QCOMPARE(int(ishod::kraj(ishod)), int(Kraj::Upisano));
+            QCOMPARE(ishod.value.verzija, save);
+            const nalog_sql::Zaglavlje z = procitan(*m_b, ishod.value.rbr);
             const QStringList expected{hem, biohem, urin, svega, cenaHem, popust};
             const QStringList read{z.ukupnoHem.toString(2),
                                    z.ukupnoBiohem.toString(2),
@@ -209,10 +209,10 @@ private slots:
             QCOMPARE(read, expected);
             QCOMPARE(z.rbrAdresar, 1);
             QCOMPARE(z.datum, QDate(2026, 12, 9));
-            QCOMPARE(opis(nalog_sql::stavke(*m_b, ishod.rbr).rows),
+            QCOMPARE(opis(nalog_sql::stavke(*m_b, ishod.value.rbr).value),
                      QStringList({"0/1 Sedimentacija eritrocita 10.00", "1/3 Limfociti 0.01"}));
-            n.rbr = ishod.rbr;
-            n.verzija = ishod.verzija;
+            n.rbr = ishod.value.rbr;
+            n.verzija = ishod.value.verzija;
             n.datum = QDate(2027, 1, 1); // a stored order keeps its own date
         }
         QCOMPARE(m_db.count(QStringLiteral("nalog")), 1);
@@ -228,16 +228,17 @@ private slots:
         rezultat_upis::Nalog r = ucitan(rbr);
         QCOMPARE(r.linije.size(), 3);
         r.linije[1].vrednost = QStringLiteral("5");
-        const rezultat_upis::Ishod upisan =
+        const Result<Ishod> upisan =
             rezultat_upis::sacuvaj(*m_a, rbr, 1, r.linije, QDate(2026, 12, 10));
-        QVERIFY2(upisan.kraj == RKraj::Upisano, qPrintable(upisan.tekstBaze + upisan.obavestenje));
+        QVERIFY2(ishod::kraj(upisan) == RKraj::Upisano,
+                 qPrintable(upisan.sqlerrtext + upisan.value.obavestenje));
 
         n.rbr = rbr;
         n.verzija = 1;
         n.stavke = {stavka(0, 1, "A", "12.50"), stavka(1, 4, "D", "10.00")};
-        const nalog_upis::Ishod ishod = nalog_upis::sacuvaj(*m_a, n);
-        QCOMPARE(int(ishod.kraj), int(Kraj::Upisano));
-        QCOMPARE(opis(nalog_sql::stavke(*m_b, rbr).rows),
+        const Result<Ishod> ishod = nalog_upis::sacuvaj(*m_a, n);
+        QCOMPARE(int(ishod::kraj(ishod)), int(Kraj::Upisano));
+        QCOMPARE(opis(nalog_sql::stavke(*m_b, rbr).value),
                  QStringList({"0/1 A 12.50", "0/2 B -", "1/4 D 10.00"}));
         // A results window that read the order before is told that its lines changed.
         QCOMPARE(procitan(*m_b, rbr).verzijaRezultata, 3);
@@ -254,38 +255,40 @@ private slots:
         odA.verzija = odB.verzija = 1;
         odA.ukupnoBiohem = d("1.00");
         odB.ukupnoBiohem = d("2.00");
-        nalog_upis::Ishod a;
-        const nalog_upis::Ishod b =
+        Result<Ishod> a;
+        const Result<Ishod> b =
             nalog_upis::sacuvaj(*m_b, odB, [&] { a = nalog_upis::sacuvaj(*m_a, odA); });
-        QCOMPARE(int(a.kraj), int(Kraj::Upisano));
-        QCOMPARE(int(b.kraj), int(Kraj::Obavestenje));
-        QCOMPARE(b.obavestenje, nalog_upis::izmenjenUMedjuvremenu());
+        QCOMPARE(int(ishod::kraj(a)), int(Kraj::Upisano));
+        QCOMPARE(int(ishod::kraj(b)), int(Kraj::Obavestenje));
+        QCOMPARE(b.value.obavestenje, nalog_upis::izmenjenUMedjuvremenu());
         QCOMPARE(procitan(*m_b, rbr).ukupnoBiohem.toString(2), QStringLiteral("1.00"));
-        QCOMPARE(opis(nalog_sql::stavke(*m_b, rbr).rows), QStringList({"0/1 A 10.00"}));
+        QCOMPARE(opis(nalog_sql::stavke(*m_b, rbr).value), QStringList({"0/1 A 10.00"}));
 
         // B cancels at the old version: told; then at the new one: cancelled, and kept.
-        QCOMPARE(nalog_upis::otkazi(*m_b, rbr, 1).obavestenje, nalog_upis::izmenjenUMedjuvremenu());
-        const nalog_upis::Ishod otkazan = nalog_upis::otkazi(*m_b, rbr, 2);
-        QCOMPARE(int(otkazan.kraj), int(Kraj::Upisano));
-        QCOMPARE(otkazan.verzija, 3);
+        QCOMPARE(nalog_upis::otkazi(*m_b, rbr, 1).value.obavestenje,
+                 nalog_upis::izmenjenUMedjuvremenu());
+        const Result<Ishod> otkazan = nalog_upis::otkazi(*m_b, rbr, 2);
+        QCOMPARE(int(ishod::kraj(otkazan)), int(Kraj::Upisano));
+        QCOMPARE(otkazan.value.verzija, 3);
         odA.verzija = 3;
-        QCOMPARE(nalog_upis::sacuvaj(*m_a, odA).obavestenje, nalog_upis::otkazan());
-        QCOMPARE(nalog_upis::otkazi(*m_a, rbr, 3).obavestenje, nalog_upis::otkazan());
-        const Rows<nalog_sql::StavkaSpiska> spisak = nalog_sql::naloziPacijenta(*m_a, 1);
-        QCOMPARE(spisak.rows.size(), 1);
-        QVERIFY(spisak.rows.first().otkazan);
+        QCOMPARE(nalog_upis::sacuvaj(*m_a, odA).value.obavestenje, nalog_upis::otkazan());
+        QCOMPARE(nalog_upis::otkazi(*m_a, rbr, 3).value.obavestenje, nalog_upis::otkazan());
+        const Result<QList<nalog_sql::StavkaSpiska>> spisak = nalog_sql::naloziPacijenta(*m_a, 1);
+        QCOMPARE(spisak.value.size(), 1);
+        QVERIFY(spisak.value.first().otkazan);
         QVERIFY(procitan(*m_a, rbr).otkazan);
         QCOMPARE(procitan(*m_a, rbr).ukupnoBiohem.toString(2), QStringLiteral("1.00"));
         // Its results take no change either.
         rezultat_upis::Nalog r = ucitan(rbr);
         r.linije[0].vrednost = QStringLiteral("1");
-        QCOMPARE(rezultat_upis::sacuvaj(*m_a, rbr, 1, r.linije, QDate(2026, 12, 10)).obavestenje,
-                 nalog_upis::otkazan());
+        QCOMPARE(
+            rezultat_upis::sacuvaj(*m_a, rbr, 1, r.linije, QDate(2026, 12, 10)).value.obavestenje,
+            nalog_upis::otkazan());
         QCOMPARE(m_db.count(QStringLiteral("rezultat")), 0);
         // The program's login may not delete an order on the server.
         if (m_db.engine() == TestDataSource::Engine::PostgreSQL) {
-            m_a->execute(QStringLiteral("DELETE FROM nalog WHERE rbr = ?"), {rbr});
-            QVERIFY(m_a->sqlcode < 0);
+            QVERIFY(m_a->execute(QStringLiteral("DELETE FROM nalog WHERE rbr = ?"), {rbr}).sqlcode <
+                    0);
             m_a->rollback();
         }
         QCOMPARE(m_db.count(QStringLiteral("nalog")), 1);
@@ -303,12 +306,12 @@ private slots:
             kljucevi << sacuvan(n);
         }
         QList<int> redom;
-        for (const nalog_sql::StavkaSpiska& s : nalog_sql::naloziPacijenta(*m_b, 1).rows)
+        for (const nalog_sql::StavkaSpiska& s : nalog_sql::naloziPacijenta(*m_b, 1).value)
             redom << s.rbr;
         QCOMPARE(redom, QList<int>({kljucevi.at(2), kljucevi.at(1), kljucevi.at(0)}));
         QCOMPARE(procitan(*m_b, kljucevi.at(0)).rbrPoseta, std::optional<int>(7));
         QCOMPARE(procitan(*m_b, kljucevi.at(1)).rbrPoseta, std::optional<int>()); // Bora's visit
-        QCOMPARE(int(nalog_upis::sacuvaj(*m_a, nalog(999)).kraj), int(Kraj::Obavestenje));
+        QCOMPARE(int(ishod::kraj(nalog_upis::sacuvaj(*m_a, nalog(999)))), int(Kraj::Obavestenje));
     }
 
     // A patient with orders stays in the address book, and the desk is told why.
@@ -316,10 +319,10 @@ private slots:
         QVERIFY(m_db.exec(QStringLiteral("INSERT INTO adresar (rbr, ime, prezime) VALUES "
                                          "(3, 'Cica', 'Cicić')")));
         QVERIFY(sacuvan(nalog(3)) > 0);
-        const adresar_upis::IshodBrisanja ishod = adresar_upis::obrisi(*m_a, 3);
-        QCOMPARE(int(ishod.kraj), int(adresar_upis::IshodBrisanja::Kraj::Neobrisano));
-        QVERIFY2(ishod.obavestenje.contains(QStringLiteral("laboratorijske naloge")),
-                 qPrintable(ishod.obavestenje));
+        const Result<Ishod> ishod = adresar_upis::obrisi(*m_a, 3);
+        QCOMPARE(int(ishod::kraj(ishod)), int(Ishod::Kraj::Neupisano));
+        QVERIFY2(ishod.value.obavestenje.contains(QStringLiteral("laboratorijske naloge")),
+                 qPrintable(ishod.value.obavestenje));
         QCOMPARE(m_db.count(QStringLiteral("adresar"), QStringLiteral("rbr = 3")), 1);
     }
 
@@ -333,10 +336,10 @@ private slots:
         int verzija = 1;
         for (const QString& text : texts) {
             r.linije[0].vrednost = text;
-            const rezultat_upis::Ishod ishod =
+            const Result<Ishod> ishod =
                 rezultat_upis::sacuvaj(*m_a, rbr, verzija, r.linije, QDate(2026, 12, 10));
-            QCOMPARE(int(ishod.kraj), int(RKraj::Upisano));
-            verzija = ishod.verzija;
+            QCOMPARE(int(ishod::kraj(ishod)), int(RKraj::Upisano));
+            verzija = ishod.value.verzija;
             QCOMPARE(ucitan(rbr).linije.first().vrednost, text);
             QVERIFY(m_db.scalar(QStringLiteral("SELECT ocena FROM rezultat")).isNull());
         }
@@ -345,8 +348,8 @@ private slots:
                  {"130", 0, ""}, {"165,5", 1, "↑"}, {"119.9", -1, "↓"}}) {
             r = ucitan(rbr);
             r.linije[0].vrednost = vrednost;
-            verzija =
-                rezultat_upis::sacuvaj(*m_a, rbr, verzija, r.linije, QDate(2026, 12, 11)).verzija;
+            verzija = rezultat_upis::sacuvaj(*m_a, rbr, verzija, r.linije, QDate(2026, 12, 11))
+                          .value.verzija;
             QCOMPARE(m_db.scalar(QStringLiteral("SELECT ocena FROM rezultat")).toInt(), ocena);
             QCOMPARE(m_db.scalar(QStringLiteral("SELECT oznaka FROM rezultat")).toString(), oznaka);
             QCOMPARE(ucitan(rbr).linije.first().opseg(), QStringLiteral("120 – 160"));
@@ -364,17 +367,18 @@ private slots:
         r.linije << rezultat_upis::novaLinija(*glukoza, r.pol);
         r.linije[0].vrednost = QStringLiteral("180");
         r.linije[1].vrednost = QStringLiteral("3,1");
-        QCOMPARE(int(rezultat_upis::sacuvaj(*m_a, rbr, 1, r.linije, QDate(2026, 12, 10)).kraj),
-                 int(RKraj::Upisano));
-        QCOMPARE(opis(nalog_sql::stavke(*m_b, rbr).rows),
+        QCOMPARE(
+            int(ishod::kraj(rezultat_upis::sacuvaj(*m_a, rbr, 1, r.linije, QDate(2026, 12, 10)))),
+            int(RKraj::Upisano));
+        QCOMPARE(opis(nalog_sql::stavke(*m_b, rbr).value),
                  QStringList({"0/4 Hemoglobin 10.00", "0/1 Glukoza -"}));
 
         // B read version 1 too: told, and A's results stay.
         rezultat_upis::Nalog odB = r;
         odB.linije[0].vrednost = QStringLiteral("1");
-        const rezultat_upis::Ishod b =
+        const Result<Ishod> b =
             rezultat_upis::sacuvaj(*m_b, rbr, 1, odB.linije, QDate(2026, 12, 10));
-        QCOMPARE(b.obavestenje, rezultat_upis::izmenjeniUMedjuvremenu());
+        QCOMPARE(b.value.obavestenje, rezultat_upis::izmenjeniUMedjuvremenu());
         const rezultat_upis::Nalog sada = ucitan(rbr);
         QCOMPARE(sada.linije.at(0).vrednost, QStringLiteral("180"));
         QCOMPARE(ocena::oznaka(sada.linije.at(0).ocena()), QStringLiteral("↑"));
@@ -383,7 +387,8 @@ private slots:
         // Later: Hemoglobin as it was keeps its day, Glukoza emptied loses its result.
         rezultat_upis::Nalog posle = sada;
         posle.linije[1].vrednost = QStringLiteral("   ");
-        QCOMPARE(int(rezultat_upis::sacuvaj(*m_a, rbr, 2, posle.linije, QDate(2026, 12, 20)).kraj),
+        QCOMPARE(int(ishod::kraj(
+                     rezultat_upis::sacuvaj(*m_a, rbr, 2, posle.linije, QDate(2026, 12, 20)))),
                  int(RKraj::Upisano));
         const rezultat_upis::Nalog kraj = ucitan(rbr);
         QCOMPARE(kraj.linije.at(0).datum, QDate(2026, 12, 10));
@@ -393,21 +398,19 @@ private slots:
 
     // The header every desk prints: saved at the version read; the desk one save behind is told.
     void practiceDetails() {
-        const Rows<ordinacija_sql::Ordinacija> prvo = ordinacija_sql::procitaj(*m_a);
-        QCOMPARE(prvo.rows.size(), 1);
+        const Result<QList<ordinacija_sql::Ordinacija>> prvo = ordinacija_sql::procitaj(*m_a);
+        QCOMPARE(prvo.value.size(), 1);
         ordinacija_sql::Ordinacija o{QStringLiteral("Ordinacija „Zdravlje“ d.o.o."),
                                      QStringLiteral("Njegoševa 5, 11000 Beograd"),
-                                     QStringLiteral("011/123-456"), prvo.rows.first().verzija};
-        const ordinacija_sql::Ishod a = ordinacija_sql::sacuvaj(*m_a, o);
-        QCOMPARE(int(a.kraj), int(ordinacija_sql::Ishod::Kraj::Upisano));
-        QCOMPARE(int(ordinacija_sql::sacuvaj(*m_b, o).kraj),
-                 int(ordinacija_sql::Ishod::Kraj::Obavestenje));
-        o.verzija = a.verzija;
-        QCOMPARE(ordinacija_sql::procitaj(*m_b).rows.value(0), o);
+                                     QStringLiteral("011/123-456"), prvo.value.first().verzija};
+        const Result<Ishod> a = ordinacija_sql::sacuvaj(*m_a, o);
+        QCOMPARE(int(ishod::kraj(a)), int(Ishod::Kraj::Upisano));
+        QCOMPARE(int(ishod::kraj(ordinacija_sql::sacuvaj(*m_b, o))), int(Ishod::Kraj::Obavestenje));
+        o.verzija = a.value.verzija;
+        QCOMPARE(ordinacija_sql::procitaj(*m_b).value.value(0), o);
         // On the server the program's login changes them only through the owner's function.
         if (m_db.engine() == TestDataSource::Engine::PostgreSQL) {
-            m_a->execute(QStringLiteral("UPDATE ordinacija SET naziv = 'x'"));
-            QVERIFY(m_a->sqlcode < 0);
+            QVERIFY(m_a->execute(QStringLiteral("UPDATE ordinacija SET naziv = 'x'")).sqlcode < 0);
             m_a->rollback();
         }
     }

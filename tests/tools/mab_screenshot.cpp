@@ -329,12 +329,13 @@ bool pictureOrder(AppFixture& fixture, mab_la* window, const QString& folder) {
     static_cast<QPushButton*>(nalozi->komanda(QStringLiteral("cb_rezultati")))->click();
     if (!saved)
         return false;
-    const rezultat_upis::Ucitano ucitano = rezultat_upis::ucitaj(sqlca(), *nalozi->rbrNaloga());
-    const Rows<ordinacija_sql::Ordinacija> ordinacija = ordinacija_sql::procitaj(sqlca());
-    if (!ucitano.nalog || ordinacija.rows.isEmpty())
+    const rezultat_upis::Ucitano ucitano =
+        rezultat_upis::ucitaj(sqlca(), *nalozi->rbrNaloga()).value;
+    const Result<QList<ordinacija_sql::Ordinacija>> ordinacija = ordinacija_sql::procitaj(sqlca());
+    if (!ucitano.nalog || ordinacija.value.isEmpty())
         return false;
     const QString pdf = QDir(folder).filePath(QStringLiteral("nalaz.pdf"));
-    if (!stampa::uPdf(izvestaj::nalaz(*ucitano.nalog, ordinacija.rows.first(), Today()), pdf))
+    if (!stampa::uPdf(izvestaj::nalaz(*ucitano.nalog, ordinacija.value.first(), Today()), pdf))
         return false;
     // One page as a picture (pdftoppm, poppler-utils); the PDF itself is not kept.
     const QString png = QDir(folder).filePath(QStringLiteral("nalaz-pdf"));

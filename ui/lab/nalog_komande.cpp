@@ -10,10 +10,10 @@
 #include "runtime/widgets/message_box.h"
 #include "runtime/widgets/popup_width.h"
 #include "runtime/widgets/units.h"
+#include "ui/common/pokazi_ishod.h"
 #include "ui/common/w_da_ne.h"
 #include "ui/common/w_obavestenje.h"
 #include "ui/lab/pacijent_birac.h"
-#include "ui/lab/prikazi_ishod.h"
 #include "ui/lab/tab_lab_analize_names.h"
 #include "ui/lab/w_hematologija_unos.h"
 #include "ui/lab/w_rezultati_unos.h"
@@ -324,11 +324,11 @@ bool nalog_komande::sacuvajNalog() {
     nalog.ukupnoUrin = stanje.iznosi.urin;
     nalog.svega = stanje.iznosi.svega;
     nalog.stavke = stanje.stavke;
-    const nalog_upis::Ishod ishod = nalog_upis::sacuvaj(m_sqlca, nalog);
-    if (!prikaziIshod(ishod))
+    const Result<Ishod> ishod = nalog_upis::sacuvaj(m_sqlca, nalog);
+    if (!pokaziIshod(ishod))
         return false;
-    m_rbr = ishod.rbr;
-    m_verzija = ishod.verzija;
+    m_rbr = ishod.value.rbr;
+    m_verzija = ishod.value.verzija;
     m_datum = nalog.datum;
     zapamtiOsnovu();
     osveziSpisak();
@@ -341,22 +341,22 @@ bool nalog_komande::otvoriNalog(int rbr) {
         return true;
     if (!pitajZaIzmene())
         return false;
-    const Rows<nalog_sql::Zaglavlje> zaglavlje = nalog_sql::zaglavlje(m_sqlca, rbr);
-    if (reportReadFailure(zaglavlje.outcome) < 0)
+    const Result<QList<nalog_sql::Zaglavlje>> zaglavlje = nalog_sql::zaglavlje(m_sqlca, rbr);
+    if (reportReadFailure(zaglavlje) < 0)
         return false;
-    if (zaglavlje.rows.isEmpty()) {
+    if (zaglavlje.value.isEmpty()) {
         w_obavestenje::obavesti(QStringLiteral("Ovaj nalog više ne postoji."));
         return false;
     }
-    const Rows<nalog_sql::Stavka> stavke = nalog_sql::stavke(m_sqlca, rbr);
-    if (reportReadFailure(stavke.outcome) < 0)
+    const Result<QList<nalog_sql::Stavka>> stavke = nalog_sql::stavke(m_sqlca, rbr);
+    if (reportReadFailure(stavke) < 0)
         return false;
-    const nalog_sql::Zaglavlje& z = zaglavlje.rows.first();
+    const nalog_sql::Zaglavlje& z = zaglavlje.value.first();
     m_page->postaviIznose({z.ukupnoHem, z.ukupnoBiohem, z.ukupnoUrin, z.svega});
     m_stanje = Stanje();
     m_stanje.popust = z.popust;
     m_stanje.cenaHem = z.cenaHem;
-    for (const nalog_sql::Stavka& stavka : stavke.rows)
+    for (const nalog_sql::Stavka& stavka : stavke.value)
         if (stavka.cena)
             m_stanje.stavke << stavka;
     m_rbr = z.rbr;
@@ -388,10 +388,10 @@ bool nalog_komande::otkaziNalog() {
         return false;
     if (!w_da_ne::pitaj(nalog_upis::pitanjeZaOtkazivanje()))
         return false;
-    const nalog_upis::Ishod ishod = nalog_upis::otkazi(m_sqlca, *m_rbr, m_verzija);
-    if (!prikaziIshod(ishod))
+    const Result<Ishod> ishod = nalog_upis::otkazi(m_sqlca, *m_rbr, m_verzija);
+    if (!pokaziIshod(ishod))
         return false;
-    m_verzija = ishod.verzija;
+    m_verzija = ishod.value.verzija;
     m_otkazan = true;
     osveziSpisak();
     osveziTraku();
@@ -427,9 +427,10 @@ void nalog_komande::osveziSpisak() {
     m_spisak->setEnabled(m_rbrAdresar.has_value());
     if (!m_rbrAdresar)
         return;
-    const Rows<nalog_sql::StavkaSpiska> stavke = nalog_sql::naloziPacijenta(m_sqlca, *m_rbrAdresar);
-    reportReadFailure(stavke.outcome);
-    for (const nalog_sql::StavkaSpiska& stavka : stavke.rows) {
+    const Result<QList<nalog_sql::StavkaSpiska>> stavke =
+        nalog_sql::naloziPacijenta(m_sqlca, *m_rbrAdresar);
+    reportReadFailure(stavke);
+    for (const nalog_sql::StavkaSpiska& stavka : stavke.value) {
         m_spisak->addItem(stavkaSpiska(stavka), stavka.rbr);
         if (m_rbr == stavka.rbr)
             m_spisak->setCurrentIndex(m_spisak->count() - 1);

@@ -53,11 +53,11 @@ void pacijent_birac::postavi(std::optional<int> rbr) {
     m_rbr = rbr;
     if (rbr && findData(*rbr, RbrUloga) < 0) {
         // One entry is enough to show; the list is read when it is needed.
-        const Rows<nalog_sql::Pacijent> red = nalog_sql::pacijent(m_sqlca, *rbr);
+        const Result<QList<nalog_sql::Pacijent>> red = nalog_sql::pacijent(m_sqlca, *rbr);
         if (red.failed()) {
-            reportReadFailure(red.outcome);
-        } else if (!red.rows.isEmpty()) {
-            const nalog_sql::Pacijent& p = red.rows.first();
+            reportReadFailure(red);
+        } else if (!red.value.isEmpty()) {
+            const nalog_sql::Pacijent& p = red.value.first();
             auto* stavka = new QStandardItem(prikaz(p.prezime, p.ime, p.mbr));
             stavka->setData(p.rbr, RbrUloga);
             m_model->appendRow(stavka);
@@ -78,9 +78,9 @@ void pacijent_birac::prikaziIzabranog() {
 
 void pacijent_birac::ucitaj() {
     m_ucitano = true;
-    const Rows<poseta_sql::Pacijent> svi = poseta_sql::pacijenti(m_sqlca);
+    const Result<QList<poseta_sql::Pacijent>> svi = poseta_sql::pacijenti(m_sqlca);
     if (svi.failed()) {
-        reportReadFailure(svi.outcome);
+        reportReadFailure(svi);
         m_ucitano = false;
         return;
     }
@@ -89,7 +89,7 @@ void pacijent_birac::ucitaj() {
     const QSignalBlocker tiho(this);
     m_model->clear();
     QList<FoldingCompleter::Stavka> predlozi;
-    for (const poseta_sql::Pacijent& p : svi.rows) {
+    for (const poseta_sql::Pacijent& p : svi.value) {
         auto* stavka = new QStandardItem(prikaz(p.prezime, p.ime, p.mbr));
         stavka->setData(p.rbr, RbrUloga);
         m_model->appendRow(stavka);

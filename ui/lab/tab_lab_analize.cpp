@@ -6,7 +6,6 @@
 #include "runtime/widgets/look.h"
 #include "runtime/widgets/picture_button.h"
 #include "runtime/widgets/units.h"
-#include "ui/lab/hematologija_globals.h"
 #include "ui/lab/nalog_komande.h"
 #include "ui/lab/obj_hemanaliza_cena.h"
 #include "ui/lab/tab_lab_analize_names.h"
@@ -114,15 +113,25 @@ void tab_lab_analize::postavi_ukupno_hem(Decimal iznos) {
     m_ukupnoHem->setValue(iznos.toString(2));
 }
 
-void tab_lab_analize::otvoriHematologiju() {
-    const QPointer<w_hematologija_unos> bio = hematologija().w_hematologija_unos;
-    w_hematologija_unos* window = w_hematologija_unos::otvori(m_sqlca);
+w_hematologija_unos* tab_lab_analize::hematologija() const {
+    return m_hematologija && m_hematologija->isVisible() ? m_hematologija.data() : nullptr;
+}
+
+w_hematologija_unos* tab_lab_analize::otvoriHematologiju() {
+    if (w_hematologija_unos* otvoren = hematologija()) {
+        otvoren->raise();
+        otvoren->activateWindow();
+        return otvoren;
+    }
+    auto* window = new w_hematologija_unos(m_sqlca);
+    m_hematologija = window;
     connect(window->uo_cena(), &obj_hemanaliza_cena::prihvacen, this,
-            &tab_lab_analize::prihvacenaHematologija, Qt::UniqueConnection);
+            &tab_lab_analize::prihvacenaHematologija);
     connect(window, &w_hematologija_unos::prihvacenNalog, this,
-            &tab_lab_analize::hematologijaPrihvacena, Qt::UniqueConnection);
-    if (window != bio)
-        emit hematologijaOtvorena(window);
+            &tab_lab_analize::hematologijaPrihvacena);
+    openWindow(window);
+    emit hematologijaOtvorena(window);
+    return window;
 }
 
 tab_lab_analize::Iznosi tab_lab_analize::iznosi() const {
@@ -137,8 +146,7 @@ void tab_lab_analize::postaviIznose(const Iznosi& iznosi) {
     m_svega->setValue(iznosi.svega.toString(2));
 }
 
-void tab_lab_analize::dodajNaloge(QTabWidget* tabMain,
-                                  std::function<PrijemPacijent()> prijem) {
+void tab_lab_analize::dodajNaloge(QTabWidget* tabMain, std::function<PrijemPacijent()> prijem) {
     m_nalozi = new nalog_komande(this, tabMain, m_sqlca, std::move(prijem));
 }
 

@@ -4,6 +4,7 @@
 #include "runtime/widgets/deferred_build.h"
 #include "ui/lab/prijem_pacijent.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -56,6 +57,12 @@ public:
     void dodajNaloge(QTabWidget* tabMain, std::function<PrijemPacijent()> prijem);
     nalog_komande* nalozi() const { return m_nalozi; }
 
+    // "Hematologija": opens the order window, or brings the open one forward (there is never a
+    // second), and takes its amount. The window it shows.
+    w_hematologija_unos* otvoriHematologiju();
+    // The order window while it is open (a window accepted a moment ago only waits to go).
+    w_hematologija_unos* hematologija() const;
+
     EditMask* em_svega_analize() const { return m_svega; }
     EditMask* em_ukupno_hem() const { return m_ukupnoHem; }
     EditMask* em_ukupno_biohem() const { return m_ukupnoBiohem; }
@@ -68,11 +75,10 @@ signals:
     void hematologijaPrihvacena(const PrihvacenNalog& nalog);
 
 private:
-    // "Hematologija": opens the order window (or brings it forward) and takes its amount.
-    void otvoriHematologiju();
     // The order window's accepted amount becomes the hematology subtotal of the bill.
     void prihvacenaHematologija(Decimal iznos);
     Transaction& m_sqlca;
+    QPointer<w_hematologija_unos> m_hematologija;
     EditMask* m_svega = nullptr;
     PictureButton* m_hemat = nullptr;
     PictureButton* m_biohemija = nullptr;

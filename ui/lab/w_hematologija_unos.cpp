@@ -9,7 +9,6 @@
 #include "runtime/widgets/message_box.h"
 #include "runtime/widgets/picture_button.h"
 #include "runtime/widgets/units.h"
-#include "ui/lab/hematologija_globals.h"
 #include "ui/lab/obj_hemanaliza_cena.h"
 #include "ui/lab/obj_hemanaliza_unos.h"
 
@@ -91,7 +90,7 @@ w_hematologija_unos::w_hematologija_unos(Transaction& sqlca, QWidget* parent)
     // "Prihvati" lets the window close; the laboratory page takes the amount itself.
     connect(m_cena, &obj_hemanaliza_cena::prihvacen, this, [this] {
         emit prihvacenNalog(nalog());
-        hematologija().zatvori = true;
+        zatvori = true;
         Close(this);
     });
     connect(m_inverzno, &QPushButton::clicked, this,
@@ -111,41 +110,25 @@ w_hematologija_unos::w_hematologija_unos(Transaction& sqlca, QWidget* parent)
             [this] { oznaci(1, [](bool) { return true; }); });
 }
 
-w_hematologija_unos* w_hematologija_unos::otvori(Transaction& sqlca) {
-    // A window that has just been accepted is hidden and only waits to be deleted: it does not
-    // count as open.
-    w_hematologija_unos* open = hematologija().w_hematologija_unos;
-    if (open && open->isVisible()) {
-        open->raise();
-        open->activateWindow();
-        return open;
-    }
-    auto* window = new w_hematologija_unos(sqlca);
-    hematologija().w_hematologija_unos = window;
-    openWindow(window);
-    return window;
-}
-
 void w_hematologija_unos::openEvent() {
     if (mainWindow())
         centreOnScreen(this); // what mab_la::centriraj_prozor does
-    hematologija().zatvori = false;
+    zatvori = false;
 
-    // The count starts again before anything is loaded, so that after a failed load no line of
-    // an earlier window is counted, summed or touched.
-    HematologijaGlobals& program = hematologija();
-    program.uoo = {QPointer<obj_hemanaliza_unos>()};
-    program.uoo_broj = 0;
+    // The count starts again before anything is loaded, so that after a failed load no line is
+    // counted, summed or touched twice.
+    uoo = {QPointer<obj_hemanaliza_unos>()};
+    uoo_broj = 0;
 
     // The line count is a 16-bit number; rows past 32767 lines would make it wrap to a negative
     // index, so they are not shown.
-    const auto fits = [&program] { return program.uoo_broj < std::numeric_limits<qint16>::max(); };
+    const auto fits = [this] { return uoo_broj < std::numeric_limits<qint16>::max(); };
     const Result<QList<nalaz>> obicne = nalazi_sql::ucitaj(m_sqlca, nalazi_sql::hematologija);
     for (const nalaz& row : obicne.value) {
         if (!fits())
             break;
-        ++program.uoo_broj;
-        dodaj_liniju(row, LeftColumnX, lineY(program.uoo_broj));
+        ++uoo_broj;
+        dodaj_liniju(row, LeftColumnX, lineY(uoo_broj));
     }
     if (reportReadFailure(obicne) < 0) {
         poredaj_fokus();
@@ -154,14 +137,14 @@ void w_hematologija_unos::openEvent() {
 
     const Result<QList<nalaz>> leukociti =
         nalazi_sql::ucitaj(m_sqlca, nalazi_sql::leukocitna_formula);
-    const qint16 left = program.uoo_broj;
+    const qint16 left = uoo_broj;
     if (leukociti.stage != Result<>::Stage::OpenFailed && fits())
-        pocetak_leukocita = qint16(program.uoo_broj + 1);
+        pocetak_leukocita = qint16(uoo_broj + 1);
     for (const nalaz& row : leukociti.value) {
         if (!fits())
             break;
-        ++program.uoo_broj;
-        dodaj_liniju(row, RightColumnX, lineY(program.uoo_broj - left));
+        ++uoo_broj;
+        dodaj_liniju(row, RightColumnX, lineY(uoo_broj - left));
     }
     reportReadFailure(leukociti);
     poredaj_fokus();
@@ -179,12 +162,12 @@ void w_hematologija_unos::keyPressEvent(QKeyEvent* event) {
 }
 
 bool w_hematologija_unos::closequery() {
-    return hematologija().zatvori;
+    return zatvori;
 }
 
 void w_hematologija_unos::dodaj_liniju(const nalaz& analiza, int x, int y) {
     auto* line = new obj_hemanaliza_unos(m_linije);
-    hematologija().uoo.append(line);
+    uoo.append(line);
     m_analize.append(analiza);
     moveInUnits(line, x, y);
     line->raise();
@@ -198,16 +181,14 @@ void w_hematologija_unos::dodaj_liniju(const nalaz& analiza, int x, int y) {
 }
 
 obj_hemanaliza_unos* w_hematologija_unos::linija(int index) const {
-    const HematologijaGlobals& program = hematologija();
-    if (index < 1 || index > program.uoo_broj || index >= program.uoo.size())
+    if (index < 1 || index > uoo_broj || index >= uoo.size())
         return nullptr;
-    obj_hemanaliza_unos* line = program.uoo.at(index);
-    return line && line->window() == this ? line : nullptr;
+    return uoo.at(index);
 }
 
 void w_hematologija_unos::sracunaj_cenu() {
     QList<Decimal> cene;
-    for (int index = 1; index <= hematologija().uoo_broj; ++index)
+    for (int index = 1; index <= uoo_broj; ++index)
         if (obj_hemanaliza_unos* line = linija(index))
             cene << line->dodavanje_cene();
     m_cena->unesi_cenu(racun::ukupnaCena(cene));
@@ -215,7 +196,7 @@ void w_hematologija_unos::sracunaj_cenu() {
 
 void w_hematologija_unos::oznaciNalog(const QList<nalog_sql::Stavka>& stavke,
                                       const QString& popust) {
-    for (int index = 1; index <= hematologija().uoo_broj; ++index) {
+    for (int index = 1; index <= uoo_broj; ++index) {
         obj_hemanaliza_unos* line = linija(index);
         if (!line || index > m_analize.size())
             continue;
@@ -235,7 +216,7 @@ void w_hematologija_unos::oznaciNalog(const QList<nalog_sql::Stavka>& stavke,
 
 PrihvacenNalog w_hematologija_unos::nalog() const {
     PrihvacenNalog nalog;
-    for (int index = 1; index <= hematologija().uoo_broj && index <= m_analize.size(); ++index) {
+    for (int index = 1; index <= uoo_broj && index <= m_analize.size(); ++index) {
         obj_hemanaliza_unos* line = linija(index);
         if (!line || !line->raditi())
             continue;
@@ -255,7 +236,7 @@ PrihvacenNalog w_hematologija_unos::nalog() const {
 }
 
 void w_hematologija_unos::oznaci(int prva, bool (*novoStanje)(bool)) {
-    for (int index = prva; index <= hematologija().uoo_broj; ++index)
+    for (int index = prva; index <= uoo_broj; ++index)
         if (obj_hemanaliza_unos* line = linija(index))
             line->setRaditi(novoStanje(line->raditi()));
     sracunaj_cenu();
@@ -265,7 +246,7 @@ void w_hematologija_unos::poredaj_fokus() {
     // Tab goes down the check boxes of the lines, then along the buttons as they stand, then
     // through the price panel.
     QList<QWidget*> order;
-    for (int index = 1; index <= hematologija().uoo_broj; ++index)
+    for (int index = 1; index <= uoo_broj; ++index)
         if (obj_hemanaliza_unos* line = linija(index))
             order << line->cbx_raditi();
     order << QList<QWidget*>{m_inverzno,

@@ -4,6 +4,9 @@
 #include "domain/lab/nalog_sql.h"
 #include "runtime/widgets/window.h"
 
+#include <QList>
+#include <QPointer>
+
 class obj_hemanaliza_cena;
 class obj_hemanaliza_unos;
 class QGroupBox;
@@ -24,8 +27,8 @@ struct PrihvacenNalog {
 // left, the leukocyte formula on the right), four selection buttons and the price panel. It opens
 // without blocking its caller and closes only through the price panel's "Prihvati".
 //
-// Its lines live in the application's global line array `uoo`, indexed from 1 as the program has
-// always counted them: element 0 is kept empty, and `uoo_broj` tells how many lines follow it.
+// Its lines live in its line array `uoo`, indexed from 1 as the program has always counted them:
+// element 0 is kept empty, and `uoo_broj` tells how many lines follow it.
 class w_hematologija_unos : public Window {
     Q_OBJECT
 
@@ -37,10 +40,6 @@ public:
 
     // The window reads the catalogue on sqlca when it opens.
     explicit w_hematologija_unos(Transaction& sqlca, QWidget* parent = nullptr);
-
-    // The laboratory page's hematology button: opens the window, or brings the open one forward.
-    // There is never a second window, since the lines of one window fill the global line array.
-    static w_hematologija_unos* otvori(Transaction& sqlca);
 
     void openEvent() override;
     bool closequery() override;
@@ -54,11 +53,16 @@ public:
     // The order as it stands: the checked lines, the total and the discount.
     PrihvacenNalog nalog() const;
 
+    // The lines, from index 1 (element 0 stays empty), and how many there are.
+    QList<QPointer<obj_hemanaliza_unos>> uoo;
+    qint16 uoo_broj = 0;
+    // While it is not true, the window refuses to close: the price panel's "Prihvati" sets it.
+    bool zatvori = false;
     // Index in uoo of the first leukocyte-formula line; 0 while that part has not been loaded.
     qint16 pocetak_leukocita = 0;
 
     obj_hemanaliza_cena* uo_cena() const { return m_cena; }
-    // The line at index (1 .. uoo_broj) when it belongs to this window, else null.
+    // The line at index (1 .. uoo_broj), else null.
     obj_hemanaliza_unos* linija(int index) const;
     // The area the lines are opened in (their positions are relative to it).
     QWidget* linije() const { return m_linije; }

@@ -7,7 +7,7 @@
 #include "runtime/widgets/look.h"
 #include "runtime/widgets/message_box.h"
 #include "runtime/widgets/units.h"
-#include "ui/lab/prikazi_ishod.h"
+#include "ui/common/pokazi_ishod.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -68,10 +68,10 @@ w_ordinacija::w_ordinacija(Transaction& sqlca, QWidget* parent)
     });
     connect(odustani, &QPushButton::clicked, this, [this] { Close(this); });
 
-    const Rows<ordinacija_sql::Ordinacija> sada = ordinacija_sql::procitaj(m_sqlca);
-    reportReadFailure(sada.outcome);
-    if (!sada.rows.isEmpty()) {
-        const ordinacija_sql::Ordinacija& o = sada.rows.first();
+    const Result<QList<ordinacija_sql::Ordinacija>> sada = ordinacija_sql::procitaj(m_sqlca);
+    reportReadFailure(sada);
+    if (!sada.value.isEmpty()) {
+        const ordinacija_sql::Ordinacija& o = sada.value.first();
         m_naziv->setText(o.naziv);
         m_adresa->setText(o.adresa);
         m_telefon->setText(o.telefon);
@@ -84,10 +84,10 @@ void w_ordinacija::otvori(Transaction& sqlca, QWidget* parent) {
 }
 
 bool w_ordinacija::sacuvaj() {
-    const ordinacija_sql::Ishod ishod = ordinacija_sql::sacuvaj(
+    const Result<Ishod> ishod = ordinacija_sql::sacuvaj(
         m_sqlca, {m_naziv->text(), m_adresa->text(), m_telefon->text(), m_verzija});
-    if (!prikaziIshod(ishod, this))
+    if (!pokaziIshod(ishod, this))
         return false;
-    m_verzija = ishod.verzija;
+    m_verzija = ishod.value.verzija;
     return true;
 }

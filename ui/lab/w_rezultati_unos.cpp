@@ -9,9 +9,9 @@
 #include "runtime/widgets/look.h"
 #include "runtime/widgets/message_box.h"
 #include "runtime/widgets/units.h"
+#include "ui/common/pokazi_ishod.h"
 #include "ui/common/w_da_ne.h"
 #include "ui/common/w_obavestenje.h"
-#include "ui/lab/prikazi_ishod.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -116,14 +116,14 @@ w_rezultati_unos::w_rezultati_unos(Transaction& sqlca, const rezultat_upis::Nalo
 }
 
 void w_rezultati_unos::otvori(Transaction& sqlca, int rbrNaloga, QWidget* parent) {
-    const rezultat_upis::Ucitano ucitano = rezultat_upis::ucitaj(sqlca, rbrNaloga);
-    if (reportReadFailure(ucitano.neuspeh) < 0)
+    const Result<rezultat_upis::Ucitano> ucitano = rezultat_upis::ucitaj(sqlca, rbrNaloga);
+    if (reportReadFailure(ucitano) < 0)
         return;
-    if (!ucitano.nalog) {
-        w_obavestenje::obavesti(ucitano.obavestenje);
+    if (!ucitano.value.nalog) {
+        w_obavestenje::obavesti(ucitano.value.obavestenje);
         return;
     }
-    Open<w_rezultati_unos>(sqlca, *ucitano.nalog, parent);
+    Open<w_rezultati_unos>(sqlca, *ucitano.value.nalog, parent);
 }
 
 void w_rezultati_unos::prikazi(const rezultat_upis::Nalog& nalog) {
@@ -244,19 +244,20 @@ bool w_rezultati_unos::sacuvaj() {
         m_tabela->setCurrentIndex(QModelIndex());
         m_tabela->setCurrentIndex(tu);
     }
-    const rezultat_upis::Ishod ishod = rezultat_upis::sacuvaj(
+    const Result<Ishod> ishod = rezultat_upis::sacuvaj(
         m_sqlca, m_nalog.zaglavlje.rbr, m_nalog.zaglavlje.verzijaRezultata, m_linije, Today());
-    if (!prikaziIshod(ishod, this))
+    if (!pokaziIshod(ishod, this))
         return false;
     // Read back: the lines added here have their keys now, and every result its day.
-    const rezultat_upis::Ucitano ucitano = rezultat_upis::ucitaj(m_sqlca, m_nalog.zaglavlje.rbr);
-    if (ucitano.nalog) {
+    const Result<rezultat_upis::Ucitano> ucitano =
+        rezultat_upis::ucitaj(m_sqlca, m_nalog.zaglavlje.rbr);
+    if (ucitano.value.nalog) {
         const int red = m_tabela->currentRow();
-        prikazi(*ucitano.nalog);
+        prikazi(*ucitano.value.nalog);
         if (red >= 0 && red < m_tabela->rowCount())
             m_tabela->setCurrentCell(red, Rezultat);
     } else {
-        reportReadFailure(ucitano.neuspeh);
+        reportReadFailure(ucitano);
         m_osnova = m_linije;
     }
     return true;

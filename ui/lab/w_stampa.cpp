@@ -90,20 +90,20 @@ bool w_stampa::racun() const {
 }
 
 std::optional<izvestaj::Dokument> w_stampa::procitaj() {
-    const rezultat_upis::Ucitano ucitano = rezultat_upis::ucitaj(m_sqlca, m_rbr);
-    if (reportReadFailure(ucitano.neuspeh) < 0)
+    const Result<rezultat_upis::Ucitano> ucitano = rezultat_upis::ucitaj(m_sqlca, m_rbr);
+    if (reportReadFailure(ucitano) < 0)
         return std::nullopt;
-    if (!ucitano.nalog) {
-        OpenWithParm<w_obavestenje>(ucitano.obavestenje, this);
+    if (!ucitano.value.nalog) {
+        OpenWithParm<w_obavestenje>(ucitano.value.obavestenje, this);
         return std::nullopt;
     }
-    const Rows<ordinacija_sql::Ordinacija> ordinacija = ordinacija_sql::procitaj(m_sqlca);
-    if (reportReadFailure(ordinacija.outcome) < 0)
+    const Result<QList<ordinacija_sql::Ordinacija>> ordinacija = ordinacija_sql::procitaj(m_sqlca);
+    if (reportReadFailure(ordinacija) < 0)
         return std::nullopt;
     const ordinacija_sql::Ordinacija zaglavlje =
-        ordinacija.rows.isEmpty() ? ordinacija_sql::Ordinacija() : ordinacija.rows.first();
-    return racun() ? izvestaj::racun(*ucitano.nalog, zaglavlje, Today())
-                   : izvestaj::nalaz(*ucitano.nalog, zaglavlje, Today());
+        ordinacija.value.isEmpty() ? ordinacija_sql::Ordinacija() : ordinacija.value.first();
+    return racun() ? izvestaj::racun(*ucitano.value.nalog, zaglavlje, Today())
+                   : izvestaj::nalaz(*ucitano.value.nalog, zaglavlje, Today());
 }
 
 void w_stampa::naStampac() {
