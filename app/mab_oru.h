@@ -27,7 +27,7 @@ public:
     // The global `mab_la` as the main window it holds.
     ::mab_la* glavniProzor() const;
     // The program's one connection (`sqlca`), from create until destroy.
-    Transaction* sqlca() const { return m_sqlca.get(); }
+    Transaction* transakcija() const { return m_sqlca.get(); }
 
     // The program's fixed database login (scripts/common.sh holds the same pair as MAB_LOGIN).
     struct DatabaseLogin {

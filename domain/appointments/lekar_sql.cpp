@@ -1,5 +1,6 @@
 #include "domain/appointments/lekar_sql.h"
 
+#include "runtime/core/cursor_reader.h"
 #include "runtime/core/transaction.h"
 
 namespace lekar_sql {
@@ -15,32 +16,32 @@ const QString Delete = QStringLiteral("DELETE FROM lekar WHERE rbr = ?");
 
 } // namespace
 
-Rows<Lekar> lekari(Transaction& sqlca) {
+Result<QList<Lekar>> lekari(Transaction& sqlca) {
     return readRowsAs<Lekar>(sqlca, Doctors, {}, [](const QVariantList& red) {
         return Lekar{red.at(0).toInt(), red.at(1).toString()};
     });
 }
 
-One<int> brojTermina(Transaction& sqlca, int rbr) {
+Result<std::optional<int>> brojTermina(Transaction& sqlca, int rbr) {
     return readOne<int>(sqlca, Bookings, {rbr},
                         [](const QVariant& count) { return count.toInt(); });
 }
 
-One<bool> postojiNaziv(Transaction& sqlca, const QString& naziv, int rbr) {
+Result<std::optional<bool>> postojiNaziv(Transaction& sqlca, const QString& naziv, int rbr) {
     return readOne<bool>(sqlca, NameTaken, {naziv, rbr},
                          [](const QVariant& count) { return count.toInt() > 0; });
 }
 
-void unesi(Transaction& sqlca, const QString& naziv) {
-    sqlca.execute(Insert, {naziv});
+Result<> unesi(Transaction& sqlca, const QString& naziv) {
+    return sqlca.execute(Insert, {naziv});
 }
 
-void preimenuj(Transaction& sqlca, int rbr, const QString& naziv) {
-    sqlca.execute(Rename, {naziv, rbr});
+Result<> preimenuj(Transaction& sqlca, int rbr, const QString& naziv) {
+    return sqlca.execute(Rename, {naziv, rbr});
 }
 
-void obrisi(Transaction& sqlca, int rbr) {
-    sqlca.execute(Delete, {rbr});
+Result<> obrisi(Transaction& sqlca, int rbr) {
+    return sqlca.execute(Delete, {rbr});
 }
 
 } // namespace lekar_sql

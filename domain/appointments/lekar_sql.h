@@ -1,13 +1,14 @@
 #pragma once
 
-#include "runtime/core/cursor_reader.h"
+#include "runtime/core/result.h"
 
+#include <QList>
 #include <QString>
 
 class Transaction;
 
 // Every statement of the practice's doctors (`lekar`). Each runs on the given transaction and
-// leaves its outcome there; names are always bound.
+// returns its outcome; names are always bound.
 namespace lekar_sql {
 
 struct Lekar {
@@ -16,15 +17,15 @@ struct Lekar {
 };
 
 // The doctors in the order they were added: the first one is the practice's first doctor.
-Rows<Lekar> lekari(Transaction& sqlca);
+Result<QList<Lekar>> lekari(Transaction& sqlca);
 // How many bookings name doctor rbr, cancelled ones included.
-One<int> brojTermina(Transaction& sqlca, int rbr);
+Result<std::optional<int>> brojTermina(Transaction& sqlca, int rbr);
 // Whether another doctor than rbr (0: any) has this name.
-One<bool> postojiNaziv(Transaction& sqlca, const QString& naziv, int rbr);
+Result<std::optional<bool>> postojiNaziv(Transaction& sqlca, const QString& naziv, int rbr);
 
-void unesi(Transaction& sqlca, const QString& naziv);
+Result<> unesi(Transaction& sqlca, const QString& naziv);
 // sqlnrows 0 when the doctor is gone.
-void preimenuj(Transaction& sqlca, int rbr, const QString& naziv);
-void obrisi(Transaction& sqlca, int rbr);
+Result<> preimenuj(Transaction& sqlca, int rbr, const QString& naziv);
+Result<> obrisi(Transaction& sqlca, int rbr);
 
 } // namespace lekar_sql

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "domain/appointments/zakazivanje_upis.h"
+#include "domain/common/ishod.h"
 
 #include <QString>
 
@@ -10,10 +10,8 @@ class Transaction;
 // (the database says so); a doctor with bookings, and the practice's last doctor, stay.
 namespace lekar_upis {
 
-using Ishod = zakazivanje_upis::Ishod;
-
-Ishod dodaj(Transaction& sqlca, const QString& naziv);
-Ishod preimenuj(Transaction& sqlca, int rbr, const QString& naziv);
-Ishod obrisi(Transaction& sqlca, int rbr);
+Result<Ishod> dodaj(Transaction& sqlca, const QString& naziv);
+Result<Ishod> preimenuj(Transaction& sqlca, int rbr, const QString& naziv);
+Result<Ishod> obrisi(Transaction& sqlca, int rbr);
 
 } // namespace lekar_upis

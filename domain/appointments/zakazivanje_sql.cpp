@@ -1,5 +1,7 @@
 #include "domain/appointments/zakazivanje_sql.h"
 
+#include "runtime/core/convert.h"
+#include "runtime/core/cursor_reader.h"
 #include "runtime/core/dates.h"
 #include "runtime/core/transaction.h"
 
@@ -26,7 +28,6 @@ const QString SlotKey =
     QStringLiteral("SELECT rbr FROM zakazivanje WHERE rbr_lekar = ? AND datum = ? AND vreme = ? "
                    "AND status <> 'otkazan'");
 const QString Version = QStringLiteral("SELECT verzija FROM zakazivanje WHERE rbr = ?");
-const QString PatientExists = QStringLiteral("SELECT COUNT(*) FROM adresar WHERE rbr = ?");
 const QString PatientBookings =
     QStringLiteral("SELECT z.rbr, z.rbr_lekar, l.naziv, z.datum, z.vreme, z.opis, z.status "
                    "FROM zakazivanje z JOIN lekar l ON l.rbr = z.rbr_lekar "
@@ -44,10 +45,6 @@ const QString Move = QStringLiteral("UPDATE zakazivanje SET rbr_lekar = ?, datum
 const QString SetStatus = QStringLiteral("UPDATE zakazivanje SET status = ?, verzija = verzija + 1 "
                                          "WHERE rbr = ? AND verzija = ?");
 
-QString textOf(const QVariant& value) {
-    return value.isNull() ? QString() : value.toString();
-}
-
 // The drivers hand a TIME column back as a time or as its text.
 QTime timeOf(const QVariant& value) {
     if (value.typeId() == QMetaType::QTime)
@@ -60,7 +57,7 @@ QTime timeOf(const QVariant& value) {
 
 // A code this program does not know reads as booked: the slot is taken, whatever it means.
 Status statusOf(const QVariant& value) {
-    return status_termina::izKoda(textOf(value)).value_or(Status::Zakazan);
+    return status_termina::izKoda(textOfColumn(value)).value_or(Status::Zakazan);
 }
 
 QVariant patientOrNull(std::optional<int> rbr) {
@@ -76,10 +73,10 @@ TerminPacijenta terminPacijentaIz(const QVariantList& red) {
     TerminPacijenta termin;
     termin.rbr = red.at(0).toInt();
     termin.rbrLekar = red.at(1).toInt();
-    termin.lekar = textOf(red.at(2));
+    termin.lekar = textOfColumn(red.at(2));
     termin.datum = dateOfColumn(red.at(3));
     termin.vreme = timeOf(red.at(4));
-    termin.opis = textOf(red.at(5));
+    termin.opis = textOfColumn(red.at(5));
     termin.status = statusOf(red.at(6));
     return termin;
 }
@@ -90,14 +87,14 @@ Termin terminIz(const QVariantList& red) {
     termin.rbrLekar = red.at(1).toInt();
     termin.datum = dateOfColumn(red.at(2));
     termin.vreme = timeOf(red.at(3));
-    termin.opis = textOf(red.at(4));
+    termin.opis = textOfColumn(red.at(4));
     if (!red.at(5).isNull())
         termin.rbrAdresar = red.at(5).toInt();
-    termin.prezime = textOf(red.at(6));
-    termin.ime = textOf(red.at(7));
-    termin.telefon = textOf(red.at(8));
-    termin.mobTelefon = textOf(red.at(9));
-    termin.sacuvanoIme = textOf(red.at(10));
+    termin.prezime = textOfColumn(red.at(6));
+    termin.ime = textOfColumn(red.at(7));
+    termin.telefon = textOfColumn(red.at(8));
+    termin.mobTelefon = textOfColumn(red.at(9));
+    termin.sacuvanoIme = textOfColumn(red.at(10));
     termin.status = statusOf(red.at(11));
     termin.verzija = red.at(12).toInt();
     return termin;
@@ -105,39 +102,36 @@ Termin terminIz(const QVariantList& red) {
 
 } // namespace
 
-Rows<Termin> terminiDana(Transaction& sqlca, int rbrLekar, const QDate& dan) {
+Result<QList<Termin>> terminiDana(Transaction& sqlca, int rbrLekar, const QDate& dan) {
     return readRowsAs<Termin>(sqlca, DayRows, {rbrLekar, dan}, terminIz);
 }
 
-Rows<Termin> termin(Transaction& sqlca, int rbr) {
+Result<QList<Termin>> termin(Transaction& sqlca, int rbr) {
     return readRowsAs<Termin>(sqlca, OneBooking, {rbr}, terminIz);
 }
 
-Rows<QDate> zauzetiDani(Transaction& sqlca, int rbrLekar, const QDate& od, const QDate& do_) {
+Result<QList<QDate>> zauzetiDani(Transaction& sqlca, int rbrLekar, const QDate& od,
+                                 const QDate& do_) {
     return readRowsAs<QDate>(sqlca, BookedDays, {rbrLekar, od, do_},
                              [](const QVariantList& red) { return dateOfColumn(red.at(0)); });
 }
 
-One<int> rbrTermina(Transaction& sqlca, int rbrLekar, const QDate& datum, const QTime& vreme) {
+Result<std::optional<int>> rbrTermina(Transaction& sqlca, int rbrLekar, const QDate& datum,
+                                      const QTime& vreme) {
     return readOne<int>(sqlca, SlotKey, {rbrLekar, datum, timeValue(vreme)},
                         [](const QVariant& rbr) { return rbr.toInt(); });
 }
 
-One<int> verzija(Transaction& sqlca, int rbr) {
+Result<std::optional<int>> verzija(Transaction& sqlca, int rbr) {
     return readOne<int>(sqlca, Version, {rbr}, [](const QVariant& v) { return v.toInt(); });
 }
 
-One<bool> postojiPacijent(Transaction& sqlca, int rbr) {
-    return readOne<bool>(sqlca, PatientExists, {rbr},
-                         [](const QVariant& count) { return count.toInt() > 0; });
-}
-
-Rows<TerminPacijenta> terminiPacijenta(Transaction& sqlca, int rbrAdresar) {
+Result<QList<TerminPacijenta>> terminiPacijenta(Transaction& sqlca, int rbrAdresar) {
     return readRowsAs<TerminPacijenta>(sqlca, PatientBookings.arg(QString()), {rbrAdresar},
                                        terminPacijentaIz);
 }
 
-Rows<TerminPacijenta> predstojeciTermini(Transaction& sqlca, int rbrAdresar) {
+Result<QList<TerminPacijenta>> predstojeciTermini(Transaction& sqlca, int rbrAdresar) {
     // The same today as the delete trigger of each engine.
     const QString danas = sqlca.isPostgreSQL() ? QStringLiteral("CURRENT_DATE")
                                                : QStringLiteral("date('now', 'localtime')");
@@ -146,40 +140,37 @@ Rows<TerminPacijenta> predstojeciTermini(Transaction& sqlca, int rbrAdresar) {
                                        terminPacijentaIz);
 }
 
-void premestiTermine(Transaction& sqlca, int odRbr, int naRbr) {
-    sqlca.execute(QStringLiteral("UPDATE zakazivanje SET rbr_adresar = ? WHERE rbr_adresar = ?"),
-                  {naRbr, odRbr});
+Result<> premestiTermine(Transaction& sqlca, int odRbr, int naRbr) {
+    return sqlca.execute(
+        QStringLiteral("UPDATE zakazivanje SET rbr_adresar = ? WHERE rbr_adresar = ?"),
+        {naRbr, odRbr});
 }
 
-Rows<Pacijent> pacijenti(Transaction& sqlca) {
+Result<QList<Pacijent>> pacijenti(Transaction& sqlca) {
     return readRowsAs<Pacijent>(sqlca, Patients, {}, [](const QVariantList& red) {
-        return Pacijent{red.at(0).toInt(), textOf(red.at(1)), textOf(red.at(2)),
-                        textOf(red.at(3)), textOf(red.at(4)), textOf(red.at(5))};
+        return Pacijent{red.at(0).toInt(),       textOfColumn(red.at(1)), textOfColumn(red.at(2)),
+                        textOfColumn(red.at(3)), textOfColumn(red.at(4)), textOfColumn(red.at(5))};
     });
 }
 
-void unesi(Transaction& sqlca, int rbrLekar, const QDate& datum, const QTime& vreme,
-           std::optional<int> rbrAdresar, const QString& opis) {
-    sqlca.execute(Insert,
-                  {rbrLekar, datum, timeValue(vreme), textOrNull(opis), patientOrNull(rbrAdresar)});
+Result<> unesi(Transaction& sqlca, int rbrLekar, const QDate& datum, const QTime& vreme,
+               std::optional<int> rbrAdresar, const QString& opis) {
+    return sqlca.execute(
+        Insert, {rbrLekar, datum, timeValue(vreme), textOrNull(opis), patientOrNull(rbrAdresar)});
 }
 
-void izmeni(Transaction& sqlca, int rbr, int verzija, std::optional<int> rbrAdresar,
-            const QString& opis) {
-    sqlca.execute(Update, {patientOrNull(rbrAdresar), textOrNull(opis), rbr, verzija});
+Result<> izmeni(Transaction& sqlca, int rbr, int verzija, std::optional<int> rbrAdresar,
+                const QString& opis) {
+    return sqlca.execute(Update, {patientOrNull(rbrAdresar), textOrNull(opis), rbr, verzija});
 }
 
-void premesti(Transaction& sqlca, int rbr, int verzija, int rbrLekar, const QDate& datum,
-              const QTime& vreme) {
-    sqlca.execute(Move, {rbrLekar, datum, timeValue(vreme), rbr, verzija});
+Result<> premesti(Transaction& sqlca, int rbr, int verzija, int rbrLekar, const QDate& datum,
+                  const QTime& vreme) {
+    return sqlca.execute(Move, {rbrLekar, datum, timeValue(vreme), rbr, verzija});
 }
 
-void postaviStatus(Transaction& sqlca, int rbr, int verzija, status_termina::Status status) {
-    sqlca.execute(SetStatus, {status_termina::kod(status), rbr, verzija});
-}
-
-void potvrdi(Transaction& sqlca) {
-    sqlca.commit();
+Result<> postaviStatus(Transaction& sqlca, int rbr, int verzija, status_termina::Status status) {
+    return sqlca.execute(SetStatus, {status_termina::kod(status), rbr, verzija});
 }
 
 } // namespace zakazivanje_sql

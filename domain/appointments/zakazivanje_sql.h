@@ -1,9 +1,10 @@
 #pragma once
 
 #include "domain/appointments/status_termina.h"
-#include "runtime/core/cursor_reader.h"
+#include "runtime/core/result.h"
 
 #include <QDate>
+#include <QList>
 #include <QString>
 #include <QTime>
 
@@ -12,7 +13,7 @@
 class Transaction;
 
 // Every statement of the bookings (`zakazivanje`) and the address-book reads the booking needs.
-// Each runs on the given transaction and leaves its outcome there; values are always bound. A
+// Each runs on the given transaction and returns its outcome; values are always bound. A
 // change names the version the desk read and changes no row when another desk changed it since.
 namespace zakazivanje_sql {
 
@@ -57,37 +58,36 @@ struct TerminPacijenta {
 
 // Doctor rbrLekar's bookings of one day in time order, a cancelled one after the booking that
 // took its slot again.
-Rows<Termin> terminiDana(Transaction& sqlca, int rbrLekar, const QDate& dan);
+Result<QList<Termin>> terminiDana(Transaction& sqlca, int rbrLekar, const QDate& dan);
 // Booking rbr (no row when it is gone).
-Rows<Termin> termin(Transaction& sqlca, int rbr);
+Result<QList<Termin>> termin(Transaction& sqlca, int rbr);
 // The days between od and do_ (both included) on which doctor rbrLekar has a booking that is not
 // cancelled.
-Rows<QDate> zauzetiDani(Transaction& sqlca, int rbrLekar, const QDate& od, const QDate& do_);
+Result<QList<QDate>> zauzetiDani(Transaction& sqlca, int rbrLekar, const QDate& od,
+                                 const QDate& do_);
 // The booking that holds a slot (cancelled ones hold none); none when the slot is free.
-One<int> rbrTermina(Transaction& sqlca, int rbrLekar, const QDate& datum, const QTime& vreme);
+Result<std::optional<int>> rbrTermina(Transaction& sqlca, int rbrLekar, const QDate& datum,
+                                      const QTime& vreme);
 // The version of booking rbr; none when it is gone.
-One<int> verzija(Transaction& sqlca, int rbr);
-// Whether the address book holds the entry rbr.
-One<bool> postojiPacijent(Transaction& sqlca, int rbr);
+Result<std::optional<int>> verzija(Transaction& sqlca, int rbr);
 // Every booking of the address-book entry rbr, by date and time.
-Rows<TerminPacijenta> terminiPacijenta(Transaction& sqlca, int rbrAdresar);
+Result<QList<TerminPacijenta>> terminiPacijenta(Transaction& sqlca, int rbrAdresar);
 // The entry's upcoming bookings as the database counts them when it refuses to delete the entry:
 // booked (not cancelled, not yet seen) for the database's today or later.
-Rows<TerminPacijenta> predstojeciTermini(Transaction& sqlca, int rbrAdresar);
+Result<QList<TerminPacijenta>> predstojeciTermini(Transaction& sqlca, int rbrAdresar);
 // Moves every booking of entry odRbr to entry naRbr (two entries of one patient merged).
-void premestiTermine(Transaction& sqlca, int odRbr, int naRbr);
+Result<> premestiTermine(Transaction& sqlca, int odRbr, int naRbr);
 // Every address-book entry, by surname and first name.
-Rows<Pacijent> pacijenti(Transaction& sqlca);
+Result<QList<Pacijent>> pacijenti(Transaction& sqlca);
 
 // INSERT of a new booking with the status "zakazan"; the database numbers it.
-void unesi(Transaction& sqlca, int rbrLekar, const QDate& datum, const QTime& vreme,
-           std::optional<int> rbrAdresar, const QString& opis);
+Result<> unesi(Transaction& sqlca, int rbrLekar, const QDate& datum, const QTime& vreme,
+               std::optional<int> rbrAdresar, const QString& opis);
 // The changes of booking rbr read at verzija (sqlnrows 0 when it is gone or changed since).
-void izmeni(Transaction& sqlca, int rbr, int verzija, std::optional<int> rbrAdresar,
-            const QString& opis);
-void premesti(Transaction& sqlca, int rbr, int verzija, int rbrLekar, const QDate& datum,
-              const QTime& vreme);
-void postaviStatus(Transaction& sqlca, int rbr, int verzija, status_termina::Status status);
-void potvrdi(Transaction& sqlca);
+Result<> izmeni(Transaction& sqlca, int rbr, int verzija, std::optional<int> rbrAdresar,
+                const QString& opis);
+Result<> premesti(Transaction& sqlca, int rbr, int verzija, int rbrLekar, const QDate& datum,
+                  const QTime& vreme);
+Result<> postaviStatus(Transaction& sqlca, int rbr, int verzija, status_termina::Status status);
 
 } // namespace zakazivanje_sql

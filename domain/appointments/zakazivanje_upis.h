@@ -1,6 +1,7 @@
 #pragma once
 
 #include "domain/appointments/status_termina.h"
+#include "domain/common/ishod.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -18,19 +19,6 @@ class Transaction;
 // refusal into an outcome the page shows, and leave no unit of work open. A change names the
 // version the desk read: another desk's change in between is told, never overwritten.
 namespace zakazivanje_upis {
-
-struct Ishod {
-    enum class Kraj {
-        Upisano,     // written and committed
-        Obavestenje, // refused, nothing written: the notice `obavestenje` says why
-        Neupisano,   // the database refused for another reason (tekstBaze); rolled back
-    };
-
-    Kraj kraj = Kraj::Upisano;
-    QString obavestenje;
-    QString tekstBaze;
-    int rbrAdresar = 0; // the key of a patient added together with the booking
-};
 
 // A slot: one doctor's half hour of one day.
 struct Mesto {
@@ -67,22 +55,22 @@ bool naMrezi(const QTime& vreme);
 
 // Books the slot for the patient (none for a note alone). pred_upisom runs after the checks and
 // right before the INSERT: where another desk's booking can fall between the two.
-Ishod zakazi(Transaction& sqlca, const Mesto& mesto, std::optional<int> rbrAdresar,
-             const QString& opis, const std::function<void()>& pred_upisom = {});
+Result<Ishod> zakazi(Transaction& sqlca, const Mesto& mesto, std::optional<int> rbrAdresar,
+                     const QString& opis, const std::function<void()>& pred_upisom = {});
 // Adds the patient to the address book (status "Pacijent") and books the slot for that entry:
-// both or neither. The new entry's key comes back in rbrAdresar.
-Ishod zakaziNovog(Transaction& sqlca, const Mesto& mesto, const NoviPacijent& pacijent,
-                  const QString& opis, const std::function<void()>& pred_upisom = {});
+// both or neither. The new entry's key comes back in value.rbrAdresar.
+Result<Ishod> zakaziNovog(Transaction& sqlca, const Mesto& mesto, const NoviPacijent& pacijent,
+                          const QString& opis, const std::function<void()>& pred_upisom = {});
 // Changes the patient and the note of booking rbr, read at verzija.
-Ishod izmeni(Transaction& sqlca, int rbr, int verzija, std::optional<int> rbrAdresar,
-             const QString& opis);
+Result<Ishod> izmeni(Transaction& sqlca, int rbr, int verzija, std::optional<int> rbrAdresar,
+                     const QString& opis);
 // Moves booking rbr, read at verzija, to another slot, day or doctor.
-Ishod premesti(Transaction& sqlca, int rbr, int verzija, const Mesto& cilj,
-               const std::function<void()>& pred_upisom = {});
+Result<Ishod> premesti(Transaction& sqlca, int rbr, int verzija, const Mesto& cilj,
+                       const std::function<void()>& pred_upisom = {});
 // Marks booking rbr, read at verzija: came, did not come, cancelled (its slot is free again), or
 // booked again (when its slot is still free).
-Ishod postaviStatus(Transaction& sqlca, int rbr, int verzija, status_termina::Status status,
-                    const std::function<void()>& pred_upisom = {});
+Result<Ishod> postaviStatus(Transaction& sqlca, int rbr, int verzija, status_termina::Status status,
+                            const std::function<void()>& pred_upisom = {});
 
 // Why the address book keeps entry rbrAdresar when its delete was refused: the upcoming bookings,
 // with their dates; empty when it has none.

@@ -15,7 +15,6 @@
 
 #include <memory>
 
-using zakazivanje_upis::Ishod;
 using zakazivanje_upis::Mesto;
 using Kraj = Ishod::Kraj;
 
@@ -45,7 +44,7 @@ class TestTerminiPravila : public QObject {
     }
     // Where booking rbr is: "doctor day time status version", the doctor as 1 or 2.
     QString where(int rbr) {
-        const auto t = zakazivanje_sql::termin(*m_b, rbr).rows;
+        const auto t = zakazivanje_sql::termin(*m_b, rbr).value;
         if (t.isEmpty())
             return QStringLiteral("gone");
         return QStringLiteral("%1 %2 %3 %4 v%5")
@@ -73,7 +72,7 @@ private slots:
         QVERIFY2(m_db.provision(), qPrintable(m_db.errorString()));
         m_a = connectDesk();
         m_b = connectDesk();
-        QCOMPARE(m_a->sqlcode, 0);
+        QCOMPARE(m_a->usable().sqlcode, 0);
         QVERIFY(m_db.exec(QStringLiteral("INSERT INTO adresar (rbr, ime, prezime, pol, status) "
                                          "VALUES (1, 'Ana', 'Petrović', 0, 1), "
                                          "(2, 'Žarko', 'Đurić', 1, 1)")));
@@ -105,9 +104,10 @@ private slots:
         QFETCH(QString, statusPre);
         QFETCH(bool, moze);
         QVERIFY(book(lekar(lekarPre), Dan.addDays(danPre), vremePre, statusPre, 2));
-        const Ishod ishod = zakazivanje_upis::zakazi(*m_a, Mesto{1, Dan, Devet}, 1, QString());
-        QCOMPARE(ishod.kraj, moze ? Kraj::Upisano : Kraj::Obavestenje);
-        QCOMPARE(ishod.obavestenje, moze ? QString() : zakazivanje_upis::zauzet());
+        const Result<Ishod> ishod =
+            zakazivanje_upis::zakazi(*m_a, Mesto{1, Dan, Devet}, 1, QString());
+        QCOMPARE(ishod::kraj(ishod), moze ? Kraj::Upisano : Kraj::Obavestenje);
+        QCOMPARE(ishod.value.obavestenje, moze ? QString() : zakazivanje_upis::zauzet());
         // The database keeps the rule by itself.
         QVERIFY(m_db.exec(QStringLiteral("DELETE FROM zakazivanje WHERE rbr_adresar = 1")));
         QCOMPARE(book(1, Dan, Devet, QStringLiteral("zakazan")) != 0, moze);
@@ -170,7 +170,7 @@ private slots:
         if (!uCilju.isEmpty())
             QVERIFY(book(cilj.rbrLekar, cilj.datum, cilj.vreme, uCilju, 2));
         auto meanwhile = [&] {
-            Ishod drugi;
+            Result<Ishod> drugi;
             if (drugiPult == QLatin1String("zakazi"))
                 drugi = zakazivanje_upis::zakazi(*m_b, cilj, 2, QString());
             else if (drugiPult == QLatin1String("premesti"))
@@ -178,11 +178,11 @@ private slots:
             else if (drugiPult == QLatin1String("otkazi"))
                 drugi =
                     zakazivanje_upis::postaviStatus(*m_b, b, 1, status_termina::Status::Otkazan);
-            QCOMPARE(drugi.kraj, Kraj::Upisano);
+            QCOMPARE(ishod::kraj(drugi), Kraj::Upisano);
         };
-        const Ishod ishod = zakazivanje_upis::premesti(*m_a, b, 1, cilj, meanwhile);
-        QCOMPARE(ishod.obavestenje, obavestenje);
-        QCOMPARE(ishod.kraj, obavestenje.isEmpty() ? Kraj::Upisano : Kraj::Obavestenje);
+        const Result<Ishod> ishod = zakazivanje_upis::premesti(*m_a, b, 1, cilj, meanwhile);
+        QCOMPARE(ishod.value.obavestenje, obavestenje);
+        QCOMPARE(ishod::kraj(ishod), obavestenje.isEmpty() ? Kraj::Upisano : Kraj::Obavestenje);
         QCOMPARE(where(b), gde);
         QVERIFY(!m_a->holdsWrites());
     }
@@ -242,22 +242,23 @@ private slots:
         if (drugiPult == QLatin1String("zakazi"))
             QVERIFY(book(1, Dan, Devet, QStringLiteral("zakazan"), 2));
         else if (drugiPult == QLatin1String("napomena"))
-            QCOMPARE(zakazivanje_upis::izmeni(*m_b, b, 1, 1, QStringLiteral("drugi pult")).kraj,
-                     Kraj::Upisano);
-        else if (drugiPult == QLatin1String("otkazan"))
             QCOMPARE(
-                zakazivanje_upis::postaviStatus(*m_b, b, 1, status_termina::Status::Otkazan).kraj,
+                ishod::kraj(zakazivanje_upis::izmeni(*m_b, b, 1, 1, QStringLiteral("drugi pult"))),
                 Kraj::Upisano);
+        else if (drugiPult == QLatin1String("otkazan"))
+            QCOMPARE(ishod::kraj(zakazivanje_upis::postaviStatus(*m_b, b, 1,
+                                                                 status_termina::Status::Otkazan)),
+                     Kraj::Upisano);
         else if (drugiPult == QLatin1String("obrisan"))
             QVERIFY(m_db.exec(QStringLiteral("DELETE FROM zakazivanje WHERE rbr = ?"), {b}));
-        const Ishod ishod =
+        const Result<Ishod> ishod =
             promena == QLatin1String("napomena")
                 ? zakazivanje_upis::izmeni(*m_a, b, 1, 1, QStringLiteral("moja"))
                 : zakazivanje_upis::postaviStatus(*m_a, b, 1, *status_termina::izKoda(promena));
-        QCOMPARE(ishod.obavestenje, obavestenje);
+        QCOMPARE(ishod.value.obavestenje, obavestenje);
         QCOMPARE(where(b), gde);
         if (drugiPult == QLatin1String("napomena"))
-            QCOMPARE(zakazivanje_sql::termin(*m_b, b).rows.first().opis,
+            QCOMPARE(zakazivanje_sql::termin(*m_b, b).value.first().opis,
                      QStringLiteral("drugi pult"));
     }
 
@@ -282,17 +283,16 @@ private slots:
         const QDate datum = QDate::currentDate().addDays(dana);
         const int b = book(lekar(2), datum, QTime(11, 30), status, 9);
         QVERIFY(b);
-        const adresar_upis::IshodBrisanja ishod = adresar_upis::obrisi(*m_a, 9);
+        const Result<Ishod> ishod = adresar_upis::obrisi(*m_a, 9);
         QCOMPARE(m_db.count(QStringLiteral("adresar"), QStringLiteral("rbr = 9")), obrisan ? 0 : 1);
-        QCOMPARE(ishod.kraj, obrisan ? adresar_upis::IshodBrisanja::Kraj::Obrisano
-                                     : adresar_upis::IshodBrisanja::Kraj::Neobrisano);
-        QCOMPARE(ishod.obavestenje,
+        QCOMPARE(ishod::kraj(ishod), obrisan ? Ishod::Kraj::Upisano : Ishod::Kraj::Neupisano);
+        QCOMPARE(ishod.value.obavestenje,
                  obrisan ? QString()
                          : QStringLiteral("Pacijent ima zakazane termine: %1 u 11:30 (dr Drugi). "
                                           "Otkažite ih ili premestite, pa ga obrišite iz adresara.")
                                .arg(datum.toString(QStringLiteral("dd.MM.yyyy"))));
         // The booking stays either way, with the name when the entry went.
-        const zakazivanje_sql::Termin t = zakazivanje_sql::termin(*m_b, b).rows.value(0);
+        const zakazivanje_sql::Termin t = zakazivanje_sql::termin(*m_b, b).value.value(0);
         QCOMPARE(t.rbr, b);
         QCOMPARE(t.rbrAdresar, obrisan ? std::nullopt : std::optional<int>(9));
         QCOMPARE(t.sacuvanoIme, obrisan ? QStringLiteral("Odlazić Ivo") : QString());
@@ -338,7 +338,7 @@ private slots:
         QFETCH(QStringList, lekari);
         if (saTerminom)
             QVERIFY(book(m_drugi, Dan, Devet, QStringLiteral("otkazan")));
-        Ishod ishod;
+        Result<Ishod> ishod;
         if (radnja == QLatin1String("dodaj"))
             ishod = lekar_upis::dodaj(*m_a, naziv);
         else if (radnja == QLatin1String("preimenuj"))
@@ -349,9 +349,9 @@ private slots:
             QVERIFY(m_db.exec(QStringLiteral("DELETE FROM lekar WHERE rbr = ?"), {m_drugi}));
             ishod = lekar_upis::obrisi(*m_a, 1);
         }
-        QCOMPARE(ishod.obavestenje, obavestenje);
+        QCOMPARE(ishod.value.obavestenje, obavestenje);
         QStringList stored;
-        for (const lekar_sql::Lekar& l : lekar_sql::lekari(*m_b).rows)
+        for (const lekar_sql::Lekar& l : lekar_sql::lekari(*m_b).value)
             stored << l.naziv;
         QCOMPARE(stored, lekari);
     }
@@ -372,27 +372,27 @@ private slots:
         QFETCH(QString, obavestenje);
         const int pre = m_db.count(QStringLiteral("adresar"));
         const Mesto mesto{m_drugi, Dan, Devet};
-        const Ishod ishod = zakazivanje_upis::zakaziNovog(
+        const Result<Ishod> ishod = zakazivanje_upis::zakaziNovog(
             *m_a, mesto, {prezime, QStringLiteral("Nada"), QStringLiteral("064 555 1234")},
             QStringLiteral("prvi put"), [&] {
                 if (drugiPultPrvi)
-                    QCOMPARE(zakazivanje_upis::zakazi(*m_b, mesto, 1, QString()).kraj,
+                    QCOMPARE(ishod::kraj(zakazivanje_upis::zakazi(*m_b, mesto, 1, QString())),
                              Kraj::Upisano);
             });
-        QCOMPARE(ishod.obavestenje, obavestenje);
+        QCOMPARE(ishod.value.obavestenje, obavestenje);
         const bool upisan = obavestenje.isEmpty();
         QCOMPARE(m_db.count(QStringLiteral("adresar")), pre + (upisan ? 1 : 0));
-        QCOMPARE(ishod.rbrAdresar > 2, upisan);
+        QCOMPARE(ishod.value.rbrAdresar > 2, upisan);
         if (!upisan)
             return;
         QCOMPARE(m_db.count(QStringLiteral("adresar"),
                             QStringLiteral("rbr = ? AND prezime = 'Novaković' AND ime = 'Nada' "
                                            "AND telefon = '064 555 1234'"),
-                            {ishod.rbrAdresar}),
+                            {ishod.value.rbrAdresar}),
                  1);
         QCOMPARE(m_db.count(QStringLiteral("zakazivanje"),
                             QStringLiteral("rbr_adresar = ? AND rbr_lekar = ? AND opis = ?"),
-                            {ishod.rbrAdresar, m_drugi, QStringLiteral("prvi put")}),
+                            {ishod.value.rbrAdresar, m_drugi, QStringLiteral("prvi put")}),
                  1);
     }
 };

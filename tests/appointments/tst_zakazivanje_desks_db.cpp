@@ -14,7 +14,6 @@
 #include <memory>
 #include <thread>
 
-using zakazivanje_upis::Ishod;
 using Kraj = Ishod::Kraj;
 
 namespace {
@@ -94,26 +93,26 @@ private slots:
             Transaction& second = round % 2 ? *m_b : *m_a;
             // Both desks have found the slot free; the second books and commits before the
             // first one's INSERT runs.
-            Ishod drugi;
+            Result<Ishod> drugi;
             bool drugiZakazao = false;
-            const Ishod prvi = zakazivanje_upis::zakazi(
+            const Result<Ishod> prvi = zakazivanje_upis::zakazi(
                 first, mesto(datum, vreme), 1, QStringLiteral("prvi %1").arg(round), [&] {
                     drugi = zakazivanje_upis::zakazi(second, mesto(datumB, vreme), 2,
                                                      QStringLiteral("drugi %1").arg(round));
                     drugiZakazao = true;
                 });
             QVERIFY(drugiZakazao);
-            QCOMPARE(drugi.kraj, Kraj::Upisano);
+            QCOMPARE(ishod::kraj(drugi), Kraj::Upisano);
             if (sameSlot) {
                 ++m_sameSlotRounds;
-                QCOMPARE(prvi.kraj, Kraj::Obavestenje);
-                QCOMPARE(prvi.obavestenje, QStringLiteral("Termin je u međuvremenu zauzet."));
+                QCOMPARE(ishod::kraj(prvi), Kraj::Obavestenje);
+                QCOMPARE(prvi.value.obavestenje, QStringLiteral("Termin je u međuvremenu zauzet."));
                 QCOMPARE(stored(QStringLiteral("datum = ? AND opis = ?"),
                                 {datum, QStringLiteral("drugi %1").arg(round)}),
                          1);
             } else {
                 ++m_otherSlotRounds;
-                QCOMPARE(prvi.kraj, Kraj::Upisano);
+                QCOMPARE(ishod::kraj(prvi), Kraj::Upisano);
             }
         }
         // Exactly one booking per slot taken twice, both where the slots differed.
@@ -138,7 +137,7 @@ private slots:
         QVERIFY(empty());
         const int rounds = 310; // every slot of ten days
         std::barrier start(2);
-        QList<Ishod> ishodi[2];
+        QList<Result<Ishod>> ishodi[2];
         auto pult = [&](int broj) {
             auto sqlca = connectDesk();
             for (int round = 0; round < rounds; ++round) {
@@ -156,12 +155,12 @@ private slots:
         QCOMPARE(ishodi[0].size(), rounds);
         QCOMPARE(ishodi[1].size(), rounds);
         for (int round = 0; round < rounds; ++round) {
-            const int upisano = int(ishodi[0].at(round).kraj == Kraj::Upisano) +
-                                int(ishodi[1].at(round).kraj == Kraj::Upisano);
+            const int upisano = int(ishod::kraj(ishodi[0].at(round)) == Kraj::Upisano) +
+                                int(ishod::kraj(ishodi[1].at(round)) == Kraj::Upisano);
             QCOMPARE(upisano, sameSlot ? 1 : 2);
-            for (const QList<Ishod>& ishod : ishodi)
-                if (ishod.at(round).kraj != Kraj::Upisano)
-                    QCOMPARE(ishod.at(round).obavestenje, zakazivanje_upis::zauzet());
+            for (const QList<Result<Ishod>>& ishod : ishodi)
+                if (ishod::kraj(ishod.at(round)) != Kraj::Upisano)
+                    QCOMPARE(ishod.at(round).value.obavestenje, zakazivanje_upis::zauzet());
         }
         const int expected = sameSlot ? rounds : 2 * rounds;
         m_lost += qMax(0, expected - stored());
@@ -183,14 +182,14 @@ private slots:
         for (int round = 0; round < rounds; ++round) {
             const zakazivanje_upis::Mesto odakle =
                 mesto(Dan.addDays(600 + round / 31), slot(round % 31), drugi);
-            QCOMPARE(zakazivanje_upis::zakazi(*m_a, odakle, 2, QStringLiteral("seli %1").arg(round))
-                         .kraj,
+            QCOMPARE(ishod::kraj(zakazivanje_upis::zakazi(*m_a, odakle, 2,
+                                                          QStringLiteral("seli %1").arg(round))),
                      Kraj::Upisano);
             premesta << zakazivanje_sql::rbrTermina(*m_a, drugi, odakle.datum, odakle.vreme)
                             .value.value_or(0);
         }
         std::barrier start(2);
-        QList<Ishod> ishodi[2];
+        QList<Result<Ishod>> ishodi[2];
         auto pult = [&](int broj) {
             auto sqlca = connectDesk();
             for (int round = 0; round < rounds; ++round) {
@@ -207,10 +206,10 @@ private slots:
         m_moveRounds += rounds;
         int zakazano = 0;
         for (int round = 0; round < rounds; ++round) {
-            const bool prvi = ishodi[0].at(round).kraj == Kraj::Upisano;
-            const bool drugiPult = ishodi[1].at(round).kraj == Kraj::Upisano;
+            const bool prvi = ishod::kraj(ishodi[0].at(round)) == Kraj::Upisano;
+            const bool drugiPult = ishod::kraj(ishodi[1].at(round)) == Kraj::Upisano;
             QCOMPARE(int(prvi) + int(drugiPult), 1);
-            QCOMPARE((prvi ? ishodi[1] : ishodi[0]).at(round).obavestenje,
+            QCOMPARE((prvi ? ishodi[1] : ishodi[0]).at(round).value.obavestenje,
                      zakazivanje_upis::zauzet());
             zakazano += int(prvi);
             // The moved booking is in the slot, or still where it was.
@@ -232,36 +231,33 @@ private slots:
 
     void theDayReadsItsOwnBookingsOnly() {
         QVERIFY(empty());
-        QCOMPARE(
-            zakazivanje_upis::zakazi(*m_a, mesto(Dan, QTime(9, 30)), 1, QStringLiteral("kontrola"))
-                .kraj,
-            Kraj::Upisano);
-        QCOMPARE(
-            zakazivanje_upis::zakazi(*m_a, mesto(Dan, QTime(7, 0)), {}, QStringLiteral("sastanak"))
-                .kraj,
-            Kraj::Upisano);
-        QCOMPARE(
-            zakazivanje_upis::zakazi(*m_a, mesto(Dan.addDays(1), QTime(9, 30)), 2, QString()).kraj,
-            Kraj::Upisano);
-        Rows<zakazivanje_sql::Termin> dan = zakazivanje_sql::terminiDana(*m_a, Lekar, Dan);
+        QCOMPARE(ishod::kraj(zakazivanje_upis::zakazi(*m_a, mesto(Dan, QTime(9, 30)), 1,
+                                                      QStringLiteral("kontrola"))),
+                 Kraj::Upisano);
+        QCOMPARE(ishod::kraj(zakazivanje_upis::zakazi(*m_a, mesto(Dan, QTime(7, 0)), {},
+                                                      QStringLiteral("sastanak"))),
+                 Kraj::Upisano);
+        QCOMPARE(ishod::kraj(zakazivanje_upis::zakazi(*m_a, mesto(Dan.addDays(1), QTime(9, 30)), 2,
+                                                      QString())),
+                 Kraj::Upisano);
+        Result<QList<zakazivanje_sql::Termin>> dan = zakazivanje_sql::terminiDana(*m_a, Lekar, Dan);
         QVERIFY(!dan.failed());
-        QCOMPARE(dan.rows.size(), 2);
-        QCOMPARE(dan.rows.at(0).vreme, QTime(7, 0));
-        QCOMPARE(dan.rows.at(0).rbrAdresar, std::nullopt);
-        QCOMPARE(dan.rows.at(1).vreme, QTime(9, 30));
-        QCOMPARE(dan.rows.at(1).prezime, QStringLiteral("Petrović"));
-        QCOMPARE(dan.rows.at(1).telefon, QStringLiteral("011/1"));
-        QCOMPARE(dan.rows.at(1).datum, Dan);
-        QCOMPARE(zakazivanje_sql::zauzetiDani(*m_a, Lekar, Dan.addDays(-7), Dan.addDays(7)).rows,
+        QCOMPARE(dan.value.size(), 2);
+        QCOMPARE(dan.value.at(0).vreme, QTime(7, 0));
+        QCOMPARE(dan.value.at(0).rbrAdresar, std::nullopt);
+        QCOMPARE(dan.value.at(1).vreme, QTime(9, 30));
+        QCOMPARE(dan.value.at(1).prezime, QStringLiteral("Petrović"));
+        QCOMPARE(dan.value.at(1).telefon, QStringLiteral("011/1"));
+        QCOMPARE(dan.value.at(1).datum, Dan);
+        QCOMPARE(zakazivanje_sql::zauzetiDani(*m_a, Lekar, Dan.addDays(-7), Dan.addDays(7)).value,
                  QList<QDate>({Dan, Dan.addDays(1)}));
         // Another desk books: the next read of the day shows it.
-        QCOMPARE(
-            zakazivanje_upis::zakazi(*m_b, mesto(Dan, QTime(22, 0)), 2, QStringLiteral("kasno"))
-                .kraj,
-            Kraj::Upisano);
+        QCOMPARE(ishod::kraj(zakazivanje_upis::zakazi(*m_b, mesto(Dan, QTime(22, 0)), 2,
+                                                      QStringLiteral("kasno"))),
+                 Kraj::Upisano);
         dan = zakazivanje_sql::terminiDana(*m_a, Lekar, Dan);
-        QCOMPARE(dan.rows.size(), 3);
-        QCOMPARE(dan.rows.at(2).ime, QStringLiteral("Žarko"));
+        QCOMPARE(dan.value.size(), 3);
+        QCOMPARE(dan.value.at(2).ime, QStringLiteral("Žarko"));
     }
 
     void hostileNotesAreKeptExactly_data() {
@@ -277,16 +273,15 @@ private slots:
     void hostileNotesAreKeptExactly() {
         QFETCH(QString, opis);
         QVERIFY(empty());
-        QCOMPARE(zakazivanje_upis::zakazi(*m_a, mesto(Dan, QTime(12, 0)), 1, opis).kraj,
+        QCOMPARE(ishod::kraj(zakazivanje_upis::zakazi(*m_a, mesto(Dan, QTime(12, 0)), 1, opis)),
                  Kraj::Upisano);
         const auto dan = zakazivanje_sql::terminiDana(*m_b, Lekar, Dan);
-        QCOMPARE(dan.rows.size(), 1);
-        QCOMPARE(dan.rows.at(0).opis, opis);
-        QCOMPARE(zakazivanje_upis::izmeni(*m_a, dan.rows.at(0).rbr, dan.rows.at(0).verzija, {},
-                                          opis + opis)
-                     .kraj,
+        QCOMPARE(dan.value.size(), 1);
+        QCOMPARE(dan.value.at(0).opis, opis);
+        QCOMPARE(ishod::kraj(zakazivanje_upis::izmeni(*m_a, dan.value.at(0).rbr,
+                                                      dan.value.at(0).verzija, {}, opis + opis)),
                  Kraj::Upisano);
-        QCOMPARE(zakazivanje_sql::terminiDana(*m_b, Lekar, Dan).rows.at(0).opis, opis + opis);
+        QCOMPARE(zakazivanje_sql::terminiDana(*m_b, Lekar, Dan).value.at(0).opis, opis + opis);
     }
 
     void aPatientDeletedMeanwhileIsRefused_data() {
@@ -303,18 +298,18 @@ private slots:
         };
         if (!afterTheCheck)
             obrisi();
-        const Ishod ishod =
+        const Result<Ishod> ishod =
             zakazivanje_upis::zakazi(*m_a, mesto(Dan, QTime(8, 0)), 77, QString(),
                                      afterTheCheck ? obrisi : std::function<void()>());
-        QCOMPARE(ishod.kraj, Kraj::Obavestenje);
-        QCOMPARE(ishod.obavestenje, zakazivanje_upis::pacijentObrisan());
+        QCOMPARE(ishod::kraj(ishod), Kraj::Obavestenje);
+        QCOMPARE(ishod.value.obavestenje, zakazivanje_upis::pacijentObrisan());
         QCOMPARE(stored(), 0);
         // A change to a patient who is gone is refused the same way.
-        QCOMPARE(zakazivanje_upis::zakazi(*m_a, mesto(Dan, QTime(8, 0)), 1, QString()).kraj,
+        QCOMPARE(ishod::kraj(zakazivanje_upis::zakazi(*m_a, mesto(Dan, QTime(8, 0)), 1, QString())),
                  Kraj::Upisano);
         const int rbr =
             zakazivanje_sql::rbrTermina(*m_a, Lekar, Dan, QTime(8, 0)).value.value_or(0);
-        QCOMPARE(zakazivanje_upis::izmeni(*m_a, rbr, 1, 77, QString()).obavestenje,
+        QCOMPARE(zakazivanje_upis::izmeni(*m_a, rbr, 1, 77, QString()).value.obavestenje,
                  zakazivanje_upis::pacijentObrisan());
         QCOMPARE(stored(QStringLiteral("rbr_adresar = 1")), 1);
     }

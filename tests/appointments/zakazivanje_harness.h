@@ -63,8 +63,7 @@ protected:
         m_sqlca = std::make_unique<Transaction>();
         m_sqlca->autocommit = false;
         m_sqlca->dbparm = mab_oru::DBParm;
-        m_sqlca->connect();
-        QCOMPARE(m_sqlca->sqlcode, 0);
+        QCOMPARE(m_sqlca->connect().sqlcode, 0);
     }
     // No bookings, no doctor but the first, the two patients; the page built and shown.
     void openPage() {

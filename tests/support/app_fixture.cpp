@@ -61,7 +61,7 @@ mab_la* AppFixture::window() const {
 }
 
 Transaction& sqlca() {
-    Transaction* transaction = app().sqlca();
+    Transaction* transaction = app().transakcija();
     if (!transaction)
         qFatal("The program's connection is used before the application object made it.");
     return *transaction;

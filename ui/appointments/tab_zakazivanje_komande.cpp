@@ -11,9 +11,9 @@
 #include "runtime/widgets/look.h"
 #include "runtime/widgets/static_text.h"
 #include "runtime/widgets/units.h"
-#include "ui/appointments/ishod_termina.h"
 #include "ui/appointments/stampa_dana.h"
 #include "ui/appointments/tab_zakazivanje.h"
+#include "ui/common/pokazi_ishod.h"
 #include "ui/common/w_da_ne.h"
 
 #include <QAction>
@@ -190,10 +190,10 @@ void tab_zakazivanje::premestiOvde(int red) {
     if (zakazivanje_upis::nedelja(cilj.datum) &&
         !w_da_ne::pitaj(zakazivanje_upis::pitanjeZaNedelju()))
         return;
-    const zakazivanje_upis::Ishod ishod =
+    const Result<Ishod> ishod =
         zakazivanje_upis::premesti(*m_sqlca, m_premesta->rbr, m_premesta->verzija, cilj);
     // A taken slot leaves the booking waiting for another one; anything else ends the move.
-    if (ishod.obavestenje != zakazivanje_upis::zauzet())
+    if (ishod.value.obavestenje != zakazivanje_upis::zauzet())
         m_premesta.reset();
     pokaziPremestanje();
     pokaziIshod(ishod);

@@ -66,12 +66,12 @@ int tab_zakazivanje::izabraniLekar() const {
 void tab_zakazivanje::ucitajLekare() {
     if (!m_sqlca)
         return;
-    const Rows<lekar_sql::Lekar> lekari = lekar_sql::lekari(*m_sqlca);
+    const Result<QList<lekar_sql::Lekar>> lekari = lekar_sql::lekari(*m_sqlca);
     if (lekari.failed()) {
-        reportReadFailure(lekari.outcome);
+        reportReadFailure(lekari);
         return;
     }
-    m_lekari = lekari.rows;
+    m_lekari = lekari.value;
     m_lekar->clear();
     for (const lekar_sql::Lekar& lekar : std::as_const(m_lekari))
         m_lekar->addItem(lekar.naziv, lekar.rbr);
@@ -122,17 +122,17 @@ void tab_zakazivanje::terminiPacijenta(int rbrAdresar) {
         w_obavestenje::obavesti(QStringLiteral("Prvo izaberite pacijenta."));
         return;
     }
-    const Rows<AdresarUnos> unos = adresar_sql::unos(*m_sqlca, rbrAdresar);
+    const Result<QList<AdresarUnos>> unos = adresar_sql::unos(*m_sqlca, rbrAdresar);
     if (unos.failed()) {
-        reportReadFailure(unos.outcome);
+        reportReadFailure(unos);
         return;
     }
-    if (unos.rows.isEmpty()) {
+    if (unos.value.isEmpty()) {
         w_obavestenje::obavesti(QStringLiteral("Ovaj pacijent više nije u adresaru."));
         return;
     }
     const QString ime =
-        QStringLiteral("%1 %2").arg(unos.rows.first().prezime, unos.rows.first().ime);
+        QStringLiteral("%1 %2").arg(unos.value.first().prezime, unos.value.first().ime);
     auto* prozor = new w_termini_pacijenta(*m_sqlca, rbrAdresar, ime.trimmed(), window());
     connect(prozor, &w_termini_pacijenta::otvoriDan, this,
             [this](int rbrLekar, const QDate& dan, const QTime& vreme) {

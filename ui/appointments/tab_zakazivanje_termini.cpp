@@ -12,9 +12,9 @@
 #include "runtime/widgets/message_box.h"
 #include "runtime/widgets/static_text.h"
 #include "runtime/widgets/units.h"
-#include "ui/appointments/ishod_termina.h"
 #include "ui/appointments/tab_zakazivanje.h"
 #include "ui/appointments/w_zakazivanje_termin.h"
+#include "ui/common/pokazi_ishod.h"
 #include "ui/common/w_da_ne.h"
 
 #include <QDateTime>
@@ -63,9 +63,9 @@ void tab_zakazivanje::procitajDan() {
     postaviNazivDana();
     if (!m_sqlca || m_rbrLekara == 0)
         return;
-    const Rows<zakazivanje_sql::Termin> termini =
+    const Result<QList<zakazivanje_sql::Termin>> termini =
         zakazivanje_sql::terminiDana(*m_sqlca, m_rbrLekara, m_izabraniDan);
-    m_termini = termini.rows;
+    m_termini = termini.value;
 
     // The sheet's own 31 rows, each slot showing its booking: the one that holds it, else a
     // cancelled one.
@@ -86,19 +86,19 @@ void tab_zakazivanje::procitajDan() {
     oznaciDane(m_calendar1);
     oznaciDane(m_calendar2);
     if (termini.failed())
-        reportReadFailure(termini.outcome);
+        reportReadFailure(termini);
 }
 
 void tab_zakazivanje::oznaciDane(CalendarDataWindow* calendar) {
     const QDate mesec = shownMonth(calendar);
     if (!m_sqlca || m_rbrLekara == 0 || !calendar || !mesec.isValid())
         return;
-    const Rows<QDate> dani =
+    const Result<QList<QDate>> dani =
         zakazivanje_sql::zauzetiDani(*m_sqlca, m_rbrLekara, mesec, calendar::endofmonth(mesec));
     QStringList komande;
     for (int cell = 1; cell <= calendar::CellCount; ++cell) {
         const int dan = calendar->getItemNumber(1, cell);
-        const bool zauzet = dan > 0 && dani.rows.contains(RelativeDate(mesec, dan - 1));
+        const bool zauzet = dan > 0 && dani.value.contains(RelativeDate(mesec, dan - 1));
         komande << QStringLiteral("#%1.font.weight=%2")
                        .arg(cell)
                        .arg(zauzet ? BoldWeight : CalendarModel::NormalWeight);
@@ -139,16 +139,15 @@ void tab_zakazivanje::zakaziRed(int red) {
     if (!izmena && zakazivanje_upis::nedelja(mesto.datum) &&
         !w_da_ne::pitaj(zakazivanje_upis::pitanjeZaNedelju()))
         return;
-    const Rows<zakazivanje_sql::Pacijent> pacijenti = zakazivanje_sql::pacijenti(*m_sqlca);
+    const Result<QList<zakazivanje_sql::Pacijent>> pacijenti = zakazivanje_sql::pacijenti(*m_sqlca);
     if (pacijenti.failed()) {
-        reportReadFailure(pacijenti.outcome);
+        reportReadFailure(pacijenti);
         return;
     }
     const QString naslov = QStringLiteral("%1, %2").arg(
         zakazivanje_prikaz::nazivDana(mesto.datum), mesto.vreme.toString(QStringLiteral("HH:mm")));
-    message().stringparm.clear();
-    Open<w_zakazivanje_termin>(naslov, pacijenti.rows, unos, !izmena, window());
-    if (message().stringparm != QLatin1String("DA"))
+    Open<w_zakazivanje_termin>(naslov, pacijenti.value, unos, !izmena, window());
+    if (!unos.prihvacen)
         return;
     if (izmena)
         pokaziIshod(zakazivanje_upis::izmeni(*m_sqlca, rbr, verzija, unos.rbrAdresar, unos.opis));

@@ -7,7 +7,7 @@
 #include "runtime/widgets/look.h"
 #include "runtime/widgets/message_box.h"
 #include "runtime/widgets/units.h"
-#include "ui/appointments/ishod_termina.h"
+#include "ui/common/pokazi_ishod.h"
 #include "ui/common/w_da_ne.h"
 
 #include <QApplication>
@@ -73,11 +73,11 @@ w_lekari::w_lekari(Transaction& sqlca, QWidget* parent)
 }
 
 void w_lekari::procitaj(int izabrati) {
-    const Rows<lekar_sql::Lekar> lekari = lekar_sql::lekari(m_sqlca);
+    const Result<QList<lekar_sql::Lekar>> lekari = lekar_sql::lekari(m_sqlca);
     if (lekari.failed())
-        reportReadFailure(lekari.outcome);
+        reportReadFailure(lekari);
     m_lista->clear();
-    for (const lekar_sql::Lekar& lekar : lekari.rows) {
+    for (const lekar_sql::Lekar& lekar : lekari.value) {
         auto* stavka = new QListWidgetItem(lekar.naziv, m_lista);
         stavka->setData(Qt::UserRole, lekar.rbr);
         if (lekar.rbr == izabrati)

@@ -55,13 +55,13 @@ w_termini_pacijenta::w_termini_pacijenta(Transaction& sqlca, int rbrAdresar,
     frame->lower();
     setFixedSize(size());
 
-    const Rows<zakazivanje_sql::TerminPacijenta> termini =
+    const Result<QList<zakazivanje_sql::TerminPacijenta>> termini =
         zakazivanje_sql::terminiPacijenta(sqlca, rbrAdresar);
     if (termini.failed())
-        reportReadFailure(termini.outcome);
+        reportReadFailure(termini);
     const QDateTime sada(Today(), QTime::currentTime());
     for (const zakazivanje_sql::TerminPacijenta& t :
-         termini_pacijenta::poredjaj(termini.rows, sada)) {
+         termini_pacijenta::poredjaj(termini.value, sada)) {
         auto* red =
             new QTreeWidgetItem(m_lista, {t.datum.toString(QStringLiteral("dd.MM.yyyy")),
                                           t.vreme.toString(QStringLiteral("HH:mm")), t.lekar,

@@ -100,8 +100,7 @@ w_zakazivanje_termin::w_zakazivanje_termin(const QString& naslov,
     m_pacijent->setFocus();
 
     connect(uredu, &QPushButton::clicked, this, &w_zakazivanje_termin::prihvati);
-    connect(odustani, &QPushButton::clicked, this,
-            [this] { CloseWithReturn(this, QStringLiteral("NE")); });
+    connect(odustani, &QPushButton::clicked, this, [this] { Close(this); });
 }
 
 bool w_zakazivanje_termin::noviSePoklapa(const zakazivanje_upis::NoviPacijent& novi) const {
@@ -154,5 +153,6 @@ void w_zakazivanje_termin::prihvati() {
     m_unos.rbrAdresar = rbr;
     m_unos.opis = m_opis->text();
     m_unos.novi = noviUpisan ? std::optional(novi) : std::nullopt;
-    CloseWithReturn(this, QStringLiteral("DA"));
+    m_unos.prihvacen = true;
+    Close(this);
 }

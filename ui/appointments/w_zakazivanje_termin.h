@@ -18,11 +18,12 @@ struct TerminUnos {
     std::optional<int> rbrAdresar;
     QString opis;
     std::optional<zakazivanje_upis::NoviPacijent> novi;
+    bool prihvacen = false; // "Uredu": the desk accepted what the window shows
 };
 
 // The booking window of a slot: a patient picked from the address book by surname (a completer
 // over the list) or none, and a note; for a new booking also a new patient (surname, name,
-// telephone) whom the booking adds to the address book. Modal; "Uredu" closes it with "DA" and
+// telephone) whom the booking adds to the address book. Modal; "Uredu" closes it, accepted, and
 // the choice in the TerminUnos it was opened with, "Odustani" (or Escape) with no change. It
 // writes nothing itself.
 class w_zakazivanje_termin : public Window {

@@ -10,6 +10,6 @@ bool pokaziIshod(const Result<Ishod>& ishod, QWidget* nad) {
         MessageBox(QString(), ishod.sqlerrtext);
     // A notice must belong to the modal window that is open, or that window blocks it.
     if (!ishod.value.obavestenje.isEmpty())
-        OpenWithParm<w_obavestenje>(ishod.value.obavestenje, nad);
+        w_obavestenje::obavesti(ishod.value.obavestenje, nad);
     return ishod::kraj(ishod) == Ishod::Kraj::Upisano;
 }

@@ -26,7 +26,7 @@ prijem_lekari::prijem_lekari(QLineEdit* polje, Transaction& sqlca)
 void prijem_lekari::procitaj() {
     // A failed read leaves the field as it always was: free text, nothing offered.
     QStringList imena;
-    for (const lekar_sql::Lekar& lekar : lekar_sql::lekari(m_sqlca).rows)
+    for (const lekar_sql::Lekar& lekar : lekar_sql::lekari(m_sqlca).value)
         imena << lekar.naziv;
     static_cast<QStringListModel*>(m_completer->model())->setStringList(imena);
     m_procitano = true;
