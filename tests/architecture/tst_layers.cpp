@@ -1,7 +1,8 @@
 // The layers link one way only: runtime core <- domain <- screens <- application, and runtime core
 // <- runtime widgets <- screens. This
 // reads every source file's includes and names each one that reaches up a layer, so a wrong
-// include fails here even where the build would happen to find the header.
+// include fails here even where the build would happen to find the header; and it keeps the
+// screens and the application away from the database but through the domain.
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -59,6 +60,28 @@ QSet<QString> guiHeaders() {
     return names;
 }
 
+// Every line of code under folder, comments left out, with its file and number.
+QList<Include> codeUnder(const QString& folder) {
+    QList<Include> found;
+    const QDir root(sourceRoot());
+    QDirIterator it(root.filePath(folder), {QStringLiteral("*.h"), QStringLiteral("*.cpp")},
+                    QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+            continue;
+        int number = 0;
+        while (!file.atEnd()) {
+            const QString text = QString::fromUtf8(file.readLine());
+            ++number;
+            found << Include{root.relativeFilePath(path), number,
+                             text.left(text.indexOf(QLatin1String("//"))).trimmed(), false};
+        }
+    }
+    return found;
+}
+
 QString describe(const Include& include) {
     return QStringLiteral("%1:%2 includes %3")
         .arg(include.file)
@@ -94,6 +117,37 @@ private slots:
             for (const QString& prefix : forbidden)
                 if (include.quoted && include.header.startsWith(prefix))
                     wrong << describe(include);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
+    }
+
+    // Screens and the application reach the database only through the domain's functions over the
+    // connection they were handed: no Qt SQL, none of the runtime's reading machinery, and none of
+    // the connection's globals.
+    void screensReachTheDatabaseOnlyThroughTheDomain_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("screens") << "ui";
+        QTest::newRow("application") << "app";
+    }
+    void screensReachTheDatabaseOnlyThroughTheDomain() {
+        QFETCH(QString, folder);
+        static const QStringList machinery{
+            "runtime/core/cursor_reader.h",   "runtime/core/block_reader.h",
+            "runtime/core/background_read.h", "runtime/core/after_block_read.h",
+            "runtime/core/dynamic_sql.h",     "runtime/core/sql_outcome.h",
+            "runtime/core/sql_literals.h",    "runtime/core/odbc_describe.h",
+            "runtime/core/generated_key.h"};
+        QStringList wrong;
+        for (const Include& include : includesUnder(folder))
+            if (include.quoted ? machinery.contains(include.header)
+                               : include.header.startsWith(QLatin1String("QtSql/")) ||
+                                     include.header.startsWith(QLatin1String("QSql")))
+                wrong << describe(include);
+        static const QRegularExpression global(
+            QStringLiteral("\\bsqlca\\s*\\(\\s*\\)|\\bsqlsa\\b|\\bsqlda\\b|builtins\\(\\)\\s*\\."
+                           "\\s*(sqlca|error)\\b"));
+        for (const Include& line : codeUnder(folder))
+            if (global.match(line.header).hasMatch())
+                wrong << QStringLiteral("%1:%2: %3").arg(line.file).arg(line.line).arg(line.header);
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
     }
 
