@@ -23,44 +23,7 @@ QString sourceRoot() {
     return QStringLiteral(MAB_SOURCE_DIR);
 }
 
-QList<Include> includesUnder(const QString& folder) {
-    static const QRegularExpression directive(
-        QStringLiteral("^\\s*#\\s*include\\s*([<\"])([^>\"]+)[>\"]"));
-    QList<Include> found;
-    const QDir root(sourceRoot());
-    QDirIterator it(root.filePath(folder), {QStringLiteral("*.h"), QStringLiteral("*.cpp")},
-                    QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-            continue;
-        int number = 0;
-        while (!file.atEnd()) {
-            const QString text = QString::fromUtf8(file.readLine());
-            ++number;
-            const auto match = directive.match(text);
-            if (match.hasMatch())
-                found << Include{root.relativeFilePath(path), number, match.captured(2),
-                                 match.captured(1) == QLatin1String("\"")};
-        }
-    }
-    return found;
-}
-
-// The header names of Qt's Gui and Widgets modules, which the core may not use.
-QSet<QString> guiHeaders() {
-    QSet<QString> names;
-    for (const QString& dir : QStringLiteral(MAB_QT_GUI_HEADER_DIRS).split(QLatin1Char('|'))) {
-        if (!dir.endsWith(QLatin1String("/QtGui")) && !dir.endsWith(QLatin1String("/QtWidgets")))
-            continue;
-        for (const QString& name : QDir(dir).entryList(QDir::Files))
-            names << name;
-    }
-    return names;
-}
-
-// Every line of code under folder, comments left out, with its file and number.
+// Every line of code under folder, comments left out, with its file and number (in `header`).
 QList<Include> codeUnder(const QString& folder) {
     QList<Include> found;
     const QDir root(sourceRoot());
@@ -80,6 +43,31 @@ QList<Include> codeUnder(const QString& folder) {
         }
     }
     return found;
+}
+
+QList<Include> includesUnder(const QString& folder) {
+    static const QRegularExpression directive(
+        QStringLiteral("^\\s*#\\s*include\\s*([<\"])([^>\"]+)[>\"]"));
+    QList<Include> found;
+    for (const Include& line : codeUnder(folder)) {
+        const auto match = directive.match(line.header);
+        if (match.hasMatch())
+            found << Include{line.file, line.line, match.captured(2),
+                             match.captured(1) == QLatin1String("\"")};
+    }
+    return found;
+}
+
+// The header names of Qt's Gui and Widgets modules, which the core may not use.
+QSet<QString> guiHeaders() {
+    QSet<QString> names;
+    for (const QString& dir : QStringLiteral(MAB_QT_GUI_HEADER_DIRS).split(QLatin1Char('|'))) {
+        if (!dir.endsWith(QLatin1String("/QtGui")) && !dir.endsWith(QLatin1String("/QtWidgets")))
+            continue;
+        for (const QString& name : QDir(dir).entryList(QDir::Files))
+            names << name;
+    }
+    return names;
 }
 
 QString describe(const Include& include) {
