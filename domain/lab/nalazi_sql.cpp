@@ -1,5 +1,6 @@
 #include "domain/lab/nalazi_sql.h"
 
+#include "runtime/core/convert.h"
 #include "runtime/core/cursor_reader.h"
 
 #include <QVariant>
@@ -59,7 +60,7 @@ Result<QList<analiza>> katalog(Transaction& sqlca) {
         a.podgrupa = qint16(red.at(1).toInt());
         a.rbr = qint16(red.at(2).toInt());
         a.naziv = red.at(3).toString();
-        a.jed_mere = red.at(4).isNull() ? QString() : red.at(4).toString();
+        a.jed_mere = textOfColumn(red.at(4));
         a.muski = {decimalOfColumn(red.at(5)), decimalOfColumn(red.at(6))};
         a.zenski = {decimalOfColumn(red.at(7)), decimalOfColumn(red.at(8))};
         return a;

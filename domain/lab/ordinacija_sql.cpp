@@ -1,5 +1,6 @@
 #include "domain/lab/ordinacija_sql.h"
 
+#include "runtime/core/convert.h"
 #include "runtime/core/cursor_reader.h"
 #include "runtime/core/transaction.h"
 
@@ -21,8 +22,8 @@ const QString SaveEmbedded =
 
 Result<QList<Ordinacija>> procitaj(Transaction& sqlca) {
     return readRowsAs<Ordinacija>(sqlca, Read, {}, [](const QVariantList& red) {
-        const auto text = [](const QVariant& v) { return v.isNull() ? QString() : v.toString(); };
-        return Ordinacija{text(red.at(0)), text(red.at(1)), text(red.at(2)), red.at(3).toInt()};
+        return Ordinacija{textOfColumn(red.at(0)), textOfColumn(red.at(1)), textOfColumn(red.at(2)),
+                          red.at(3).toInt()};
     });
 }
 

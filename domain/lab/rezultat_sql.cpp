@@ -1,5 +1,6 @@
 #include "domain/lab/rezultat_sql.h"
 
+#include "runtime/core/convert.h"
 #include "runtime/core/cursor_reader.h"
 #include "runtime/core/dates.h"
 #include "runtime/core/transaction.h"
@@ -53,8 +54,8 @@ Result<QList<Rezultat>> rezultatiNaloga(Transaction& sqlca, int rbrNalog) {
     return readRowsAs<Rezultat>(sqlca, OrderResults, {rbrNalog}, [](const QVariantList& red) {
         Rezultat r;
         r.rbrStavka = red.at(0).toInt();
-        r.vrednost = red.at(1).isNull() ? QString() : red.at(1).toString();
-        r.jedMere = red.at(2).isNull() ? QString() : red.at(2).toString();
+        r.vrednost = textOfColumn(red.at(1));
+        r.jedMere = textOfColumn(red.at(2));
         r.pol = ocena::polPacijenta(red.at(3).isNull() ? QVariant() : red.at(3), QString());
         r.muski = {decimalOfColumn(red.at(4)), decimalOfColumn(red.at(5))};
         r.zenski = {decimalOfColumn(red.at(6)), decimalOfColumn(red.at(7))};
