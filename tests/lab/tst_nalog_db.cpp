@@ -10,6 +10,7 @@
 #include "domain/lab/rezultat_upis.h"
 #include "runtime/core/transaction.h"
 #include "tests/support/desk.h"
+#include "tests/support/rows.h"
 #include "tests/support/test_data_source.h"
 
 #include <QTest>
@@ -129,54 +130,15 @@ private slots:
         QTest::addColumn<QString>("svega");
         QTest::addColumn<QString>("cenaHem"); // empty: no order window accepted
         QTest::addColumn<QString>("popust");
-        QTest::newRow("nothing") << "0.00"
-                                 << "0.00"
-                                 << "0.00"
-                                 << "0.00"
-                                 << ""
-                                 << "";
-        QTest::newRow("a cent") << "0.01"
-                                << "0.00"
-                                << "0.00"
-                                << "0.01"
-                                << "0.01"
-                                << "0";
-        QTest::newRow("tenths that doubles miss") << "0.10"
-                                                  << "0.20"
-                                                  << "0.00"
-                                                  << "0.30"
-                                                  << "0.10"
-                                                  << "0";
-        QTest::newRow("half") << "562.50"
-                              << "120.50"
-                              << "0.00"
-                              << "683.00"
-                              << "750.00"
-                              << "25";
-        QTest::newRow("whole") << "675.00"
-                               << "0.00"
-                               << "0.00"
-                               << "675.00"
-                               << "750.00"
-                               << "10";
-        QTest::newRow("largest the fields take") << "999999999999.99"
-                                                 << "999999999999.99"
-                                                 << "0.01"
-                                                 << "999999999999.99"
-                                                 << "999999999999.99"
-                                                 << "0";
-        QTest::newRow("all free") << "0.00"
-                                  << "0.00"
-                                  << "0.00"
-                                  << "0.00"
-                                  << "120.00"
-                                  << "100";
-        QTest::newRow("a total typed by hand") << "18.00"
-                                               << "1.00"
-                                               << "2.00"
-                                               << "5.55"
-                                               << "20.00"
-                                               << "10";
+        row("nothing", "0.00", "0.00", "0.00", "0.00", "", "");
+        row("a cent", "0.01", "0.00", "0.00", "0.01", "0.01", "0");
+        row("tenths that doubles miss", "0.10", "0.20", "0.00", "0.30", "0.10", "0");
+        row("half", "562.50", "120.50", "0.00", "683.00", "750.00", "25");
+        row("whole", "675.00", "0.00", "0.00", "675.00", "750.00", "10");
+        row("largest the fields take", "999999999999.99", "999999999999.99", "0.01",
+            "999999999999.99", "999999999999.99", "0");
+        row("all free", "0.00", "0.00", "0.00", "0.00", "120.00", "100");
+        row("a total typed by hand", "18.00", "1.00", "2.00", "5.55", "20.00", "10");
     }
 
     void amountsToTheCent() {

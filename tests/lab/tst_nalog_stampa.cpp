@@ -4,6 +4,7 @@
 // with values, units, ranges and marks, the bill's sums, Serbian letters, and text that looks like
 // markup printed as it was typed. The page is A4.
 #include "domain/lab/izvestaj.h"
+#include "tests/support/rows.h"
 #include "ui/lab/stampa.h"
 
 #include <QProcess>
@@ -104,51 +105,39 @@ private slots:
         const QStringList patient{"Pacijent: Anić Ana", "Matični broj: 0101990715001",
                                   "Datum rođenja: 01.01.1990", "Nalog broj: 12",
                                   "Datum naloga: 09.12.2026"};
-        QTest::newRow("report, a woman")
-            << false << ana(ocena::Pol::Zenski, "0101990715001")
-            << header + QStringList{"Laboratorijski nalaz"} + patient +
-                   QStringList{"Analiza Rezultat Jedinica Referentne vrednosti",
-                               "Hemoglobin 165,5 g/L 120 – 160 ↑",
-                               "Leukociti 7,5 10^9/L 4 – 10",
-                               "Proteini negativan",
-                               "Gvožđe 5 µmol/L 6,6 – 26 ↓",
-                               "Datum štampe: 10.12.2026"}
-            << QStringList{"135", "Pol:", "Cena"};
-        QTest::newRow("report, sex unknown: both ranges, no mark")
-            << false << ana(ocena::Pol::Nepoznat, "")
-            << QStringList{"Pacijent: Anić Ana", "Pol: nepoznat",
-                           "Hemoglobin 165,5 g/L M: 135 – 175; Ž: 120 – 160",
-                           "Leukociti 7,5 10^9/L 4 – 10"}
-            << QStringList{"↑", "↓", "Matični broj", "Datum rođenja"};
-        QTest::newRow("bill") << true << ana(ocena::Pol::Zenski, "0101990715001")
-                              << header + QStringList{"Račun"} + patient +
-                                     QStringList{"Analiza Cena",
-                                                 "Hemoglobin 10.00",
-                                                 "Leukociti 10.00",
-                                                 "Ukupna cena: 20.00",
-                                                 "Popust: 10 %",
-                                                 "Hematologija: 18.00",
-                                                 "Biohemija: 120.50",
-                                                 "Urin: 0.00",
-                                                 "Svega za naplatu: 138.50",
-                                                 "Datum štampe: 10.12.2026"}
-                              << QStringList{"Proteini", "Gvožđe", "negativan", "165"};
+        row("report, a woman", false, ana(ocena::Pol::Zenski, "0101990715001"),
+            header + QStringList{"Laboratorijski nalaz"} + patient +
+                QStringList{"Analiza Rezultat Jedinica Referentne vrednosti",
+                            "Hemoglobin 165,5 g/L 120 – 160 ↑", "Leukociti 7,5 10^9/L 4 – 10",
+                            "Proteini negativan", "Gvožđe 5 µmol/L 6,6 – 26 ↓",
+                            "Datum štampe: 10.12.2026"},
+            QStringList{"135", "Pol:", "Cena"});
+        row("report, sex unknown: both ranges, no mark", false, ana(ocena::Pol::Nepoznat, ""),
+            QStringList{"Pacijent: Anić Ana", "Pol: nepoznat",
+                        "Hemoglobin 165,5 g/L M: 135 – 175; Ž: 120 – 160",
+                        "Leukociti 7,5 10^9/L 4 – 10"},
+            QStringList{"↑", "↓", "Matični broj", "Datum rođenja"});
+        row("bill", true, ana(ocena::Pol::Zenski, "0101990715001"),
+            header + QStringList{"Račun"} + patient +
+                QStringList{"Analiza Cena", "Hemoglobin 10.00", "Leukociti 10.00",
+                            "Ukupna cena: 20.00", "Popust: 10 %", "Hematologija: 18.00",
+                            "Biohemija: 120.50", "Urin: 0.00", "Svega za naplatu: 138.50",
+                            "Datum štampe: 10.12.2026"},
+            QStringList{"Proteini", "Gvožđe", "negativan", "165"});
         rezultat_upis::Nalog otkazan = ana(ocena::Pol::Muski, "0202985710002");
         otkazan.zaglavlje.otkazan = true;
         otkazan.zaglavlje.rbr = 13;
         otkazan.pacijent.prezime = QStringLiteral("<b>O'Brien & \"Đokić\"</b>");
         otkazan.linije = {
             linija("Hemoglobin", "<i>%1</i>", "g/L", "135;175", "120;160", ocena::Pol::Muski)};
-        QTest::newRow("markup as typed, a cancelled order")
-            << false << otkazan
-            << QStringList{"Pacijent: <b>O'Brien & \"Đokić\"</b> Ana", "Datum rođenja: 02.02.1985",
-                           "Nalog broj: 13 (otkazan)", "Hemoglobin <i>%1</i> g/L 135 – 175",
-                           "Nalog je otkazan."}
-            << QStringList{"↑"};
-        QTest::newRow("no practice's details yet")
-            << false << ana(ocena::Pol::Zenski, "0101990715001")
-            << QStringList{"Laboratorijski nalaz", "Pacijent: Anić Ana"}
-            << QStringList{"Telefon", "Ordinacija"};
+        row("markup as typed, a cancelled order", false, otkazan,
+            QStringList{"Pacijent: <b>O'Brien & \"Đokić\"</b> Ana", "Datum rođenja: 02.02.1985",
+                        "Nalog broj: 13 (otkazan)", "Hemoglobin <i>%1</i> g/L 135 – 175",
+                        "Nalog je otkazan."},
+            QStringList{"↑"});
+        row("no practice's details yet", false, ana(ocena::Pol::Zenski, "0101990715001"),
+            QStringList{"Laboratorijski nalaz", "Pacijent: Anić Ana"},
+            QStringList{"Telefon", "Ordinacija"});
     }
 
     void printed() {
