@@ -9,6 +9,7 @@
 #include "domain/appointments/zakazivanje_upis.h"
 #include "runtime/core/transaction.h"
 #include "tests/support/desk.h"
+#include "tests/support/rows.h"
 #include "tests/support/test_data_source.h"
 
 #include <QTest>
@@ -88,14 +89,13 @@ private slots:
         QTest::addColumn<QTime>("vremePre");
         QTest::addColumn<QString>("statusPre");
         QTest::addColumn<bool>("moze");
-        QTest::newRow("same slot, booked") << 1 << 0 << Devet << "zakazan" << false;
-        QTest::newRow("same slot, came") << 1 << 0 << Devet << "dosao" << false;
-        QTest::newRow("same slot, did not come") << 1 << 0 << Devet << "nije_dosao" << false;
-        QTest::newRow("same slot, cancelled") << 1 << 0 << Devet << "otkazan" << true;
-        QTest::newRow("another doctor at the same time") << 2 << 0 << Devet << "zakazan" << true;
-        QTest::newRow("same doctor, next day") << 1 << 1 << Devet << "zakazan" << true;
-        QTest::newRow("same doctor, half an hour later")
-            << 1 << 0 << QTime(9, 30) << "zakazan" << true;
+        row("same slot, booked", 1, 0, Devet, "zakazan", false);
+        row("same slot, came", 1, 0, Devet, "dosao", false);
+        row("same slot, did not come", 1, 0, Devet, "nije_dosao", false);
+        row("same slot, cancelled", 1, 0, Devet, "otkazan", true);
+        row("another doctor at the same time", 2, 0, Devet, "zakazan", true);
+        row("same doctor, next day", 1, 1, Devet, "zakazan", true);
+        row("same doctor, half an hour later", 1, 0, QTime(9, 30), "zakazan", true);
     }
     void slotRule() {
         QFETCH(int, lekarPre);
@@ -124,37 +124,20 @@ private slots:
         QTest::addColumn<QString>("obavestenje");
         QTest::addColumn<QString>("gde"); // where B is afterwards
         const QTime deset(10, 0);
-        QTest::newRow("free, same day") << 1 << 0 << deset << ""
-                                        << ""
-                                        << ""
-                                        << "1 0 10:00 zakazan v2";
-        QTest::newRow("free, another day") << 1 << 5 << Devet << ""
-                                           << ""
-                                           << ""
-                                           << "1 5 09:00 zakazan v2";
-        QTest::newRow("to another doctor") << 2 << 0 << Devet << ""
-                                           << ""
-                                           << ""
-                                           << "2 0 09:00 zakazan v2";
-        QTest::newRow("taken by another doctor's booking")
-            << 2 << 0 << deset << "zakazan"
-            << "" << zakazivanje_upis::zauzet() << "1 0 09:00 zakazan v1";
-        QTest::newRow("taken by the same doctor's visit")
-            << 1 << 0 << deset << "dosao"
-            << "" << zakazivanje_upis::zauzet() << "1 0 09:00 zakazan v1";
-        QTest::newRow("held by a cancelled booking") << 1 << 0 << deset << "otkazan"
-                                                     << ""
-                                                     << ""
-                                                     << "1 0 10:00 zakazan v2";
-        QTest::newRow("taken meanwhile at another desk")
-            << 1 << 0 << deset << ""
-            << "zakazi" << zakazivanje_upis::zauzet() << "1 0 09:00 zakazan v1";
-        QTest::newRow("moved meanwhile at another desk")
-            << 1 << 0 << deset << ""
-            << "premesti" << zakazivanje_upis::izmenjenUMedjuvremenu() << "1 1 09:00 zakazan v2";
-        QTest::newRow("cancelled meanwhile at another desk")
-            << 1 << 0 << deset << ""
-            << "otkazi" << zakazivanje_upis::izmenjenUMedjuvremenu() << "1 0 09:00 otkazan v2";
+        row("free, same day", 1, 0, deset, "", "", "", "1 0 10:00 zakazan v2");
+        row("free, another day", 1, 5, Devet, "", "", "", "1 5 09:00 zakazan v2");
+        row("to another doctor", 2, 0, Devet, "", "", "", "2 0 09:00 zakazan v2");
+        row("taken by another doctor's booking", 2, 0, deset, "zakazan", "",
+            zakazivanje_upis::zauzet(), "1 0 09:00 zakazan v1");
+        row("taken by the same doctor's visit", 1, 0, deset, "dosao", "",
+            zakazivanje_upis::zauzet(), "1 0 09:00 zakazan v1");
+        row("held by a cancelled booking", 1, 0, deset, "otkazan", "", "", "1 0 10:00 zakazan v2");
+        row("taken meanwhile at another desk", 1, 0, deset, "", "zakazi",
+            zakazivanje_upis::zauzet(), "1 0 09:00 zakazan v1");
+        row("moved meanwhile at another desk", 1, 0, deset, "", "premesti",
+            zakazivanje_upis::izmenjenUMedjuvremenu(), "1 1 09:00 zakazan v2");
+        row("cancelled meanwhile at another desk", 1, 0, deset, "", "otkazi",
+            zakazivanje_upis::izmenjenUMedjuvremenu(), "1 0 09:00 otkazan v2");
     }
     void moves() {
         QFETCH(int, ciljLekar);
@@ -195,41 +178,18 @@ private slots:
         QTest::addColumn<QString>("promena");   // this desk's: a status code, or "napomena"
         QTest::addColumn<QString>("obavestenje");
         QTest::addColumn<QString>("gde");
-        QTest::newRow("came") << "zakazan"
-                              << ""
-                              << "dosao"
-                              << ""
-                              << "1 0 09:00 dosao v2";
-        QTest::newRow("did not come") << "zakazan"
-                                      << ""
-                                      << "nije_dosao"
-                                      << ""
-                                      << "1 0 09:00 nije_dosao v2";
-        QTest::newRow("cancelled, slot free") << "zakazan"
-                                              << ""
-                                              << "otkazan"
-                                              << ""
-                                              << "1 0 09:00 otkazan v2";
-        QTest::newRow("booked again, slot still free") << "otkazan"
-                                                       << ""
-                                                       << "zakazan"
-                                                       << ""
-                                                       << "1 0 09:00 zakazan v2";
-        QTest::newRow("booked again, slot taken since")
-            << "otkazan"
-            << "zakazi"
-            << "zakazan" << zakazivanje_upis::zauzet() << "1 0 09:00 otkazan v1";
-        QTest::newRow("note after another desk's note")
-            << "zakazan"
-            << "napomena"
-            << "napomena" << zakazivanje_upis::izmenjenUMedjuvremenu() << "1 0 09:00 zakazan v2";
-        QTest::newRow("cancelled twice")
-            << "zakazan"
-            << "otkazan"
-            << "otkazan" << zakazivanje_upis::izmenjenUMedjuvremenu() << "1 0 09:00 otkazan v2";
-        QTest::newRow("booking gone") << "zakazan"
-                                      << "obrisan"
-                                      << "dosao" << zakazivanje_upis::terminObrisan() << "gone";
+        row("came", "zakazan", "", "dosao", "", "1 0 09:00 dosao v2");
+        row("did not come", "zakazan", "", "nije_dosao", "", "1 0 09:00 nije_dosao v2");
+        row("cancelled, slot free", "zakazan", "", "otkazan", "", "1 0 09:00 otkazan v2");
+        row("booked again, slot still free", "otkazan", "", "zakazan", "", "1 0 09:00 zakazan v2");
+        row("booked again, slot taken since", "otkazan", "zakazi", "zakazan",
+            zakazivanje_upis::zauzet(), "1 0 09:00 otkazan v1");
+        row("note after another desk's note", "zakazan", "napomena", "napomena",
+            zakazivanje_upis::izmenjenUMedjuvremenu(), "1 0 09:00 zakazan v2");
+        row("cancelled twice", "zakazan", "otkazan", "otkazan",
+            zakazivanje_upis::izmenjenUMedjuvremenu(), "1 0 09:00 otkazan v2");
+        row("booking gone", "zakazan", "obrisan", "dosao", zakazivanje_upis::terminObrisan(),
+            "gone");
     }
     void changes() {
         QFETCH(QString, pre);
@@ -268,11 +228,11 @@ private slots:
         QTest::addColumn<int>("dana"); // from today
         QTest::addColumn<QString>("status");
         QTest::addColumn<bool>("obrisan");
-        QTest::newRow("booked for later") << 3 << "zakazan" << false;
-        QTest::newRow("booked for today") << 0 << "zakazan" << false;
-        QTest::newRow("cancelled for later") << 3 << "otkazan" << true;
-        QTest::newRow("past") << -3 << "zakazan" << true;
-        QTest::newRow("came, long ago") << -2000 << "dosao" << true;
+        row("booked for later", 3, "zakazan", false);
+        row("booked for today", 0, "zakazan", false);
+        row("cancelled for later", 3, "otkazan", true);
+        row("past", -3, "zakazan", true);
+        row("came, long ago", -2000, "dosao", true);
     }
     void deletingAPatient() {
         QFETCH(int, dana);
@@ -305,30 +265,21 @@ private slots:
         QTest::addColumn<QString>("obavestenje");
         QTest::addColumn<QStringList>("lekari");
         const QStringList oba{"Lekar", "dr Drugi"};
-        QTest::newRow("added") << "dodaj"
-                               << "  dr Treći " << false << ""
-                               << QStringList{"Lekar", "dr Drugi", "dr Treći"};
-        QTest::newRow("no name") << "dodaj"
-                                 << "   " << false << "Upišite ime lekara." << oba;
-        QTest::newRow("a name on the list")
-            << "dodaj"
-            << "dr Drugi" << false << "Lekar „dr Drugi” je već na spisku." << oba;
-        QTest::newRow("renamed") << "preimenuj"
-                                 << "dr Nova" << false << "" << QStringList{"Lekar", "dr Nova"};
-        QTest::newRow("renamed to another's name")
-            << "preimenuj"
-            << "Lekar" << false << "Lekar „Lekar” je već na spisku." << oba;
-        QTest::newRow("removed") << "obrisi"
-                                 << "" << false << "" << QStringList{"Lekar"};
-        QTest::newRow("with bookings, cancelled ones too")
-            << "obrisi"
-            << "" << true
-            << "Lekar ima termine (i otkazane): ostaje na spisku, a njegove termine možete "
-               "premestiti drugom lekaru."
-            << oba;
-        QTest::newRow("the last one")
-            << "obrisi last"
-            << "" << false << "Na spisku mora ostati bar jedan lekar." << QStringList{"Lekar"};
+        row("added", "dodaj", "  dr Treći ", false, "",
+            QStringList{"Lekar", "dr Drugi", "dr Treći"});
+        row("no name", "dodaj", "   ", false, "Upišite ime lekara.", oba);
+        row("a name on the list", "dodaj", "dr Drugi", false, "Lekar „dr Drugi” je već na spisku.",
+            oba);
+        row("renamed", "preimenuj", "dr Nova", false, "", QStringList{"Lekar", "dr Nova"});
+        row("renamed to another's name", "preimenuj", "Lekar", false,
+            "Lekar „Lekar” je već na spisku.", oba);
+        row("removed", "obrisi", "", false, "", QStringList{"Lekar"});
+        row("with bookings, cancelled ones too", "obrisi", "", true,
+            "Lekar ima termine (i otkazane): ostaje na spisku, a njegove termine možete "
+            "premestiti drugom lekaru.",
+            oba);
+        row("the last one", "obrisi last", "", false, "Na spisku mora ostati bar jedan lekar.",
+            QStringList{"Lekar"});
     }
     void doctors() {
         QFETCH(QString, radnja);
@@ -362,9 +313,9 @@ private slots:
         QTest::addColumn<QString>("prezime");
         QTest::addColumn<bool>("drugiPultPrvi");
         QTest::addColumn<QString>("obavestenje");
-        QTest::newRow("booked") << "Novaković" << false << "";
-        QTest::newRow("slot taken meanwhile") << "Novaković" << true << zakazivanje_upis::zauzet();
-        QTest::newRow("no surname") << "" << false << "Za novog pacijenta upišite prezime i ime.";
+        row("booked", "Novaković", false, "");
+        row("slot taken meanwhile", "Novaković", true, zakazivanje_upis::zauzet());
+        row("no surname", "", false, "Za novog pacijenta upišite prezime i ime.");
     }
     void aNewPatientBookedInOneStep() {
         QFETCH(QString, prezime);

@@ -4,6 +4,7 @@
 #include "domain/appointments/termini_pacijenta.h"
 #include "domain/appointments/zakazivanje_prikaz.h"
 #include "domain/appointments/zakazivanje_upis.h"
+#include "tests/support/rows.h"
 
 #include <QTest>
 
@@ -60,48 +61,21 @@ private slots:
         QTest::addColumn<QString>("uListi");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("sacuvanoIme");
-        QTest::newRow("patient, note, mobile") << true << "kontrola"
-                                               << "011/222"
-                                               << "064/333"
-                                               << "Petrović Ana – kontrola"
-                                               << "09:30  Petrović Ana  064/333" << 0 << "";
-        QTest::newRow("home telephone when no mobile") << true << ""
-                                                       << "011/222"
-                                                       << ""
-                                                       << "Petrović Ana"
-                                                       << "09:30  Petrović Ana  011/222" << 0 << "";
-        QTest::newRow("no telephone") << true << ""
-                                      << ""
-                                      << ""
-                                      << "Petrović Ana"
-                                      << "09:30  Petrović Ana" << 0 << "";
-        QTest::newRow("note alone") << false << "sastanak"
-                                    << ""
-                                    << ""
-                                    << "sastanak"
-                                    << "09:30  sastanak" << 0 << "";
-        QTest::newRow("line breaks shown as blanks") << false << "prvi\r\ndrugi\ntreći"
-                                                     << ""
-                                                     << ""
-                                                     << "prvi drugi treći"
-                                                     << "09:30  prvi drugi treći" << 0 << "";
-        QTest::newRow("came") << true << "kontrola"
-                              << ""
-                              << "064/333"
-                              << "Petrović Ana – kontrola (došao)"
-                              << "09:30  Petrović Ana  064/333 (došao)" << int(Status::Dosao) << "";
-        QTest::newRow("cancelled note")
-            << false << "sastanak"
-            << ""
-            << ""
-            << "sastanak (otkazan)"
-            << "09:30  sastanak (otkazan)" << int(Status::Otkazan) << "";
-        QTest::newRow("patient deleted, name kept")
-            << false << "kontrola"
-            << ""
-            << ""
-            << "Odlazić Ivo – kontrola (nije došao)"
-            << "09:30  Odlazić Ivo (nije došao)" << int(Status::NijeDosao) << "Odlazić Ivo";
+        row("patient, note, mobile", true, "kontrola", "011/222", "064/333",
+            "Petrović Ana – kontrola", "09:30  Petrović Ana  064/333", 0, "");
+        row("home telephone when no mobile", true, "", "011/222", "", "Petrović Ana",
+            "09:30  Petrović Ana  011/222", 0, "");
+        row("no telephone", true, "", "", "", "Petrović Ana", "09:30  Petrović Ana", 0, "");
+        row("note alone", false, "sastanak", "", "", "sastanak", "09:30  sastanak", 0, "");
+        row("line breaks shown as blanks", false, "prvi\r\ndrugi\ntreći", "", "",
+            "prvi drugi treći", "09:30  prvi drugi treći", 0, "");
+        row("came", true, "kontrola", "", "064/333", "Petrović Ana – kontrola (došao)",
+            "09:30  Petrović Ana  064/333 (došao)", int(Status::Dosao), "");
+        row("cancelled note", false, "sastanak", "", "", "sastanak (otkazan)",
+            "09:30  sastanak (otkazan)", int(Status::Otkazan), "");
+        row("patient deleted, name kept", false, "kontrola", "", "",
+            "Odlazić Ivo – kontrola (nije došao)", "09:30  Odlazić Ivo (nije došao)",
+            int(Status::NijeDosao), "Odlazić Ivo");
     }
 
     void texts() {
@@ -183,15 +157,14 @@ private slots:
         QTest::addColumn<QList<int>>("redosled"); // of the bookings below, by their number
         QTest::addColumn<QList<int>>("predstoji");
         const QDate dan(2026, 12, 8);
-        QTest::newRow("during the 09:00 booking")
-            << QDateTime(dan, QTime(9, 10)) << QList<int>{3, 5, 1, 2, 6, 4} << QList<int>{3, 5, 1};
-        QTest::newRow("as the 09:00 booking ends")
-            << QDateTime(dan, QTime(9, 30)) << QList<int>{5, 1, 3, 2, 6, 4} << QList<int>{5, 1};
-        QTest::newRow("all past") << QDateTime(QDate(2030, 1, 1), QTime(8, 0))
-                                  << QList<int>{1, 5, 3, 2, 6, 4} << QList<int>{};
-        QTest::newRow("all to come")
-            << QDateTime(QDate(2000, 1, 1), QTime(8, 0)) << QList<int>{4, 6, 2, 3, 5, 1}
-            << QList<int>{4, 6, 2, 3, 5, 1};
+        row("during the 09:00 booking", QDateTime(dan, QTime(9, 10)), QList<int>{3, 5, 1, 2, 6, 4},
+            QList<int>{3, 5, 1});
+        row("as the 09:00 booking ends", QDateTime(dan, QTime(9, 30)), QList<int>{5, 1, 3, 2, 6, 4},
+            QList<int>{5, 1});
+        row("all past", QDateTime(QDate(2030, 1, 1), QTime(8, 0)), QList<int>{1, 5, 3, 2, 6, 4},
+            QList<int>{});
+        row("all to come", QDateTime(QDate(2000, 1, 1), QTime(8, 0)), QList<int>{4, 6, 2, 3, 5, 1},
+            QList<int>{4, 6, 2, 3, 5, 1});
     }
     void patientsBookings() {
         QFETCH(QDateTime, sada);
