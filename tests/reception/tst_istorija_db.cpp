@@ -6,6 +6,7 @@
 #include "domain/history/istorija_sql.h"
 #include "domain/reception/poseta_upis.h"
 #include "runtime/core/transaction.h"
+#include "tests/support/rows.h"
 #include "tests/support/test_data_source.h"
 
 #include <QTest>
@@ -76,28 +77,17 @@ private slots:
         QTest::addColumn<QString>("tabela");
         QTest::addColumn<int>("rbr");
         QTest::addColumn<QStringList>("najnovije");
-        QTest::newRow("a field changed")
-            << "dg J46"
-            << "poseta" << 0 << QStringList{"mle_radnadiag: J45 (izmena)"};
-        QTest::newRow("the same save again leaves no trace")
-            << "dg J46"
-            << "poseta" << 0 << QStringList{"mle_radnadiag: J45 (izmena)"};
-        QTest::newRow("a field emptied")
-            << "no smoking"
-            << "poseta" << 0
-            << QStringList{"mle_pusenje: ne (brisanje)", "mle_radnadiag: J45 (izmena)"};
-        QTest::newRow("the date changed")
-            << "date"
-            << "poseta" << 0
-            << QStringList{"datum: 2026-03-01 (izmena)", "mle_pusenje: ne (brisanje)"};
-        QTest::newRow("an entry changed")
-            << "city"
-            << "adresar" << 1 << QStringList{"grad: Beograd (izmena)"};
-        QTest::newRow("an entry deleted")
-            << "delete 2"
-            << "adresar" << 2
-            << QStringList{"grad: Niš (brisanje)", "ime: Bora (brisanje)", "pol: 1 (brisanje)",
-                           "prezime: Borić (brisanje)", "status: 1 (brisanje)"};
+        row("a field changed", "dg J46", "poseta", 0, QStringList{"mle_radnadiag: J45 (izmena)"});
+        row("the same save again leaves no trace", "dg J46", "poseta", 0,
+            QStringList{"mle_radnadiag: J45 (izmena)"});
+        row("a field emptied", "no smoking", "poseta", 0,
+            QStringList{"mle_pusenje: ne (brisanje)", "mle_radnadiag: J45 (izmena)"});
+        row("the date changed", "date", "poseta", 0,
+            QStringList{"datum: 2026-03-01 (izmena)", "mle_pusenje: ne (brisanje)"});
+        row("an entry changed", "city", "adresar", 1, QStringList{"grad: Beograd (izmena)"});
+        row("an entry deleted", "delete 2", "adresar", 2,
+            QStringList{"grad: Niš (brisanje)", "ime: Bora (brisanje)", "pol: 1 (brisanje)",
+                        "prezime: Borić (brisanje)", "status: 1 (brisanje)"});
     }
     void changes() {
         QFETCH(QString, korak);
@@ -144,10 +134,10 @@ private slots:
     // The program's login may add to the history (through the triggers) but never rewrite it.
     void loginCannotRewrite_data() {
         QTest::addColumn<QString>("naredba");
-        QTest::newRow("UPDATE") << "UPDATE istorija SET stara_vrednost = 'prepravljeno'";
-        QTest::newRow("DELETE") << "DELETE FROM istorija";
-        QTest::newRow("INSERT") << "INSERT INTO istorija (tabela, rbr_zapisa, polje, radnja) "
-                                   "VALUES ('poseta', 1, 'x', 'izmena')";
+        row("UPDATE", "UPDATE istorija SET stara_vrednost = 'prepravljeno'");
+        row("DELETE", "DELETE FROM istorija");
+        row("INSERT", "INSERT INTO istorija (tabela, rbr_zapisa, polje, radnja) "
+                      "VALUES ('poseta', 1, 'x', 'izmena')");
     }
     void loginCannotRewrite() {
         QFETCH(QString, naredba);

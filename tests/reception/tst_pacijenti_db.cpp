@@ -11,6 +11,7 @@
 #include "runtime/core/dates.h"
 #include "runtime/core/transaction.h"
 #include "tests/addressbook/write_failures.h"
+#include "tests/support/rows.h"
 #include "tests/support/test_data_source.h"
 
 #include <QTest>
@@ -91,14 +92,14 @@ private slots:
     void dateLimits_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("written");
-        QTest::newRow("year 0206") << "09.12.0206" << false;
-        QTest::newRow("year 1000") << "01.01.1000" << false;
-        QTest::newRow("year 2062") << "09.12.2062" << false;
-        QTest::newRow("the day before the first") << "31.12.1899" << false;
-        QTest::newRow("the first day") << "01.01.1900" << true;
-        QTest::newRow("the end of next year") << "31.12.2027" << true;
-        QTest::newRow("the year after next") << "01.01.2028" << false;
-        QTest::newRow("today") << "" << true;
+        row("year 0206", "09.12.0206", false);
+        row("year 1000", "01.01.1000", false);
+        row("year 2062", "09.12.2062", false);
+        row("the day before the first", "31.12.1899", false);
+        row("the first day", "01.01.1900", true);
+        row("the end of next year", "31.12.2027", true);
+        row("the year after next", "01.01.2028", false);
+        row("today", "", true);
     }
     void dateLimits() {
         QFETCH(QString, typed);
@@ -123,14 +124,10 @@ private slots:
         QTest::addColumn<QString>("mbr");
         QTest::addColumn<QString>("dg");
         QTest::addColumn<bool>("written");
-        QTest::newRow("both written") << "1111990715011"
-                                      << "J45" << true;
-        QTest::newRow("visit refused: no entry either") << "2222990715022"
-                                                        << "kvar" << false;
-        QTest::newRow("number of another entry: neither") << "0101990715001"
-                                                          << "J45" << false;
-        QTest::newRow("date out of range: neither") << "3333990715033"
-                                                    << "" << false;
+        row("both written", "1111990715011", "J45", true);
+        row("visit refused: no entry either", "2222990715022", "kvar", false);
+        row("number of another entry: neither", "0101990715001", "J45", false);
+        row("date out of range: neither", "3333990715033", "", false);
     }
     void newPatientWithVisit() {
         QFETCH(QString, mbr);
@@ -175,61 +172,18 @@ private slots:
         QTest::addColumn<QString>("mbr");
         QTest::addColumn<QString>("slicni");
         QTest::addColumn<QString>("ponudjeni");
-        QTest::newRow("Petrovic without marks") << "Petrovic"
-                                                << "Petar"
-                                                << ""
-                                                << "4 5"
-                                                << "4 5";
-        QTest::newRow("capitals and marks") << "PETROVIĆ"
-                                            << "petar"
-                                            << ""
-                                            << "4 5"
-                                            << "4 5";
-        QTest::newRow("Djuric for Đurić") << "Djuric"
-                                          << "Djordje"
-                                          << ""
-                                          << "2 3"
-                                          << "2 3 6";
-        QTest::newRow("Đ for Dj") << "Đurić"
-                                  << "Đorđe"
-                                  << ""
-                                  << "2 3"
-                                  << "2 3 6";
-        QTest::newRow("D for Đ") << "Duric"
-                                 << "Dorde"
-                                 << ""
-                                 << "2 3"
-                                 << "2 3 6";
-        QTest::newRow("birth date names another first name") << "Đurić"
-                                                             << "Marko"
-                                                             << "1506976710099"
-                                                             << "3 6"
-                                                             << "2 3 6";
-        QTest::newRow("first name alone") << "Đurić"
-                                          << "Marko"
-                                          << ""
-                                          << "6"
-                                          << "2 3 6";
-        QTest::newRow("another first name") << "Anić"
-                                            << "Bora"
-                                            << ""
-                                            << ""
-                                            << "1";
-        QTest::newRow("surname begun") << "Ani"
-                                       << "Ana"
-                                       << ""
-                                       << ""
-                                       << "1";
-        QTest::newRow("Dj is no D") << "Dji"
-                                    << "Ana"
-                                    << ""
-                                    << ""
-                                    << "";
-        QTest::newRow("spaces around") << " Anic "
-                                       << " Ana "
-                                       << ""
-                                       << "1"
-                                       << "";
+        row("Petrovic without marks", "Petrovic", "Petar", "", "4 5", "4 5");
+        row("capitals and marks", "PETROVIĆ", "petar", "", "4 5", "4 5");
+        row("Djuric for Đurić", "Djuric", "Djordje", "", "2 3", "2 3 6");
+        row("Đ for Dj", "Đurić", "Đorđe", "", "2 3", "2 3 6");
+        row("D for Đ", "Duric", "Dorde", "", "2 3", "2 3 6");
+        row("birth date names another first name", "Đurić", "Marko", "1506976710099", "3 6",
+            "2 3 6");
+        row("first name alone", "Đurić", "Marko", "", "6", "2 3 6");
+        row("another first name", "Anić", "Bora", "", "", "1");
+        row("surname begun", "Ani", "Ana", "", "", "1");
+        row("Dj is no D", "Dji", "Ana", "", "", "");
+        row("spaces around", " Anic ", " Ana ", "", "1", "");
     }
     void lookups() {
         QFETCH(QString, prezime);
@@ -274,33 +228,18 @@ private slots:
         const int spojeno = int(Ishod::Kraj::Upisano);
         const int obavestenje = int(Ishod::Kraj::Obavestenje);
         const int neupisano = int(Ishod::Kraj::Neupisano);
-        QTest::newRow("visits and bookings moved, duplicate gone")
-            << ""
-            << "0202990715002"
-            << "" << spojeno << "0202990715002";
-        QTest::newRow("the kept entry takes the number") << "0303990715003"
-                                                         << ""
-                                                         << "" << spojeno << "0303990715003";
-        QTest::newRow("different numbers refused") << "0303990715003"
-                                                   << "0202990715002"
-                                                   << "" << obavestenje << "0202990715002";
-        QTest::newRow("visits refused: both unchanged") << ""
-                                                        << ""
-                                                        << "UPDATE poseta" << neupisano << "";
-        QTest::newRow("bookings refused: both unchanged")
-            << "0303990715003"
-            << ""
-            << "UPDATE zakazivanje" << neupisano << "";
-        QTest::newRow("laboratory orders refused: both unchanged")
-            << "0303990715003"
-            << ""
-            << "UPDATE nalog" << neupisano << "";
-        QTest::newRow("delete refused: both unchanged") << ""
-                                                        << ""
-                                                        << "DELETE adresar" << neupisano << "";
-        QTest::newRow("number refused: both unchanged") << "0303990715003"
-                                                        << ""
-                                                        << "UPDATE adresar" << neupisano << "";
+        row("visits and bookings moved, duplicate gone", "", "0202990715002", "", spojeno,
+            "0202990715002");
+        row("the kept entry takes the number", "0303990715003", "", "", spojeno, "0303990715003");
+        row("different numbers refused", "0303990715003", "0202990715002", "", obavestenje,
+            "0202990715002");
+        row("visits refused: both unchanged", "", "", "UPDATE poseta", neupisano, "");
+        row("bookings refused: both unchanged", "0303990715003", "", "UPDATE zakazivanje",
+            neupisano, "");
+        row("laboratory orders refused: both unchanged", "0303990715003", "", "UPDATE nalog",
+            neupisano, "");
+        row("delete refused: both unchanged", "", "", "DELETE adresar", neupisano, "");
+        row("number refused: both unchanged", "0303990715003", "", "UPDATE adresar", neupisano, "");
     }
     void merge() {
         QFETCH(QString, mbrDuplikata);
