@@ -4,13 +4,13 @@
 // sheet's keys pressed and the booking window answered. Today is Tuesday 8 December 2026:
 // December starts on a Tuesday (cell 3), so the 7th is cell 9, the 8th cell 10 and the 9th cell
 // 11 of the left calendar.
-#include "app/mab_oru.h"
 #include "runtime/core/builtins.h"
 #include "runtime/core/calendar_model.h"
 #include "runtime/core/dates.h"
 #include "runtime/core/message.h"
 #include "runtime/core/transaction.h"
 #include "runtime/widgets/calendar_data_window.h"
+#include "tests/support/desk.h"
 #include "tests/support/gui_helpers.h"
 #include "tests/support/test_data_source.h"
 #include "ui/appointments/tab_zakazivanje.h"
@@ -60,10 +60,8 @@ protected:
                                          "telefon, mob_telefon) VALUES "
                                          "(1, 'Ana', 'Petrović', 0, 1, '011/222', '064/333'), "
                                          "(2, 'Žarko', 'Đurić', 1, 1, '011/444', NULL)")));
-        m_sqlca = std::make_unique<Transaction>();
-        m_sqlca->autocommit = false;
-        m_sqlca->dbparm = mab_oru::DBParm;
-        QCOMPARE(m_sqlca->connect().sqlcode, 0);
+        m_sqlca = connectDesk();
+        QCOMPARE(m_sqlca->usable().sqlcode, 0);
     }
     // No bookings, no doctor but the first, the two patients; the page built and shown.
     void openPage() {
