@@ -1,11 +1,11 @@
 // The history of changes, kept by the database's triggers on both engines: a visit's field changed
 // or emptied, its date changed, an address-book entry changed or deleted, each naming the desk;
 // a save that changes nothing leaves no trace; the program's login cannot change or delete it.
-#include "app/mab_oru.h"
 #include "domain/addressbook/adresar_upis.h"
 #include "domain/history/istorija_sql.h"
 #include "domain/reception/poseta_upis.h"
 #include "runtime/core/transaction.h"
+#include "tests/support/desk.h"
 #include "tests/support/rows.h"
 #include "tests/support/test_data_source.h"
 
@@ -47,10 +47,8 @@ private slots:
             m_db.exec(QStringLiteral("INSERT INTO adresar (rbr, ime, prezime, mbr, pol, status, "
                                      "grad) VALUES (1, 'Ana', 'Anić', '0101990715001', 0, 1, "
                                      "'Beograd'), (2, 'Bora', 'Borić', NULL, 1, 1, 'Niš')")));
-        m_sqlca = std::make_unique<Transaction>();
-        m_sqlca->autocommit = false;
-        m_sqlca->dbparm = mab_oru::DBParm;
-        QCOMPARE(m_sqlca->connect().sqlcode, 0);
+        m_sqlca = connectDesk();
+        QCOMPARE(m_sqlca->usable().sqlcode, 0);
         if (m_db.engine() == TestDataSource::Engine::SQLite) {
             m_pult = QStringLiteral("pult-test");
             istorija_sql::postaviPult(*m_sqlca, m_pult);

@@ -1,7 +1,6 @@
 // A patient's records on the plain functions, on both databases: visit dates outside their limits,
 // a new patient written with the first visit in one unit, the look-up of similar entries and the
 // pickers' folding over one address book, and the merge of two entries of one patient.
-#include "app/mab_oru.h"
 #include "domain/addressbook/spajanje.h"
 #include "domain/reception/poseta_datum.h"
 #include "domain/reception/poseta_sql.h"
@@ -11,6 +10,7 @@
 #include "runtime/core/dates.h"
 #include "runtime/core/transaction.h"
 #include "tests/addressbook/write_failures.h"
+#include "tests/support/desk.h"
 #include "tests/support/rows.h"
 #include "tests/support/test_data_source.h"
 
@@ -79,10 +79,8 @@ private slots:
                      qPrintable(m_db.lastError()));
         QVERIFY(m_db.exec(QStringLiteral("INSERT INTO poseta (rbr, rbr_adresar, datum) VALUES "
                                          "(1001, 2, '2025-03-10'), (1002, 2, '2026-02-01')")));
-        m_sqlca = std::make_unique<Transaction>();
-        m_sqlca->autocommit = false;
-        m_sqlca->dbparm = mab_oru::DBParm;
-        QCOMPARE(m_sqlca->connect().sqlcode, 0);
+        m_sqlca = connectDesk();
+        QCOMPARE(m_sqlca->usable().sqlcode, 0);
     }
 
     void cleanupTestCase() { setTodayForTesting(QDate()); }

@@ -10,6 +10,7 @@
 #include "runtime/core/dates.h"
 #include "runtime/core/transaction.h"
 #include "tests/domain/kriterijum_k.h"
+#include "tests/reception/form_fields.h"
 #include "tests/support/app_fixture.h"
 #include "ui/common/obj_da_ne.h"
 #include "ui/common/obj_da_ne_opis.h"
@@ -51,36 +52,6 @@ QStringList hostileTexts() {
             QString::fromUtf8("no-break\u00A0space, line\u2028separator, soft\u00ADhyphen"),
             QString(10000, QChar(u'ž')),
             QStringLiteral("x")};
-}
-
-enum class Kind { Line, Multi, Box, List };
-
-struct Field {
-    QString name;
-    Kind kind;
-    QWidget* widget;
-};
-
-// Every field of the form, found by the test itself: a toggle's controls carry its name first.
-QList<Field> fieldsOf(QWidget* page) {
-    QList<Field> fields;
-    for (QWidget* widget : page->findChildren<QWidget*>()) {
-        if (widget->objectName().isEmpty() || qobject_cast<QComboBox*>(widget->parentWidget()))
-            continue;
-        QString name = widget->objectName();
-        QWidget* parent = widget->parentWidget();
-        if (qobject_cast<obj_da_ne*>(parent) || qobject_cast<obj_da_ne_opis*>(parent))
-            name = parent->objectName() + QLatin1Char('.') + name;
-        if (qobject_cast<QLineEdit*>(widget))
-            fields << Field{name, Kind::Line, widget};
-        else if (qobject_cast<QPlainTextEdit*>(widget))
-            fields << Field{name, Kind::Multi, widget};
-        else if (qobject_cast<QCheckBox*>(widget))
-            fields << Field{name, Kind::Box, widget};
-        else if (qobject_cast<QComboBox*>(widget))
-            fields << Field{name, Kind::List, widget};
-    }
-    return fields;
 }
 
 QString valueOf(const Field& field) {
@@ -141,6 +112,12 @@ class TestPrijemPosete : public QObject {
         emit list()->activated(index);
         QApplication::processEvents();
         return true;
+    }
+    // Types over a field's text as the desk would, key by key.
+    void retype(const char* name, const QString& text) {
+        edit(name)->setFocus();
+        edit(name)->selectAll();
+        typeText(edit(name), text);
     }
     // Types a full identity number as the desk would, so that it names the patient.
     void typeMb(const QString& mb) {
@@ -714,9 +691,7 @@ private slots:
         if (how == QLatin1String("identity number")) {
             typeMb(BoraMbr);
         } else if (how == QLatin1String("picked suggestion")) {
-            edit("sle_4")->setFocus();
-            edit("sle_4")->selectAll();
-            typeText(edit("sle_4"), QStringLiteral("B")); // the question comes here
+            retype("sle_4", QStringLiteral("B")); // the question comes here
             QTRY_COMPARE(m_fixture.modals().pending(), 0);
             m_window->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(m_window));
@@ -727,9 +702,7 @@ private slots:
             QTest::keyClick(completer->popup(), Qt::Key_Down);
             QTest::keyClick(completer->popup(), Qt::Key_Return);
         } else {
-            edit("sle_ime")->setFocus();
-            edit("sle_ime")->selectAll();
-            typeText(edit("sle_ime"), QStringLiteral("Cveta"));
+            retype("sle_ime", QStringLiteral("Cveta"));
             edit("sle_4")->setText(QStringLiteral("Cvetković"));
             edit("sle_mb")->clear();
         }
@@ -778,9 +751,7 @@ private slots:
     // the surname suggestions know entries added since, letters folded.
     void knownPatientTypedByHandIsOffered() {
         startOver();
-        edit("sle_ime")->setFocus();
-        edit("sle_ime")->selectAll();
-        typeText(edit("sle_ime"), QStringLiteral("Ana"));
+        retype("sle_ime", QStringLiteral("Ana"));
         edit("sle_4")->setText(QStringLiteral("Anic"));
         edit("sle_mb")->clear();
         QVERIFY(!m_posete->rbrPacijenta());
@@ -807,9 +778,7 @@ private slots:
         m_window->tabMain()->setCurrentIndex(1);
         m_window->tabMain()->setCurrentIndex(0);
         m_fixture.modals().click(QStringLiteral("cb_ne")); // none: the visit was just saved
-        edit("sle_4")->setFocus();
-        edit("sle_4")->selectAll();
-        typeText(edit("sle_4"), QStringLiteral("Djuk"));
+        retype("sle_4", QStringLiteral("Djuk"));
         QCompleter* completer = edit("sle_4")->completer();
         QTRY_VERIFY(completer->popup()->isVisible());
         QCOMPARE(completer->completionModel()->rowCount(), 1);

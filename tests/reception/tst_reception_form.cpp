@@ -5,6 +5,7 @@
 #include "runtime/core/transaction.h"
 #include "runtime/widgets/controls.h"
 #include "runtime/widgets/units.h"
+#include "tests/reception/form_fields.h"
 #include "tests/support/app_fixture.h"
 #include "ui/common/obj_da_ne.h"
 #include "ui/common/obj_da_ne_opis.h"
@@ -232,20 +233,9 @@ private slots:
     // fields, every key names a control, and the keys are the ones visits have always been
     // stored under (the control's name, a toggle's first).
     void storedFieldTable() {
-        QWidget* page = m_window->prijem();
         QSet<QString> controls;
-        for (QWidget* widget : page->findChildren<QWidget*>()) {
-            if (widget->objectName().isEmpty() || qobject_cast<QComboBox*>(widget->parentWidget()))
-                continue;
-            if (!qobject_cast<QLineEdit*>(widget) && !qobject_cast<QPlainTextEdit*>(widget) &&
-                !qobject_cast<QCheckBox*>(widget) && !qobject_cast<QComboBox*>(widget))
-                continue;
-            QWidget* parent = widget->parentWidget();
-            const bool toggle =
-                qobject_cast<obj_da_ne*>(parent) || qobject_cast<obj_da_ne_opis*>(parent);
-            controls << (toggle ? parent->objectName() + QLatin1Char('.') : QString()) +
-                            widget->objectName();
-        }
+        for (const Field& field : fieldsOf(m_window->prijem()))
+            controls << field.name;
         QSet<QString> inTable;
         for (const polja_posete::Polje& polje : polja_posete::sva()) {
             inTable << QString::fromLatin1(polje.kontrola);
