@@ -3,6 +3,7 @@
 // that sex (bounds included, either open) and the mark, and the range as the window and the report
 // show it.
 #include "domain/lab/ocena.h"
+#include "tests/support/opseg.h"
 #include "tests/support/rows.h"
 
 #include <QTest>
@@ -10,17 +11,6 @@
 using namespace ocena;
 
 namespace {
-
-// "135;175" as a range; an empty side is open.
-Opseg opseg(const QString& tekst) {
-    const QStringList granice = tekst.split(QLatin1Char(';'));
-    Opseg o;
-    if (!granice.value(0).isEmpty())
-        o.nizi = Decimal::fromText(granice.value(0));
-    if (!granice.value(1).isEmpty())
-        o.visi = Decimal::fromText(granice.value(1));
-    return o;
-}
 
 const QVariant Nepoznat;               // the address book holds no sex
 const QString Muski = "0101990710000"; // digits 10-12: 000
@@ -92,11 +82,11 @@ private slots:
         QFETCH(QString, oznaka);
         QFETCH(QString, prikaz);
         const Pol p = polPacijenta(pol, mbr);
-        const Ocena o = oceni(vrednost, p, opseg(muski), opseg(zenski));
+        const Ocena o = oceni(vrednost, p, opsegIz(muski), opsegIz(zenski));
         QCOMPARE(ocena::oznaka(o), oznaka == QLatin1String("=") ? QString() : oznaka);
         QCOMPARE(o == Ocena::UOpsegu, oznaka == QLatin1String("="));
         QCOMPARE(o == Ocena::Nema, oznaka.isEmpty());
-        QCOMPARE(opsegTekst(p, opseg(muski), opseg(zenski)), prikaz);
+        QCOMPARE(opsegTekst(p, opsegIz(muski), opsegIz(zenski)), prikaz);
     }
 };
 

@@ -4,6 +4,8 @@
 // with values, units, ranges and marks, the bill's sums, Serbian letters, and text that looks like
 // markup printed as it was typed. The page is A4.
 #include "domain/lab/izvestaj.h"
+#include "tests/support/opseg.h"
+#include "tests/support/pdf_text.h"
 #include "tests/support/rows.h"
 #include "ui/lab/stampa.h"
 
@@ -19,23 +21,14 @@ using rezultat_upis::Linija;
 Linija linija(const QString& naziv, const QString& vrednost, const QString& jedinica,
               const QString& muski, const QString& zenski, ocena::Pol pol,
               const char* cena = nullptr) {
-    const auto opseg = [](const QString& tekst) {
-        ocena::Opseg o;
-        const QStringList granice = tekst.split(QLatin1Char(';'));
-        if (!granice.value(0).isEmpty())
-            o.nizi = Decimal::fromText(granice.value(0));
-        if (!granice.value(1).isEmpty())
-            o.visi = Decimal::fromText(granice.value(1));
-        return o;
-    };
     Linija l;
     l.stavka.naziv = naziv;
     if (cena)
         l.stavka.cena = Decimal::fromText(QString::fromLatin1(cena));
     l.vrednost = vrednost;
     l.jedMere = jedinica;
-    l.muski = opseg(muski);
-    l.zenski = opseg(zenski);
+    l.muski = opsegIz(muski);
+    l.zenski = opsegIz(zenski);
     l.pol = pol;
     return l;
 }
@@ -64,26 +57,6 @@ const ordinacija_sql::Ordinacija Ordinacija{QStringLiteral("Ordinacija „Zdravl
                                             QStringLiteral("Njegoševa 5, 11000 Beograd"),
                                             QStringLiteral("011/123-456"), 1};
 const QDate Danas(2026, 12, 10);
-
-// The lines of the PDF's text, blanks between words made one, empty lines left out.
-QStringList textOf(const QString& pdf, QString& error) {
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"),
-                    {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"),
-                     pdf, QStringLiteral("-")});
-    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0) {
-        error = QStringLiteral("pdftotext (Debian poppler-utils) did not run: ") +
-                pdftotext.errorString() + QString::fromLocal8Bit(pdftotext.readAllStandardError());
-        return {};
-    }
-    QStringList lines;
-    for (QString line : QString::fromUtf8(pdftotext.readAllStandardOutput()).split('\n')) {
-        line = line.simplified();
-        if (!line.isEmpty())
-            lines << line;
-    }
-    return lines;
-}
 
 } // namespace
 
@@ -154,7 +127,7 @@ private slots:
         const QString pdf = m_dir.filePath(QStringLiteral("%1.pdf").arg(QTest::currentDataTag()));
         QString error;
         QVERIFY2(stampa::uPdf(dokument, pdf, &error), qPrintable(error));
-        const QStringList text = textOf(pdf, error);
+        const QStringList text = pdfLines(pdf, error);
         QVERIFY2(error.isEmpty(), qPrintable(error));
         qsizetype at = 0;
         for (const QString& line : lines) {
