@@ -4,6 +4,7 @@
 # that the program runs under the same least-privileged login. It touches no server of the
 # machine.
 #   scripts/pg-test-server.sh start DIR PORT | stop DIR
+# MAB_PG_SERVER_OPTIONS: more server options for start (e.g. "-c shared_preload_libraries=...").
 set -euo pipefail
 . "$(dirname "$0")/common.sh"
 offer_help "$@"
@@ -29,7 +30,7 @@ start)
     [ "$(id -u)" -eq 0 ] && chown postgres: "$dir"
     run_pg "$bindir/initdb" -D "$dir/data" -U postgres --auth=trust -E UTF8 --locale=C.UTF-8 >/dev/null
     run_pg "$bindir/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -o \
-        "-p $port -k $dir -c listen_addresses=127.0.0.1 -c fsync=off -c max_connections=200" start >/dev/null
+        "-p $port -k $dir -c listen_addresses=127.0.0.1 -c fsync=off -c max_connections=200 ${MAB_PG_SERVER_OPTIONS:-}" start >/dev/null
     psql -h 127.0.0.1 -p "$port" -U postgres -d postgres -q -v ON_ERROR_STOP=1 \
         -f "$MAB_ROOT/db/postgresql/roles.sql" >/dev/null
     ;;

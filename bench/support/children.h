@@ -9,6 +9,7 @@
 #include <QProcess>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace children {
@@ -23,6 +24,16 @@ inline double median(QList<double> values) {
     std::sort(values.begin(), values.end());
     const qsizetype middle = values.size() / 2;
     return values.size() % 2 ? values.at(middle) : (values.at(middle - 1) + values.at(middle)) / 2;
+}
+
+// The nearest-rank percentile: the smallest value that at least `share` (0 .. 1) of the values do
+// not exceed.
+inline double percentile(QList<double> values, double share) {
+    if (values.isEmpty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const auto rank = static_cast<qsizetype>(std::ceil(share * values.size()));
+    return values.at(std::clamp<qsizetype>(rank - 1, 0, values.size() - 1));
 }
 
 // Milliseconds from the child's start to its "exposed" line (its window on the screen), its

@@ -46,6 +46,11 @@ inline void fillVisits(TestDataSource& db, int visits, int patients) {
                  {visits}) ||
         db.count(QStringLiteral("poseta_polje_trazenje")) != visits)
         qFatal("the visits were not stored: %s", qPrintable(db.lastError()));
+    // The keys were given here, so PostgreSQL's identity still stands at its start: moved past
+    // them, or the program's next visit would be refused a key the fill took.
+    if (postgres && !db.exec(QStringLiteral("SELECT setval(pg_get_serial_sequence('poseta', "
+                                            "'rbr'), (SELECT MAX(rbr) FROM poseta))")))
+        qFatal("the visits' key was not moved on: %s", qPrintable(db.lastError()));
 }
 
 // The two criteria: surname contains "ić" and a diagnosis "J45" in 2025-2026.
