@@ -3,6 +3,7 @@
 // The front desk's mix of actions for bench_desks, each through the domain's own functions on the
 // desk's transaction, as the pages call them: the address book's letter list and one entry, a
 // visit saved, a day picked and a slot booked or a booking moved, a search, an order saved.
+#include "bench/support/lab_orders.h"
 #include "bench/support/search_first_page.h"
 #include "domain/addressbook/adresar_sql.h"
 #include "domain/appointments/calendar_rules.h"
@@ -202,14 +203,7 @@ private:
         nalog.ukupnoBiohem = Decimal::fromText(QStringLiteral("120.5"));
         nalog.ukupnoUrin = Decimal::fromText(QStringLiteral("0"));
         nalog.svega = Decimal::fromText(QStringLiteral("210.5"));
-        for (qint16 rbr = 1; rbr <= 10; ++rbr) {
-            nalog_sql::Stavka stavka;
-            stavka.grupa = 1;
-            stavka.rbrNalaza = rbr;
-            stavka.naziv = QStringLiteral("Hematološka analiza broj %1").arg(rbr);
-            stavka.cena = Decimal::fromText(QStringLiteral("10"));
-            nalog.stavke << stavka;
-        }
+        nalog.stavke = orders_bench::analyses();
         return of(nalog_upis::sacuvaj(m_sqlca, nalog));
     }
 

@@ -79,6 +79,20 @@ inline void store(TestDataSource& db, int count, int ofPatient) {
            {QStringLiteral("nalog"), QStringLiteral("nalog_stavka"), QStringLiteral("rezultat")});
 }
 
+// The analyses of an order saved by the benchmarks: LinesPerOrder of the first group, 10 each.
+inline QList<nalog_sql::Stavka> analyses() {
+    QList<nalog_sql::Stavka> stavke;
+    for (qint16 rbr = 1; rbr <= LinesPerOrder; ++rbr) {
+        nalog_sql::Stavka stavka;
+        stavka.grupa = 1;
+        stavka.rbrNalaza = rbr;
+        stavka.naziv = QStringLiteral("Analiza %1").arg(rbr);
+        stavka.cena = Decimal::fromText(QStringLiteral("10"));
+        stavke << stavka;
+    }
+    return stavke;
+}
+
 // The laboratory page of a started program, its patient taken from reception.
 inline nalog_komande* laboratoryOf(AppFixture& fixture) {
     mab_la* window = fixture.start();
@@ -107,14 +121,7 @@ inline QList<double> savingAnOrder(AppFixture& fixture, int stored, int rounds) 
     nalog_komande* nalozi = laboratoryOf(fixture);
     tab_lab_analize* page = fixture.window()->labAnalize();
     PrihvacenNalog prihvacen;
-    for (qint16 rbr = 1; rbr <= LinesPerOrder; ++rbr) {
-        nalog_sql::Stavka stavka;
-        stavka.grupa = 1;
-        stavka.rbrNalaza = rbr;
-        stavka.naziv = QStringLiteral("Analiza %1").arg(rbr);
-        stavka.cena = Decimal::fromText(QStringLiteral("10"));
-        prihvacen.stavke << stavka;
-    }
+    prihvacen.stavke = analyses();
     prihvacen.ukupnaCena = Decimal::fromText(QStringLiteral("100"));
     prihvacen.popust = QStringLiteral("10");
     auto* save = static_cast<QPushButton*>(nalozi->komanda(QStringLiteral("cb_sacuvaj_nalog")));
