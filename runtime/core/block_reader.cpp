@@ -24,6 +24,10 @@ namespace {
 // does not fit is found by its length indicator and the statement is read again wider.
 constexpr SQLULEN FirstTextWidth = 128;
 constexpr SQLULEN MostTextWidth = 1 << 20;
+// Bound as UTF-8 (see BlockReader::bindTextAsUtf8) a text takes up to three bytes per UTF-16
+// unit; an unbounded column gets the bytes a UTF-16 buffer of FirstTextWidth would take.
+constexpr SQLULEN Utf8BytesPerUnit = 3;
+constexpr SQLULEN FirstUtf8Width = FirstTextWidth * sizeof(SQLWCHAR);
 
 bool succeeded(SQLRETURN r) {
     return r == SQL_SUCCESS || r == SQL_SUCCESS_WITH_INFO;
@@ -146,10 +150,13 @@ bool toParameters(const QVariantList& inputs, std::vector<Parameter>& parameters
 struct BoundColumn {
     ResultColumns::Kind kind = ResultColumns::Kind::Text;
     QMetaType integerType;
-    SQLULEN width = FirstTextWidth; // text: UTF-16 units a value may take, terminator included
-    SQLULEN needed = 0;             // text: the widest value seen that did not fit
+    // text: code units (UTF-16, or bytes when bound as UTF-8) a value may take, terminator
+    // included; 0 until the column is described
+    SQLULEN width = 0;
+    SQLULEN needed = 0; // text: the widest value seen that did not fit
     // Left uninitialised: a read of a few rows touches only the pages those rows fill.
     std::unique_ptr<char16_t[]> text;
+    std::unique_ptr<char[]> utf8;
     std::unique_ptr<qint64[]> integers;
     std::unique_ptr<SQLLEN[]> indicators;
 };
@@ -164,6 +171,10 @@ public:
     // Refuses (Unsupported) a result with a column that is not a table's own: a driver that
     // hands rows over as it steps through them types such a column before it has seen a value.
     void requireTableColumns() { m_tableColumnsOnly = true; }
+    // Binds text columns as UTF-8, the SQLite driver's own form: it then copies each value as
+    // it stores it instead of converting it to UTF-16 in a buffer of its own, and the storage
+    // decodes it in one pass. Not for drivers that turn SQL_C_CHAR into a local code page.
+    void bindTextAsUtf8() { m_utf8 = true; }
     // The database's message after Pass::Failed.
     QString failure() const { return m_failure; }
 
@@ -185,6 +196,7 @@ private:
     bool m_truncated = false;
     bool m_rowFailed = false;
     bool m_tableColumnsOnly = false;
+    bool m_utf8 = false;
 };
 
 Pass BlockReader::describe(SQLHSTMT statement) {
@@ -223,8 +235,10 @@ Pass BlockReader::describe(SQLHSTMT statement) {
         case SQL_WVARCHAR:
         case SQL_WLONGVARCHAR:
             column.kind = ResultColumns::Kind::Text;
-            if (first && size > 0 && size < FirstTextWidth)
-                column.width = size + 1;
+            if (first)
+                column.width = size > 0 && size < FirstTextWidth
+                                   ? (m_utf8 ? size * Utf8BytesPerUnit : size) + 1
+                                   : (m_utf8 ? FirstUtf8Width : FirstTextWidth);
             break;
         case SQL_SMALLINT:
         case SQL_INTEGER:
@@ -251,7 +265,11 @@ bool BlockReader::bind(SQLHSTMT statement) {
         BoundColumn& column = m_columns[i];
         column.indicators.reset(new SQLLEN[BlockRows]);
         SQLRETURN r;
-        if (column.kind == ResultColumns::Kind::Text) {
+        if (column.kind == ResultColumns::Kind::Text && m_utf8) {
+            column.utf8.reset(new char[size_t(BlockRows) * column.width]);
+            r = SQLBindCol(statement, SQLUSMALLINT(i + 1), SQL_C_CHAR, column.utf8.get(),
+                           SQLLEN(column.width), column.indicators.get());
+        } else if (column.kind == ResultColumns::Kind::Text) {
             column.text.reset(new char16_t[size_t(BlockRows) * column.width]);
             r = SQLBindCol(statement, SQLUSMALLINT(i + 1), SQL_C_WCHAR, column.text.get(),
                            SQLLEN(column.width * sizeof(SQLWCHAR)), column.indicators.get());
@@ -290,16 +308,24 @@ void BlockReader::take(SQLULEN count) {
                 continue;
             }
             const SQLULEN room = column.width - 1;
-            if (indicator == SQL_NO_TOTAL || SQLULEN(indicator) / sizeof(SQLWCHAR) > room) {
-                const SQLULEN length = indicator == SQL_NO_TOTAL
-                                           ? column.width * 4
-                                           : SQLULEN(indicator) / sizeof(SQLWCHAR);
+            const SQLULEN unit = m_utf8 ? 1 : sizeof(SQLWCHAR);
+            if (indicator == SQL_NO_TOTAL || SQLULEN(indicator) / unit > room) {
+                const SQLULEN length =
+                    indicator == SQL_NO_TOTAL ? column.width * 4 : SQLULEN(indicator) / unit;
                 column.needed = std::max(column.needed, length + 1);
                 m_truncated = true;
                 continue;
             }
             if (m_truncated)
                 continue;
+            if (m_utf8) {
+                const char* value = column.utf8.get() + row * column.width;
+                qsizetype length = qsizetype(indicator);
+                if (length > 0 && value[length - 1] == 0)
+                    --length;
+                m_rows.appendUtf8(int(i), value, length);
+                continue;
+            }
             const char16_t* value = column.text.get() + row * column.width;
             qsizetype length = qsizetype(SQLULEN(indicator) / sizeof(SQLWCHAR));
             // Qt's driver drops one trailing terminator that some drivers count in the length.
@@ -440,6 +466,7 @@ Result<BlockRead> BlockReadJob::run(const QString& sql, const QVariantList& inpu
         if (const std::optional<QString> plain = sqliteStatementWithLiterals(sql, inputs)) {
             BlockReader stepping(m_connection, rows);
             stepping.requireTableColumns();
+            stepping.bindTextAsUtf8();
             std::vector<Parameter> none;
             betweenUnits(m_connection, m_autocommit,
                          [&] { outcome = readPasses(stepping, *plain, none, rows); });
@@ -448,6 +475,8 @@ Result<BlockRead> BlockReadJob::run(const QString& sql, const QVariantList& inpu
         }
     }
     BlockReader reader(m_connection, rows);
+    if (m_sqlite)
+        reader.bindTextAsUtf8();
     // Not on SQLite: in auto-commit its driver steps through a bound statement too, and then types
     // a computed column as text instead of leaving the read to the usual way.
     if (m_betweenUnits && !m_sqlite) {

@@ -1,5 +1,60 @@
 #include "runtime/core/result_columns.h"
 
+#include <QStringDecoder>
+
+#include <algorithm>
+
+namespace {
+
+bool isContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
+
+// Well-formed UTF-8 into UTF-16, as the drivers' own conversion to UTF-16 gives it (a leading
+// byte order mark is kept as the character it is); -1 at the first ill-formed sequence (an overlong
+// form, a surrogate, past U+10FFFF, cut short). Written out because the list's values are short and
+// mostly ASCII, where the general decoder's set-up per call costs more than the decoding.
+qsizetype decodeUtf8(const unsigned char* in, qsizetype length, char16_t* out) {
+    const unsigned char* const end = in + length;
+    char16_t* const begin = out;
+    while (in < end) {
+        const unsigned lead = *in;
+        if (lead < 0x80) {
+            *out++ = char16_t(lead);
+            ++in;
+        } else if (lead >= 0xC2 && lead <= 0xDF) {
+            if (end - in < 2 || !isContinuation(in[1]))
+                return -1;
+            *out++ = char16_t(((lead & 0x1F) << 6) | (in[1] & 0x3F));
+            in += 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            if (end - in < 3 || !isContinuation(in[1]) || !isContinuation(in[2]))
+                return -1;
+            const unsigned code = ((lead & 0x0F) << 12) | ((in[1] & 0x3F) << 6) | (in[2] & 0x3F);
+            if (code < 0x800 || (code >= 0xD800 && code <= 0xDFFF))
+                return -1;
+            *out++ = char16_t(code);
+            in += 3;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            if (end - in < 4 || !isContinuation(in[1]) || !isContinuation(in[2]) ||
+                !isContinuation(in[3]))
+                return -1;
+            const unsigned code = ((lead & 0x07) << 18) | ((in[1] & 0x3F) << 12) |
+                                  ((in[2] & 0x3F) << 6) | (in[3] & 0x3F);
+            if (code < 0x10000 || code > 0x10FFFF)
+                return -1;
+            *out++ = char16_t(0xD800 + ((code - 0x10000) >> 10));
+            *out++ = char16_t(0xDC00 + ((code - 0x10000) & 0x3FF));
+            in += 4;
+        } else {
+            return -1;
+        }
+    }
+    return out - begin;
+}
+
+} // namespace
+
 void ResultColumns::reset(const QList<Kind>& kinds, const QList<QMetaType>& integerTypes) {
     m_columns.assign(kinds.size(), Column());
     for (qsizetype i = 0; i < kinds.size(); ++i) {
@@ -74,6 +129,27 @@ QString ResultColumns::text(qsizetype row, int column) const {
 void ResultColumns::appendText(int column, const char16_t* data, qsizetype length) {
     Column& c = m_columns[column];
     c.text.insert(c.text.end(), data, data + length);
+    c.offsets.push_back(quint32(c.text.size()));
+    c.nulls.push_back(0);
+}
+
+void ResultColumns::appendUtf8(int column, const char* data, qsizetype length) {
+    Column& c = m_columns[column];
+    // A UTF-8 value never takes more UTF-16 units than it has bytes: decoded in place, then cut
+    // to what it took.
+    const size_t start = c.text.size();
+    c.text.resize(start + size_t(length));
+    char16_t* out = c.text.data() + start;
+    qsizetype units = decodeUtf8(reinterpret_cast<const unsigned char*>(data), length, out);
+    if (units < 0) {
+        // What no writer of the program stores: Qt's decoder, with its replacement characters.
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom |
+                                                         QStringDecoder::Flag::Stateless);
+        const QString decoded = decoder(QByteArrayView(data, length));
+        std::copy_n(reinterpret_cast<const char16_t*>(decoded.utf16()), decoded.size(), out);
+        units = decoded.size();
+    }
+    c.text.resize(start + size_t(units));
     c.offsets.push_back(quint32(c.text.size()));
     c.nulls.push_back(0);
 }

@@ -34,6 +34,9 @@ public:
 
     // Filling, one column at a time; a row is complete once every column has its value.
     void appendText(int column, const char16_t* data, qsizetype length);
+    // The same for a value in UTF-8: decoded as the drivers decode it for UTF-16 (a leading byte
+    // order mark kept); an ill-formed sequence becomes Qt's replacement character.
+    void appendUtf8(int column, const char* data, qsizetype length);
     void appendInteger(int column, qint64 value);
     void appendNull(int column);
     void appendVariant(int column, const QVariant& value);

@@ -100,6 +100,25 @@ private slots:
                      qPrintable(m_db.lastError()));
         }
         QVERIFY(m_db.verifier().commit());
+        // Texts around the widths a first buffer holds, in UTF-16 units and in UTF-8 bytes.
+        QVERIFY2(m_db.exec(QStringLiteral(
+                     "CREATE TABLE znakovi (id INTEGER NOT NULL, tekst TEXT, kratak VARCHAR(5))")),
+                 qPrintable(m_db.lastError()));
+        if (m_db.engine() == TestDataSource::Engine::PostgreSQL)
+            QVERIFY(m_db.exec(QStringLiteral("GRANT SELECT ON znakovi TO kiro")));
+        const QString a = QStringLiteral("a"), zh = QStringLiteral("ž");
+        const QList<QVariantList> znakovi = {
+            {1, QStringLiteral("Ana"), QStringLiteral("€€€€€")},
+            {2, a.repeated(255), QString::fromUtf16(u"\U0001D11E").repeated(5)},
+            {3, a.repeated(256), QStringLiteral("ŠĐČĆŽ")},
+            {4, zh.repeated(128), nullText()},
+            {5, zh.repeated(127) + a, QString(QLatin1String(""))},
+            {6, QString::fromUtf16(u"početak \U0001D11E ključ"), QStringLiteral("ab")},
+            {7, nullText(), nullText()},
+            {8, a.repeated(600) + QStringLiteral("š"), a}};
+        for (const QVariantList& red : znakovi)
+            QVERIFY2(m_db.exec(QStringLiteral("INSERT INTO znakovi VALUES (?, ?, ?)"), red),
+                     qPrintable(m_db.lastError()));
 
         m_sqlca = std::make_unique<Transaction>();
         m_sqlca->autocommit = false;
@@ -132,6 +151,9 @@ private slots:
             << QStringLiteral("SELECT p.ime, p.napomena, p.id FROM proba p INNER JOIN proba q "
                               "ON q.id = p.id + 1 WHERE p.id <= ? ORDER BY p.id")
             << QVariantList{2500} << 2500;
+        QTest::newRow("texts at and past a first buffer's width")
+            << QStringLiteral("SELECT id, tekst, kratak FROM znakovi WHERE id > ? ORDER BY id")
+            << QVariantList{0} << 8;
     }
 
     void sameRowsAsThePlainCursor() {
